@@ -1,0 +1,13 @@
+#include "memory/BlockHeader.h"
+
+#include "memory/OAException.h"
+
+namespace Orvex
+{
+void BlockHeader::RejectFree() const
+{
+    if (size == 0 && flags == 0)
+        throw OAException(OAException::DoubleFree);
+    throw OAException(OAException::BadAddress);
+}
+} // namespace Orvex

@@ -1,0 +1,6 @@
+#include "memory/OABase.h"
+
+namespace Orvex
+{
+OABase::~OABase() = default;
+} // namespace Orvex
