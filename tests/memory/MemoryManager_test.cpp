@@ -1,0 +1,211 @@
+#include "memory/MemoryManager.h"
+
+#include "memory/OABase.h"
+#include "memory/OAException.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+using namespace Orvex;
+
+namespace
+{
+MemoryManager& Manager()
+{
+    return MemoryManager::Get();
+}
+
+const OAStats& StatsOf(unsigned pool)
+{
+    return Manager().Pool(pool).Stats();
+}
+
+std::string AllocationError(std::size_t size)
+{
+    try
+    {
+        Manager().Allocate(size);
+    }
+    catch (const std::string& error)
+    {
+        return error;
+    }
+    return "";
+}
+
+// Frees from its destructor at process exit, like a static container of engine
+// objects would.
+struct FreesAtExit
+{
+    void* block = nullptr;
+    ~FreesAtExit()
+    {
+        if (block)
+            MemoryManager::Get().Free(block);
+    }
+};
+FreesAtExit freesAtExit;
+
+struct Counted
+{
+    static int alive;
+    Counted() { ++alive; }
+    virtual ~Counted() { --alive; }
+};
+int Counted::alive = 0;
+
+struct Left
+{
+    virtual ~Left() = default;
+    std::uint64_t left = 1;
+};
+
+struct Right
+{
+    virtual ~Right() = default;
+    std::uint64_t right = 2;
+};
+
+struct Both : Left, Counted, Right
+{
+    char payload[200] = {};
+};
+
+struct ThrowsOnConstruction
+{
+    ThrowsOnConstruction() { throw std::string("no"); }
+    char payload[40];
+};
+} // namespace
+
+TEST(MemoryManagerSizeClass, PowersOfTwoFromEightTo4096)
+{
+    EXPECT_EQ(MemoryManager::SizeClass(1), 0u);
+    EXPECT_EQ(MemoryManager::SizeClass(8), 0u);
+    EXPECT_EQ(MemoryManager::SizeClass(9), 1u);
+    EXPECT_EQ(MemoryManager::SizeClass(16), 1u);
+    EXPECT_EQ(MemoryManager::SizeClass(17), 2u);
+    EXPECT_EQ(MemoryManager::SizeClass(24), 2u);
+    EXPECT_EQ(MemoryManager::SizeClass(2048), 8u);
+    EXPECT_EQ(MemoryManager::SizeClass(2049), 9u);
+    EXPECT_EQ(MemoryManager::SizeClass(4096), 9u);
+}
+
+TEST(MemoryManagerSizeClass, UnservedSizesAreTenOrMore)
+{
+    EXPECT_GE(MemoryManager::SizeClass(0), 10u);
+    EXPECT_GE(MemoryManager::SizeClass(4097), 10u);
+    // Would wrap to 8 bytes in 32-bit arithmetic.
+    EXPECT_GE(MemoryManager::SizeClass((std::size_t(1) << 32) + 8), 10u);
+}
+
+TEST(MemoryManagerAllocate, LargestRequestComesFromTheLastPool)
+{
+    const unsigned before = StatsOf(9).allocations;
+    void* block = Manager().Allocate(4096);
+    EXPECT_EQ(StatsOf(9).allocations, before + 1);
+    Manager().Free(block);
+}
+
+TEST(MemoryManagerAllocate, UnservedSizesThrow)
+{
+    EXPECT_EQ(AllocationError(4097), "Too much space requested for object allocation.");
+    EXPECT_EQ(AllocationError(0), "Too much space requested for object allocation.");
+    EXPECT_EQ(AllocationError((std::size_t(1) << 32) + 8),
+              "Too much space requested for object allocation.");
+}
+
+TEST(MemoryManagerAllocate, EveryPoolHasAPageFromTheStart)
+{
+    for (unsigned pool = 0; pool < MemoryManager::PoolCount; ++pool)
+        EXPECT_GE(StatsOf(pool).pages, 1u) << "pool " << pool;
+    EXPECT_THROW(Manager().Pool(10), std::string);
+}
+
+TEST(MemoryManagerFree, BlockOf24BytesGoesBackToThe32BytePool)
+{
+    const OAStats before = StatsOf(2);
+    void* block = Manager().Allocate(24);
+    EXPECT_EQ(StatsOf(2).allocations, before.allocations + 1);
+    EXPECT_EQ(StatsOf(2).bytesRequested, before.bytesRequested + 24);
+    Manager().Free(block);
+    EXPECT_EQ(StatsOf(2).frees, before.frees + 1);
+    EXPECT_EQ(StatsOf(2).inUse, before.inUse);
+}
+
+TEST(MemoryManagerFree, NullIsIgnored)
+{
+    EXPECT_NO_THROW(Manager().Free(nullptr));
+}
+
+TEST(MemoryManagerFree, DoubleFreeThrows)
+{
+    void* block = Manager().Allocate(100);
+    Manager().Free(block);
+    try
+    {
+        Manager().Free(block);
+        FAIL() << "freed twice without an error";
+    }
+    catch (const OAException& error)
+    {
+        EXPECT_EQ(error.Code(), OAException::DoubleFree);
+        EXPECT_STREQ(error.what(), "Block freed twice.");
+    }
+}
+
+TEST(MemoryManagerFree, ForeignPointerThrows)
+{
+    unsigned char foreign[64];
+    std::memset(foreign, 0x7F, sizeof foreign);
+    EXPECT_THROW(Manager().Free(foreign + 32), OAException);
+}
+
+TEST(MemoryManagerLifetime, StaticObjectCanFreeIntoItAtExit)
+{
+    // The manager must still exist when freesAtExit is destroyed: its leak report
+    // would otherwise name the block first.
+    EXPECT_EXIT(
+        {
+            freesAtExit.block = MemoryManager::Get().Allocate(3000);
+            std::exit(0);
+        },
+        testing::ExitedWithCode(0), testing::Not(testing::HasSubstr("blocks of size 4096")));
+}
+
+TEST(MemoryManagerObjects, DeleteThroughAnyBaseFindsTheBlock)
+{
+    const unsigned pool = MemoryManager::SizeClass(sizeof(Both));
+    const OAStats before = StatsOf(pool);
+    Right* right = New<Both>();
+    EXPECT_EQ(Counted::alive, 1);
+    EXPECT_EQ(right->right, 2u);
+    EXPECT_NE(static_cast<void*>(right), dynamic_cast<void*>(right));
+    Delete(right);
+    EXPECT_EQ(Counted::alive, 0);
+    EXPECT_EQ(StatsOf(pool).frees, before.frees + 1);
+    EXPECT_EQ(StatsOf(pool).inUse, before.inUse);
+}
+
+TEST(MemoryManagerObjects, DeleteThroughThePrimaryBase)
+{
+    Counted* counted = New<Both>();
+    EXPECT_EQ(Counted::alive, 1);
+    Delete(counted);
+    EXPECT_EQ(Counted::alive, 0);
+    Delete(static_cast<Counted*>(nullptr));
+}
+
+TEST(MemoryManagerObjects, FailedConstructionReturnsTheBlock)
+{
+    const unsigned pool = MemoryManager::SizeClass(sizeof(ThrowsOnConstruction));
+    const OAStats before = StatsOf(pool);
+    EXPECT_THROW(New<ThrowsOnConstruction>(), std::string);
+    EXPECT_EQ(StatsOf(pool).inUse, before.inUse);
+    EXPECT_EQ(StatsOf(pool).frees, before.frees + 1);
+}

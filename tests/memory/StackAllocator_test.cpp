@@ -1,0 +1,144 @@
+#include "memory/StackAllocator.h"
+
+#include "memory/Sanitizers.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+using namespace Orvex;
+
+namespace
+{
+struct Report
+{
+    std::string title, text;
+};
+std::vector<Report> reports;
+
+void Record(const std::string& title, const std::string& text)
+{
+    reports.push_back({title, text});
+}
+
+// Routes Clear's error report into `reports` for the test's duration.
+class StackAllocatorReport : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        reports.clear();
+        previous = StackAllocator::SetErrorReport(Record);
+    }
+    void TearDown() override { StackAllocator::SetErrorReport(previous); }
+
+    StackAllocator::ErrorReport previous = nullptr;
+};
+
+std::string ErrorOf(StackAllocator& stack, void* block)
+{
+    try
+    {
+        stack.Pop(block);
+    }
+    catch (const std::string& error)
+    {
+        return error;
+    }
+    return "";
+}
+} // namespace
+
+TEST(StackAllocatorPush, BlocksAreAlignedAndDoNotOverlap)
+{
+    StackAllocator stack;
+    auto* a = static_cast<unsigned char*>(stack.Push(3));
+    auto* b = static_cast<unsigned char*>(stack.Push(16));
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(a) % StackAllocator::BlockAlignment, 0u);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(b) % StackAllocator::BlockAlignment, 0u);
+    EXPECT_GE(b, a + 3);
+    EXPECT_EQ(stack.ObjectsInUse(), 2u);
+}
+
+TEST(StackAllocatorPush, ArenaFillsExactlyAndThenRefuses)
+{
+    StackAllocator stack(64);
+    EXPECT_NE(stack.Push(56), nullptr); // with its 8-byte link, the whole arena
+    EXPECT_EQ(stack.Offset(), 64u);
+    EXPECT_THROW(stack.Push(1), std::string);
+    EXPECT_THROW(StackAllocator(64).Push(std::numeric_limits<std::size_t>::max()), std::string);
+    EXPECT_EQ(stack.ObjectsInUse(), 1u);
+}
+
+TEST(StackAllocatorPop, NewestFirstRestoresTheOffset)
+{
+    StackAllocator stack;
+    void* a = stack.Push(10);
+    const std::size_t afterA = stack.Offset();
+    void* b = stack.Push(100);
+    EXPECT_EQ(ErrorOf(stack, a), "StackAllocator blocks must be popped newest first.");
+    EXPECT_EQ(stack.ObjectsInUse(), 2u);
+    stack.Pop(b);
+    EXPECT_EQ(stack.Offset(), afterA);
+    stack.Pop(a);
+    EXPECT_EQ(stack.Offset(), 0u);
+    EXPECT_EQ(stack.ObjectsInUse(), 0u);
+    EXPECT_NE(ErrorOf(stack, a), "") << "popping an empty stack";
+    EXPECT_EQ(stack.MostBytesUsed(), afterA + 8 + 104);
+}
+
+TEST_F(StackAllocatorReport, ClearWithObjectsInUseReportsAndResets)
+{
+    StackAllocator stack;
+    stack.Push(8);
+    stack.Push(8);
+    stack.Clear();
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].title, "Stack Allocator Error");
+    EXPECT_EQ(reports[0].text, "StackAllocator attempted to be cleared with 2 objects in use.");
+    EXPECT_EQ(stack.ObjectsInUse(), 0u);
+    EXPECT_EQ(stack.Offset(), 0u);
+    EXPECT_NE(stack.Push(4000), nullptr) << "the whole arena is free again";
+}
+
+TEST_F(StackAllocatorReport, ClearOfAnEmptyStackIsSilent)
+{
+    StackAllocator stack;
+    stack.Pop(stack.Push(32));
+    stack.Clear();
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST(StackAllocatorClear, DefaultReportGoesToStandardError)
+{
+    StackAllocator stack;
+    stack.Push(1);
+    testing::internal::CaptureStderr();
+    stack.Clear();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "StackAllocator attempted to be cleared with 1 objects in use.\n");
+}
+
+TEST(StackAllocatorFrame, OneArenaOf4096Bytes)
+{
+    EXPECT_EQ(&FrameStack(), &FrameStack());
+    EXPECT_EQ(FrameStack().Capacity(), 4096u);
+}
+
+TEST(StackAllocatorArena, HeapFailureNamesTheConstructor)
+{
+    SKIP_WHERE_HEAP_FAILURE_ABORTS();
+    try
+    {
+        StackAllocator stack(std::numeric_limits<std::size_t>::max());
+        FAIL() << "an arena as large as the address space";
+    }
+    catch (const std::string& error)
+    {
+        EXPECT_THAT(error, testing::StartsWith("Allocation failure in StackAllocator ctor: std::bad"));
+    }
+}
