@@ -13,6 +13,15 @@
 //
 // Keys and values are kept as text; typed reading belongs to the reflection
 // records. Errors are thrown as std::string with the texts below.
+//
+// The grammar is deliberately literal and line-based rather than a tolerant
+// tokenizer: files written by the level editor must read back exactly, so blanks
+// around "=" stay part of key and value, only leading blanks (not tabs) are
+// stripped, a line ending in ":" always opens a nested object whose next line is
+// discarded, and a line of blanks inside an object is an error. A carriage return
+// just before a line feed is dropped so that files with either line ending read
+// alike. Nesting deeper than MaxDepth objects is refused as an error: no file of
+// ours comes near it, and unbounded nesting would exhaust the stack.
 
 #include <istream>
 #include <vector>
@@ -32,6 +41,9 @@ public:
         SectionFile = 1,
     };
 
+    // Most objects nested inside each other (a file's top-level object counts 1).
+    static constexpr int MaxDepth = 64;
+
     Deserializer() = default;
     // Parses the file at path. Throws "Could not find file: " + path when it cannot
     // be opened and "Error in a file: " + path on a malformed line.
@@ -45,6 +57,9 @@ public:
     const std::string& GetString(const std::string& key) const;
     // Each leaves the target unchanged when HasKey does not hold.
     void GetBool(const std::string& key, bool& target) const;
+    // Reads "float, skip exactly one character, float, ..." as a stream does, so
+    // "3 4" gives (3, 4). Once a float cannot be read (bad text, out of range, end
+    // of the value) that component and all after it keep their previous values.
     void GetVec2(const std::string& key, tvec2& target) const;
     void GetVec4(const std::string& key, tvec4& target) const;
 
@@ -68,16 +83,21 @@ private:
 // The text rules shared by Deserializer and the reflection records.
 namespace Text
 {
-// False when the text begins with '0' or equals "false"; true otherwise.
+// False when the text begins with '0' or equals "false"; true otherwise (also
+// for an empty text, which callers rule out with HasKey).
 bool ParseBool(const std::string& text);
-// Standard default float formatting (6 significant digits, %g rule).
+// Standard default float formatting (6 significant digits, %g rule: 0.5, 12.25,
+// 1e+06, 1e-05), independent of the global locale. Vectors join them with ",".
 std::string FormatFloat(float value);
 std::string FormatVec2(const tvec2& value);
 std::string FormatVec4(const tvec4& value);
 } // namespace Text
 
-// Lists the files of a folder: plain files by name, files in sub-folders (not
-// starting with ".") as "sub/name", recursively. Throws
-// "Couldn't find directory: " + path when the folder cannot be opened.
+// Lists the files of a folder, sorted: plain files by name, files in sub-folders
+// (not starting with ".") by their path below the folder ("sub/name",
+// "sub/deeper/name"). A "/" is appended to path when missing; an empty path is the
+// current folder. Links to folders are not followed (they could loop); other
+// entries that are not regular files are left out. Throws
+// "Couldn't find directory: " + path (with its "/") when a folder cannot be read.
 std::vector<std::string> ListFolder(std::string path);
 } // namespace Orvex

@@ -15,6 +15,7 @@ namespace Serial
 {
 // The stream writers append to. Outside a SerialOutput scope it discards.
 std::ostream& Out();
+// Spaces before each key=value line, 0 or more (a negative count writes none).
 int Indentation();
 void SetIndentation(int spaces);
 // Appends text as it is.
@@ -24,7 +25,8 @@ void WriteLine(const std::string& key, const std::string& value);
 } // namespace Serial
 
 // Points the process-wide stream at an in-memory buffer for its lifetime and
-// restores the previous stream and an indentation of 0 when it ends.
+// restores the previous stream and indentation when it ends (0 when no other
+// writer runs).
 class SerialOutput
 {
 public:
@@ -38,5 +40,6 @@ public:
 private:
     std::ostringstream buffer;
     std::ostream* previous;
+    int previousIndentation;
 };
 } // namespace Orvex
