@@ -1,0 +1,39 @@
+#include "object/MetaComponent.h"
+
+#include "object/IComponent.h"
+
+namespace Orvex
+{
+IComponent* META_COMPONENT_BASE::CreateComponent() const
+{
+    return static_cast<IComponent*>(Create());
+}
+
+void META_COMPONENT_BASE::ReadFields(IComponent& component, const Deserializer& object) const
+{
+    for (const FieldInfo& field : fields)
+        field.type->Deserialize(field.name, FieldAddress(component, field), object);
+}
+
+void META_COMPONENT_BASE::WriteFields(const IComponent& component) const
+{
+    for (const FieldInfo& field : fields)
+        field.type->Serialize(field.name, FieldAddress(component, field));
+}
+
+void META_COMPONENT_BASE::CopyFields(const IComponent& from, IComponent& to) const
+{
+    for (const FieldInfo& field : fields)
+        field.type->Copy(FieldAddress(from, field), FieldAddress(to, field));
+}
+
+void* META_COMPONENT_BASE::FieldAddress(IComponent& component, const FieldInfo& field)
+{
+    return static_cast<char*>(dynamic_cast<void*>(&component)) + field.offset;
+}
+
+const void* META_COMPONENT_BASE::FieldAddress(const IComponent& component, const FieldInfo& field)
+{
+    return static_cast<const char*>(dynamic_cast<const void*>(&component)) + field.offset;
+}
+} // namespace Orvex
