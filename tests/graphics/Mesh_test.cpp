@@ -1,0 +1,219 @@
+#include "graphics/Mesh.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include <unistd.h>
+
+#include "data/Deserializer.h"
+#include "engine/AssetPaths.h"
+
+namespace Orvex
+{
+namespace
+{
+namespace fs = std::filesystem;
+
+std::string ErrorOf(const std::function<void()>& action)
+{
+    try
+    {
+        action();
+    }
+    catch (const std::string& error)
+    {
+        return error;
+    }
+    return "no error";
+}
+
+const std::string kSquareBlocks = "Points:\n{\n  Center=0.25,-1\n  0=-0.5,-0.5\n  1=0.5,-0.5\n"
+                                  "  2=0.5,0.5\n  3=-0.5,0.5\n}\n"
+                                  "Edges:\n{\n  0=0,1\n  1=1,2\n  2=2,3\n  3=3,0\n}\n"
+                                  "Faces:\n{\n  0=0,1,2\n  1=0,2,3\n}\n";
+
+// Meshes read from a folder of their own, through the asset paths.
+class MeshLibrary : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder = fs::temp_directory_path() / ("gfx-meshes-" + std::to_string(getpid()));
+        fs::create_directories(folder);
+        Deserializer& meshes = config.AddChild("Meshes");
+        meshes.SetValue("PATH", folder.string() + "/");
+        meshes.SetValue("EXT", ".txt");
+        SetAssetConfig(&config);
+    }
+    void TearDown() override
+    {
+        ShutdownMeshes();
+        SetAssetConfig(nullptr);
+        fs::remove_all(folder);
+    }
+
+    std::string Write(const std::string& name, const std::string& text)
+    {
+        const std::string path = (folder / (name + ".txt")).string();
+        std::ofstream(path) << text;
+        return path;
+    }
+
+    fs::path folder;
+    Deserializer config;
+};
+
+TEST_F(MeshLibrary, ReadsCenterPointsEdgesAndFaces)
+{
+    Write("Box", kSquareBlocks);
+    const cMesh& mesh = *GetMesh("Box");
+    EXPECT_EQ(mesh.center, tvec2(0.25f, -1.0f));
+    ASSERT_EQ(mesh.points.size(), 4u);
+    EXPECT_EQ(mesh.points[0], tvec2(-0.5f, -0.5f));
+    EXPECT_EQ(mesh.points[3], tvec2(-0.5f, 0.5f));
+    ASSERT_EQ(mesh.edges.size(), 4u);
+    EXPECT_EQ(mesh.edges[3], (cMesh::Edge{3, 0}));
+    ASSERT_EQ(mesh.faces.size(), 2u);
+    EXPECT_EQ(mesh.faces[1], (cMesh::Face{0, 2, 3}));
+}
+
+TEST_F(MeshLibrary, ListsStopAtTheFirstMissingOrEmptyKey)
+{
+    Write("Gap", "Points:\n{\n  0=0,0\n  1=1,0\n  3=1,1\n}\nEdges:\n{\n  0=0,1\n  1=\n  2=1,0\n}\n"
+                 "Faces:\n{\n}\n");
+    const cMesh& mesh = *GetMesh("Gap");
+    EXPECT_EQ(mesh.center, tvec2(0.0f, 0.0f)) << "a missing Center reads as the origin";
+    EXPECT_EQ(mesh.points.size(), 2u);
+    EXPECT_EQ(mesh.edges.size(), 1u);
+    EXPECT_TRUE(mesh.faces.empty());
+}
+
+TEST_F(MeshLibrary, AnyOneCharacterSeparatesNumbers)
+{
+    Write("Odd", "Points:\n{\n  0=0;0\n  1=1 0\n  2=0x1\n}\nEdges:\n{\n  0=2/1\n}\n"
+                 "Faces:\n{\n  0=0 1|2\n}\n");
+    const cMesh& mesh = *GetMesh("Odd");
+    EXPECT_EQ(mesh.points[2], tvec2(0.0f, 1.0f));
+    EXPECT_EQ(mesh.edges[0], (cMesh::Edge{2, 1}));
+    EXPECT_EQ(mesh.faces[0], (cMesh::Face{0, 1, 2}));
+}
+
+TEST_F(MeshLibrary, MissingFileAndBlocksRaiseTheirTexts)
+{
+    EXPECT_EQ(ErrorOf([] { GetMesh("Nowhere"); }),
+              "Could not find file: " + (folder / "Nowhere.txt").string());
+    Write("NoPoints", "Edges:\n{\n}\nFaces:\n{\n}\n");
+    EXPECT_EQ(ErrorOf([] { GetMesh("NoPoints"); }), "Points not found in deserializer.");
+    Write("NoEdges", "Points:\n{\n  0=0,0\n}\nFaces:\n{\n}\n");
+    EXPECT_EQ(ErrorOf([] { GetMesh("NoEdges"); }), "Edges not found in deserializer.");
+    Write("NoFaces", "Points:\n{\n  0=0,0\n}\nEdges:\n{\n}\n");
+    EXPECT_EQ(ErrorOf([] { GetMesh("NoFaces"); }), "Faces not found in deserializer.");
+}
+
+TEST_F(MeshLibrary, IndicesNamingNoPointAreAnErrorInTheFile)
+{
+    const std::string points = "Points:\n{\n  0=0,0\n  1=1,0\n  2=0,1\n}\n";
+    const std::string bad[] = {
+        points + "Edges:\n{\n  0=0,3\n}\nFaces:\n{\n}\n",             // one past the last point
+        points + "Edges:\n{\n}\nFaces:\n{\n  0=0,1,7\n}\n",           // face corner out of range
+        points + "Edges:\n{\n  0=-1,0\n}\nFaces:\n{\n}\n",            // negative wraps far out
+        points + "Edges:\n{\n  0=a,b\n}\nFaces:\n{\n}\n",             // not numbers
+        points + "Edges:\n{\n  0=1\n}\nFaces:\n{\n}\n",               // too few numbers
+        points + "Edges:\n{\n}\nFaces:\n{\n  0=0,1,99999999999\n}\n", // past 32 bits
+    };
+    for (const std::string& text : bad)
+    {
+        const std::string path = Write("Bad", text);
+        EXPECT_EQ(ErrorOf([] { GetMesh("Bad"); }), "Error in a file: " + path) << text;
+    }
+    const std::string empty =
+        Write("Empty", "Points:\n{\n}\nEdges:\n{\n  0=0,0\n}\nFaces:\n{\n}\n");
+    EXPECT_EQ(ErrorOf([] { GetMesh("Empty"); }), "Error in a file: " + empty);
+}
+
+TEST_F(MeshLibrary, SameNameGivesTheSameRecordAndReadsTheFileOnce)
+{
+    const std::string path = Write("Shared", kSquareBlocks);
+    cMesh* first = GetMesh("Shared");
+    fs::remove(path);
+    EXPECT_EQ(GetMesh("Shared"), first) << "a second request must not open the file";
+    EXPECT_EQ(MeshName(first), "Shared");
+    EXPECT_EQ(MeshName(nullptr), "");
+    ShutdownMeshes();
+    EXPECT_EQ(MeshName(first), "");
+    EXPECT_EQ(ErrorOf([] { GetMesh("Shared"); }), "Could not find file: " + path);
+}
+
+TEST_F(MeshLibrary, AFailedLoadCachesNothing)
+{
+    Write("Later", "Points:\n{\n  0=0,0\n}\nEdges:\n{\n  0=0,5\n}\nFaces:\n{\n}\n");
+    EXPECT_NE(ErrorOf([] { GetMesh("Later"); }), "no error");
+    Write("Later", kSquareBlocks);
+    EXPECT_EQ(GetMesh("Later")->points.size(), 4u);
+}
+
+TEST(ReadMesh, ParsesAnObjectFileFromText)
+{
+    std::istringstream in(kSquareBlocks);
+    const cMesh mesh = ReadMesh(Deserializer(in, "text", Deserializer::ObjectFile), "text");
+    EXPECT_EQ(mesh.points.size(), 4u);
+    EXPECT_EQ(mesh.faces.size(), 2u);
+}
+
+// Twice the signed area of a polygon or triangle.
+float DoubleArea(const std::vector<tvec2>& corners)
+{
+    float sum = 0.0f;
+    for (std::size_t i = 0; i < corners.size(); ++i)
+    {
+        const tvec2& a = corners[i];
+        const tvec2& b = corners[(i + 1) % corners.size()];
+        sum += a.x * b.y - b.x * a.y;
+    }
+    return sum;
+}
+
+// The shapes the game ships: a closed convex outline in edge order, spanning the
+// unit quad of a sprite, whose triangles cover exactly its inside.
+TEST(ShippedMeshes, AreConvexUnitShapesWhoseFacesFillTheOutline)
+{
+    SetAssetConfig(nullptr); // the data tree beside the test
+    for (const char* name : {"Square", "Octagon", "Triangle", "Circle16", "RoundedPlatform"})
+    {
+        SCOPED_TRACE(name);
+        const cMesh& mesh = *GetMesh(name);
+        ASSERT_EQ(mesh.edges.size(), mesh.points.size());
+        std::vector<tvec2> outline;
+        for (std::size_t i = 0; i < mesh.edges.size(); ++i)
+        {
+            EXPECT_EQ(mesh.edges[i][1], mesh.edges[(i + 1) % mesh.edges.size()][0]);
+            outline.push_back(mesh.points[mesh.edges[i][0]]);
+        }
+        for (std::size_t i = 0; i < outline.size(); ++i)
+            EXPECT_GT(DoubleArea({outline[i], outline[(i + 1) % outline.size()],
+                                  outline[(i + 2) % outline.size()]}),
+                      0.0f)
+                << "outline turns left at every corner";
+        float faceArea = 0.0f;
+        for (const cMesh::Face& face : mesh.faces)
+            faceArea += std::abs(
+                DoubleArea({mesh.points[face[0]], mesh.points[face[1]], mesh.points[face[2]]}));
+        EXPECT_NEAR(faceArea, DoubleArea(outline), 1e-4f);
+        tvec2 low(1.0f), high(-1.0f);
+        for (const tvec2& point : mesh.points)
+        {
+            low = glm::min(low, point);
+            high = glm::max(high, point);
+        }
+        EXPECT_EQ(low, tvec2(-0.5f, -0.5f));
+        EXPECT_EQ(high, tvec2(0.5f, 0.5f));
+    }
+    ShutdownMeshes();
+}
+} // namespace
+} // namespace Orvex
