@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "Probes.h"
+#include "data/Deserializer.h"
+#include "object/TypeRegistry.h"
+
+namespace Orvex
+{
+namespace
+{
+EntityPtr MakeEntity(const std::string& name)
+{
+    ProbeLog::Clear();
+    return EntityPtr(New<Entity>(name));
+}
+
+class CountedAction : public IAction
+{
+public:
+    explicit CountedAction(int& destroyed) : destroyed(destroyed) {}
+    ~CountedAction() override { ++destroyed; }
+    int& destroyed;
+};
+
+TEST(EntityConstruction, EmptySlotsForEveryComponentType)
+{
+    EntityPtr entity = MakeEntity("crate");
+    EXPECT_EQ(entity->name, "crate");
+    EXPECT_EQ(entity->archetype, "");
+    EXPECT_EQ(entity->collider, nullptr);
+    EXPECT_TRUE(entity->flags.none());
+    EXPECT_TRUE(entity->actions.empty());
+    ASSERT_EQ(entity->components.size(), TypeRegistry::Count(MetaKind::Component));
+    EXPECT_TRUE(std::all_of(entity->components.begin(), entity->components.end(),
+                            [](IComponent* slot) { return !slot; }));
+    EXPECT_EQ(entity->Get<ProbeComponent>(), nullptr);
+    EXPECT_EQ(entity->Get(100000), nullptr);
+}
+
+TEST(EntityConstruction, SameNamesGetDifferentRisingIds)
+{
+    EntityPtr first = MakeEntity("twin");
+    EntityPtr second = MakeEntity("twin");
+    EXPECT_EQ(second->id, first->id + 1);
+}
+
+TEST(EntityComponents, AddStoresInTheTypesSlotWithOwner)
+{
+    EntityPtr entity = MakeEntity("crate");
+    ProbeComponent* probe = entity->Add<ProbeComponent>();
+    EXPECT_EQ(entity->Get<ProbeComponent>(), probe);
+    EXPECT_EQ(entity->components[ProbeComponent::Id()], probe);
+    EXPECT_EQ(probe->owner, entity.get());
+}
+
+TEST(EntityComponents, AttachOverAnOccupiedSlotIsRefused)
+{
+    EntityPtr entity = MakeEntity("crate");
+    ProbeComponent* first = entity->Add<ProbeComponent>();
+    ProbeLog::Clear();
+    try
+    {
+        entity->Attach(ProbeComponent::Id(), New<ProbeComponent>());
+        FAIL() << "attached twice";
+    }
+    catch (const std::string& error)
+    {
+        EXPECT_EQ(error, "Entity crate already has component: ProbeComponent");
+    }
+    EXPECT_EQ(entity->Get<ProbeComponent>(), first);
+    EXPECT_EQ(ProbeLog::Destroyed().size(), 1u); // the refused one, not the first
+}
+
+TEST(EntityComponents, EditorAddByNameRefusesAnOccupiedSlot)
+{
+    EntityPtr entity = MakeEntity("crate");
+    IComponent* added = entity->AddComponent("ProbeComponent");
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->owner, entity.get());
+    EXPECT_TRUE(ProbeLog::Inits().empty()); // the caller runs Init
+
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(entity->AddComponent("ProbeComponent"), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "ERROR: Entity already has component: ProbeComponent\n");
+    EXPECT_EQ(entity->Get<ProbeComponent>(), added);
+    EXPECT_EQ(entity->AddComponent("NoSuchThing"), nullptr);
+    EXPECT_EQ(entity->AddComponent("ProbeSystem"), nullptr);
+}
+
+TEST(EntityComponents, RemoveByNameDestroysAtOnceAndEmptiesTheSlot)
+{
+    EntityPtr entity = MakeEntity("crate");
+    entity->Add<ProbeComponent>();
+    entity->Add<ProbeDependent>();
+    entity->RemoveComponent("ProbeComponent");
+    EXPECT_EQ(entity->Get<ProbeComponent>(), nullptr);
+    EXPECT_NE(entity->Get<ProbeDependent>(), nullptr);
+    EXPECT_EQ(ProbeLog::Destroyed(), std::vector<unsigned>{ProbeComponent::Id()});
+
+    entity->RemoveComponent("ProbeComponent");
+    entity->RemoveComponent("NoSuchThing");
+    entity->RemoveComponent("ProbeSystem");
+    EXPECT_EQ(ProbeLog::Destroyed().size(), 1u);
+}
+
+TEST(EntityComponents, RemovingTheColliderClearsTheColliderPointer)
+{
+    EntityPtr entity = MakeEntity("crate");
+    ProbeComponent* standIn = entity->Add<ProbeComponent>();
+    entity->collider = reinterpret_cast<BaseCollider*>(standIn);
+    entity->Add<ProbeDependent>();
+    entity->RemoveComponent("ProbeDependent");
+    EXPECT_NE(entity->collider, nullptr);
+    entity->RemoveComponent("ProbeComponent");
+    EXPECT_EQ(entity->collider, nullptr);
+}
+
+TEST(EntityComponents, InitRunsInTypeIdOrderAfterAllExist)
+{
+    EntityPtr entity = MakeEntity("crate");
+    auto* dependent = entity->Add<ProbeDependent>();
+    dependent->needsProbe = true;
+    entity->Add<ProbeComponent>();
+    entity->InitComponents();
+    std::vector<unsigned> expected = {ProbeComponent::Id(), ProbeDependent::Id()};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(ProbeLog::Inits(), expected);
+}
+
+TEST(EntityDestruction, DestroysComponentsInIdOrderAndTheActions)
+{
+    int actionsDestroyed = 0;
+    EntityPtr entity = MakeEntity("crate");
+    entity->Add<ProbeDependent>();
+    entity->Add<ProbeComponent>();
+    entity->actions.push_back(New<CountedAction>(actionsDestroyed));
+    entity->actions.push_back(New<CountedAction>(actionsDestroyed));
+    entity.reset();
+    std::vector<unsigned> expected = {ProbeComponent::Id(), ProbeDependent::Id()};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(ProbeLog::Destroyed(), expected);
+    EXPECT_EQ(actionsDestroyed, 2);
+}
+
+TEST(EntityClone, NewIdSameNamesFlagsClearFieldsCopied)
+{
+    EntityPtr source = MakeEntity("crate");
+    source->archetype = "Box";
+    source->flags.set(Entity::Locked).set(Entity::ArchetypeInstance);
+    ProbeComponent* probe = source->Add<ProbeComponent>();
+    Deserializer object;
+    object.SetValue("Label", "copied");
+    object.SetValue("Position", "7,8");
+    probe->Meta().ReadFields(*probe, object);
+    probe->unreflected = 99;
+    source->Add<ProbeDependent>();
+    ProbeLog::Clear();
+
+    EntityPtr clone(source->Clone());
+    EXPECT_NE(clone->id, source->id);
+    EXPECT_EQ(clone->name, "crate");
+    EXPECT_EQ(clone->archetype, "Box");
+    EXPECT_TRUE(clone->flags.none());
+    ProbeComponent* copy = clone->Get<ProbeComponent>();
+    ASSERT_NE(copy, nullptr);
+    EXPECT_NE(copy, probe);
+    EXPECT_EQ(copy->owner, clone.get());
+    EXPECT_EQ(copy->label, "copied");
+    EXPECT_EQ(copy->position, tvec2(7.0f, 8.0f));
+    EXPECT_EQ(copy->speed, probe->speed);
+    EXPECT_EQ(copy->unreflected, 5);
+    ASSERT_NE(clone->Get<ProbeDependent>(), nullptr);
+    EXPECT_NE(clone->Get<ProbeDependent>(), source->Get<ProbeDependent>());
+
+    std::vector<unsigned> expected = {ProbeComponent::Id(), ProbeDependent::Id()};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(ProbeLog::Inits(), expected);
+    EXPECT_EQ(source->Get<ProbeComponent>(), probe);
+}
+
+TEST(EntityClone, AFailingInitDestroysTheCloneAndPassesTheErrorOn)
+{
+    EntityPtr source = MakeEntity("lonely");
+    source->Add<ProbeDependent>()->needsProbe = true;
+    ProbeLog::Clear();
+    try
+    {
+        source->Clone();
+        FAIL() << "clone initialised without its dependency";
+    }
+    catch (const std::string& error)
+    {
+        EXPECT_EQ(error, "Dependency fail. Entity lonely doesn't have Component ProbeComponent");
+    }
+    EXPECT_EQ(ProbeLog::Destroyed(), std::vector<unsigned>{ProbeDependent::Id()});
+}
+} // namespace
+} // namespace Orvex

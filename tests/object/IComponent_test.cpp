@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "Probes.h"
+#include "object/TypeRegistry.h"
+
+namespace Orvex
+{
+namespace
+{
+// An entity named "Crate" with a ProbeDependent that needs what it is told.
+EntityPtr Dependent(bool needsProbe, bool needsCollider)
+{
+    EntityPtr entity(New<Entity>("Crate"));
+    ProbeDependent* dependent = entity->Add<ProbeDependent>();
+    dependent->needsProbe = needsProbe;
+    dependent->needsCollider = needsCollider;
+    return entity;
+}
+
+std::string InitError(Entity& entity)
+{
+    try
+    {
+        entity.InitComponents();
+    }
+    catch (const std::string& error)
+    {
+        return error;
+    }
+    return "no error";
+}
+
+unsigned ListedSlot(const std::string& name)
+{
+    const std::vector<std::string>& names = TypeRegistry::Names(MetaKind::Component);
+    return static_cast<unsigned>(std::find(names.begin(), names.end(), name) - names.begin());
+}
+
+TEST(DependencyCheck, OnWithoutAnEngine)
+{
+    EXPECT_TRUE(IComponent::DependencyChecksOn());
+}
+
+TEST(DependencyCheck, MissingComponentNamesEntityAndType)
+{
+    auto entity = Dependent(true, false);
+    EXPECT_EQ(InitError(*entity), "Dependency fail. Entity Crate doesn't have Component ProbeComponent");
+}
+
+TEST(DependencyCheck, PresentComponentPasses)
+{
+    auto entity = Dependent(true, false);
+    entity->Add<ProbeComponent>();
+    EXPECT_EQ(InitError(*entity), "no error");
+}
+
+TEST(DependencyCheck, MissingColliderNamesTheEntity)
+{
+    auto entity = Dependent(false, true);
+    EXPECT_EQ(InitError(*entity), "Dependency fail. Entity Crate doesn't have a Collider");
+}
+
+TEST(DependencyCheck, EitherColliderSlotSatisfiesTheColliderCheck)
+{
+    for (const char* collider : {"BoxCollider", "MeshCollider"})
+    {
+        auto entity = Dependent(false, true);
+        // Any component object stands in for the collider class in its slot.
+        entity->Attach(ListedSlot(collider), New<ProbeComponent>());
+        EXPECT_EQ(InitError(*entity), "no error") << collider;
+    }
+}
+} // namespace
+} // namespace Orvex

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "Probes.h"
+#include "data/Deserializer.h"
+#include "data/Serialization.h"
+#include "object/TypeRegistry.h"
+
+namespace Orvex
+{
+namespace
+{
+// A created component that is destroyed through its record at the end of scope.
+struct Created
+{
+    explicit Created(const char* name) : record(*TypeRegistry::FindComponent(name))
+    {
+        component = record.CreateComponent();
+    }
+    ~Created() { record.Destroy(component); }
+    ProbeComponent& Probe() const { return dynamic_cast<ProbeComponent&>(*component); }
+
+    const META_COMPONENT_BASE& record;
+    IComponent* component;
+};
+
+Deserializer ProbeObject()
+{
+    Deserializer object;
+    object.SetValue("Label", "crate");
+    object.SetValue("Speed", "0.25");
+    object.SetValue("Count", "12");
+    object.SetValue("Mask", "4000000000");
+    object.SetValue("Active", "0");
+    object.SetValue("Position", "3 4");
+    object.SetValue("Color", "1,0.5,0,1");
+    return object;
+}
+
+TEST(ComponentFields, ReadFillsEveryReflectedField)
+{
+    Created created("ProbeComponent");
+    created.record.ReadFields(*created.component, ProbeObject());
+    const ProbeComponent& probe = created.Probe();
+    EXPECT_EQ(probe.label, "crate");
+    EXPECT_EQ(probe.speed, 0.25f);
+    EXPECT_EQ(probe.count, 12);
+    EXPECT_EQ(probe.mask, 4000000000u);
+    EXPECT_FALSE(probe.active);
+    EXPECT_EQ(probe.position, tvec2(3.0f, 4.0f));
+    EXPECT_EQ(probe.color, tvec4(1.0f, 0.5f, 0.0f, 1.0f));
+}
+
+TEST(ComponentFields, ReadKeepsFieldsWithoutAValueAndIgnoresOtherKeys)
+{
+    Created created("ProbeComponent");
+    Deserializer object;
+    object.SetValue("Speed", "");
+    object.SetValue("Count", "8");
+    object.SetValue("Unknown", "1");
+    object.SetValue("unreflected", "99");
+    created.record.ReadFields(*created.component, object);
+    const ProbeComponent& probe = created.Probe();
+    EXPECT_EQ(probe.speed, 1.5f);
+    EXPECT_EQ(probe.count, 8);
+    EXPECT_EQ(probe.label, "none");
+    EXPECT_EQ(probe.unreflected, 5);
+}
+
+TEST(ComponentFields, ReadStopsAtAConversionError)
+{
+    Created created("ProbeComponent");
+    Deserializer object;
+    object.SetValue("Count", "many");
+    EXPECT_THROW(created.record.ReadFields(*created.component, object), std::invalid_argument);
+}
+
+TEST(ComponentFields, WriteListsFieldsInRegistrationOrder)
+{
+    Created created("ProbeComponent");
+    SerialOutput output;
+    Serial::SetIndentation(2);
+    created.record.WriteFields(*created.component);
+    EXPECT_EQ(output.Text(), "  Label=none\n"
+                             "  Speed=1.5\n"
+                             "  Count=-3\n"
+                             "  Mask=7\n"
+                             "  Active=1\n"
+                             "  Position=1,2\n"
+                             "  Color=0.1,0.2,0.3,0.4\n");
+}
+
+TEST(ComponentFields, WrittenFieldsReadBackEqual)
+{
+    Created source("ProbeComponent");
+    source.record.ReadFields(*source.component, ProbeObject());
+    SerialOutput output;
+    source.record.WriteFields(*source.component);
+
+    Deserializer object;
+    std::istringstream lines(output.Text());
+    for (std::string line; std::getline(lines, line);)
+        object.SetValue(line.substr(0, line.find('=')), line.substr(line.find('=') + 1));
+    Created target("ProbeComponent");
+    target.record.ReadFields(*target.component, object);
+    const ProbeComponent& a = source.Probe();
+    const ProbeComponent& b = target.Probe();
+    EXPECT_EQ(b.label, a.label);
+    EXPECT_EQ(b.speed, a.speed);
+    EXPECT_EQ(b.count, a.count);
+    EXPECT_EQ(b.mask, a.mask);
+    EXPECT_EQ(b.active, a.active);
+    EXPECT_EQ(b.position, a.position);
+    EXPECT_EQ(b.color, a.color);
+}
+
+TEST(ComponentFields, CopyTakesReflectedFieldsOnly)
+{
+    Created source("ProbeComponent");
+    source.record.ReadFields(*source.component, ProbeObject());
+    source.Probe().unreflected = 77;
+    Created target("ProbeComponent");
+    target.record.CopyFields(*source.component, *target.component);
+    const ProbeComponent& copy = target.Probe();
+    EXPECT_EQ(copy.label, "crate");
+    EXPECT_EQ(copy.mask, 4000000000u);
+    EXPECT_EQ(copy.position, tvec2(3.0f, 4.0f));
+    EXPECT_EQ(copy.color, tvec4(1.0f, 0.5f, 0.0f, 1.0f));
+    EXPECT_EQ(copy.unreflected, 5);
+}
+
+TEST(ComponentFields, FieldAddressReachesTheMember)
+{
+    Created created("ProbeComponent");
+    const std::vector<FieldInfo>& fields = created.record.fields;
+    EXPECT_EQ(META_COMPONENT_BASE::FieldAddress(*created.component, fields[1]), &created.Probe().speed);
+    EXPECT_EQ(META_COMPONENT_BASE::FieldAddress(*created.component, fields[6]), &created.Probe().color);
+}
+} // namespace
+} // namespace Orvex

@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <stdexcept>
+
+#include "data/Deserializer.h"
+#include "data/Serialization.h"
+#include "object/MetaPod.h"
+#include "object/TypeRegistry.h"
+
+namespace Orvex
+{
+namespace
+{
+// Reads text as the value of key "V" into value, through T's record.
+template <class T> void Read(const std::string& text, T& value)
+{
+    Deserializer object;
+    object.SetValue("V", text);
+    META_POD<T>::Get().Deserialize("V", &value, object);
+}
+
+template <class T> T Read(const std::string& text)
+{
+    T value{};
+    Read(text, value);
+    return value;
+}
+
+// The line T's record writes for key "V".
+template <class T> std::string Written(const T& value)
+{
+    SerialOutput output;
+    META_POD<T>::Get().Serialize("V", &value);
+    return output.Text();
+}
+
+TEST(PodRecords, NamedPodAndIdInOrderOfFirstUse)
+{
+    const META_BASE& record = META_POD<float>::Get();
+    EXPECT_EQ(record.kind, MetaKind::Pod);
+    EXPECT_EQ(record.name, "pod" + std::to_string(record.id));
+    EXPECT_EQ(TypeRegistry::Names(MetaKind::Pod).at(record.id), record.name);
+    EXPECT_EQ(TypeRegistry::Find(record.name, MetaKind::Pod), &record);
+    EXPECT_EQ(TypeRegistry::Find(record.name, MetaKind::Component), nullptr);
+    EXPECT_NE(&META_POD<int>::Get(), static_cast<const void*>(&META_POD<unsigned>::Get()));
+    EXPECT_EQ(record.size, sizeof(float));
+}
+
+TEST(PodRecords, CreateMakesDefaultValues)
+{
+    const META_BASE& text = META_POD<std::string>::Get();
+    void* made = text.Create();
+    EXPECT_EQ(*static_cast<std::string*>(made), "");
+    text.Destroy(made);
+
+    const META_BASE& vector = META_POD<tvec4>::Get();
+    made = vector.Create();
+    EXPECT_EQ(*static_cast<tvec4*>(made), tvec4(0.0f));
+    vector.Destroy(made);
+
+    const META_BASE& flag = META_POD<bool>::Get();
+    made = flag.Create();
+    EXPECT_FALSE(*static_cast<bool*>(made));
+    flag.Destroy(made);
+}
+
+TEST(PodDeserialize, AbsentOrEmptyKeyKeepsThePreviousValue)
+{
+    float speed = 2.5f;
+    Read("", speed);
+    EXPECT_EQ(speed, 2.5f);
+    std::string label = "kept";
+    Read("", label);
+    EXPECT_EQ(label, "kept");
+    tvec2 position(4.0f, 5.0f);
+    Read("", position);
+    EXPECT_EQ(position, tvec2(4.0f, 5.0f));
+
+    Deserializer object;
+    int count = 9;
+    META_POD<int>::Get().Deserialize("Missing", &count, object);
+    EXPECT_EQ(count, 9);
+}
+
+TEST(PodDeserialize, StringIsTheWholeValueText)
+{
+    EXPECT_EQ(Read<std::string>(" two words = and: more"), " two words = and: more");
+}
+
+TEST(PodDeserialize, BoolFalseOnlyForLeadingZeroOrFalse)
+{
+    for (const char* text : {"false", "0", "0.5", "00"})
+        EXPECT_FALSE(Read<bool>(text)) << text;
+    bool value = false;
+    for (const char* text : {"true", "yes", "1", "False", "x"})
+    {
+        value = false;
+        Read(text, value);
+        EXPECT_TRUE(value) << text;
+    }
+}
+
+TEST(PodDeserialize, NumbersUseTheStandardConversions)
+{
+    EXPECT_EQ(Read<float>("12.25"), 12.25f);
+    EXPECT_EQ(Read<float>("-3"), -3.0f);
+    EXPECT_EQ(Read<float>("1e+06"), 1e6f);
+    EXPECT_EQ(Read<float>("0.5abc"), 0.5f); // stof stops at the first non-number
+    EXPECT_EQ(Read<int>("-42"), -42);
+    EXPECT_EQ(Read<int>("17.9"), 17);
+    EXPECT_EQ(Read<unsigned>("4294967295"), 4294967295u);
+}
+
+TEST(PodDeserialize, ConversionErrorsPropagate)
+{
+    EXPECT_THROW(Read<float>("abc"), std::invalid_argument);
+    EXPECT_THROW(Read<float>("1e50"), std::out_of_range);
+    EXPECT_THROW(Read<int>("x1"), std::invalid_argument);
+    EXPECT_THROW(Read<int>("99999999999"), std::out_of_range);
+    EXPECT_THROW(Read<unsigned>("seven"), std::invalid_argument);
+}
+
+TEST(PodDeserialize, UnsignedPastThirtyTwoBitsIsOutOfRange)
+{
+    unsigned value = 3;
+    EXPECT_THROW(Read("4294967296", value), std::out_of_range);
+    EXPECT_EQ(value, 3u);
+    EXPECT_THROW(Read("99999999999999", value), std::out_of_range);
+    // Negative input wraps as stoul defines it, to the same 32-bit value.
+    EXPECT_EQ(Read<unsigned>("-1"), std::numeric_limits<unsigned>::max());
+    EXPECT_EQ(Read<unsigned>("-5"), std::numeric_limits<unsigned>::max() - 4);
+}
+
+TEST(PodDeserialize, VectorsSkipOneSeparatorCharacter)
+{
+    EXPECT_EQ(Read<tvec2>("3,4"), tvec2(3.0f, 4.0f));
+    EXPECT_EQ(Read<tvec2>("3 4"), tvec2(3.0f, 4.0f));
+    EXPECT_EQ(Read<tvec2>("-0.5;1e2"), tvec2(-0.5f, 100.0f));
+    EXPECT_EQ(Read<tvec4>("0.1,0.2,0.3,1"), tvec4(0.1f, 0.2f, 0.3f, 1.0f));
+}
+
+TEST(PodDeserialize, TwoCommasLeaveTheSecondComponentUnread)
+{
+    tvec2 value(5.0f, 6.0f);
+    Read("3,,4", value);
+    EXPECT_EQ(value, tvec2(3.0f, 6.0f));
+}
+
+TEST(PodSerialize, OneIndentedKeyValueLine)
+{
+    EXPECT_EQ(Written(std::string("two words")), "V=two words\n");
+    EXPECT_EQ(Written(-42), "V=-42\n");
+    EXPECT_EQ(Written(4294967295u), "V=4294967295\n");
+    EXPECT_EQ(Written(true), "V=1\n");
+    EXPECT_EQ(Written(false), "V=0\n");
+    EXPECT_EQ(Written(tvec2(3.0f, -4.5f)), "V=3,-4.5\n");
+    EXPECT_EQ(Written(tvec4(0.25f, 0.5f, 1.0f, 0.0f)), "V=0.25,0.5,1,0\n");
+
+    const float speed = 1.5f;
+    SerialOutput output;
+    Serial::SetIndentation(6);
+    META_POD<float>::Get().Serialize("Speed", &speed);
+    EXPECT_EQ(output.Text(), "      Speed=1.5\n");
+}
+
+TEST(PodSerialize, FloatsUseTheDefaultSixDigitFormatting)
+{
+    EXPECT_EQ(Written(0.5f), "V=0.5\n");
+    EXPECT_EQ(Written(12.25f), "V=12.25\n");
+    EXPECT_EQ(Written(1e6f), "V=1e+06\n");
+    EXPECT_EQ(Written(123456.0f), "V=123456\n");
+    EXPECT_EQ(Written(1234567.0f), "V=1.23457e+06\n");
+    EXPECT_EQ(Written(0.0001f), "V=0.0001\n");
+    EXPECT_EQ(Written(0.00001f), "V=1e-05\n");
+    EXPECT_EQ(Written(0.1f), "V=0.1\n");
+}
+
+TEST(PodRoundTrip, WrittenValuesReadBackEqual)
+{
+    auto lineValue = [](const std::string& line) { return line.substr(2, line.size() - 3); };
+    EXPECT_EQ(Read<float>(lineValue(Written(-7.125f))), -7.125f);
+    EXPECT_EQ(Read<int>(lineValue(Written(-2147483647 - 1))), -2147483647 - 1);
+    EXPECT_EQ(Read<unsigned>(lineValue(Written(123u))), 123u);
+    EXPECT_EQ(Read<bool>(lineValue(Written(true))), true);
+    EXPECT_EQ(Read<tvec2>(lineValue(Written(tvec2(1.5f, -2.0f)))), tvec2(1.5f, -2.0f));
+    EXPECT_EQ(Read<tvec4>(lineValue(Written(tvec4(1, 2, 3, 4)))), tvec4(1, 2, 3, 4));
+    EXPECT_EQ(Read<std::string>(lineValue(Written(std::string("a=b")))), "a=b");
+}
+
+TEST(PodCopy, CopiesOntoTheTarget)
+{
+    const std::string from = "source";
+    std::string to = "target";
+    META_POD<std::string>::Get().Copy(&from, &to);
+    EXPECT_EQ(to, "source");
+    const tvec4 colour(0.1f, 0.2f, 0.3f, 0.4f);
+    tvec4 copy;
+    META_POD<tvec4>::Get().Copy(&colour, &copy);
+    EXPECT_EQ(copy, colour);
+    const float speed = 3.0f;
+    float target = 0.0f;
+    META_POD<float>::Get().Copy(&speed, &target);
+    EXPECT_EQ(target, 3.0f);
+}
+} // namespace
+} // namespace Orvex
