@@ -211,9 +211,11 @@ def _dedupe(points):
 
 
 # ---- curves -------------------------------------------------------------------
-def arc(cx, cy, rx, ry, a0, a1, angle=0.0):
-    """Points along an elliptic arc from angle a0 to a1 (radians, y down)."""
-    n = max(2, int(math.ceil(_segments_for(max(rx, ry)) * abs(a1 - a0) / (2 * math.pi))))
+def arc(cx, cy, rx, ry, a0, a1, angle=0.0, n=None):
+    """Points along an elliptic arc from angle a0 to a1 (radians, y down); n chords,
+    by default enough for the arc's size in pixels."""
+    if n is None:
+        n = max(2, int(math.ceil(_segments_for(max(rx, ry)) * abs(a1 - a0) / (2 * math.pi))))
     ca, sa = math.cos(angle), math.sin(angle)
     pts = []
     for i in range(n + 1):
@@ -223,11 +225,13 @@ def arc(cx, cy, rx, ry, a0, a1, angle=0.0):
     return pts
 
 
-def bezier(p0, p1, p2, p3=None):
-    """Points along a quadratic (three points) or cubic (four points) curve."""
+def bezier(p0, p1, p2, p3=None, n=None):
+    """Points along a quadratic (three points) or cubic (four points) curve; n
+    pieces, by default one per 3 pixels of control polygon."""
     ctrl = [p0, p1, p2] + ([p3] if p3 is not None else [])
-    length = sum(math.hypot(b[0] - a[0], b[1] - a[1]) for a, b in zip(ctrl, ctrl[1:]))
-    n = max(4, int(length / 3))
+    if n is None:
+        length = sum(math.hypot(b[0] - a[0], b[1] - a[1]) for a, b in zip(ctrl, ctrl[1:]))
+        n = max(4, int(length / 3))
     return [_de_casteljau(ctrl, i / n) for i in range(n + 1)]
 
 
@@ -238,8 +242,9 @@ def _de_casteljau(ctrl, t):
     return pts[0]
 
 
-def spline(points, closed=False):
-    """A smooth curve through the points (Catmull-Rom)."""
+def spline(points, closed=False, steps=None):
+    """A smooth curve through the points (Catmull-Rom); steps pieces between two
+    points, by default one per 3 pixels."""
     pts = [tuple(p) for p in points]
     n = len(pts)
     out = []
@@ -248,9 +253,9 @@ def spline(points, closed=False):
         p0 = pts[(i - 1) % n] if closed or i > 0 else pts[0]
         p1, p2 = pts[i], pts[(i + 1) % n]
         p3 = pts[(i + 2) % n] if closed or i + 2 < n else p2
-        steps = max(3, int(math.hypot(p2[0] - p1[0], p2[1] - p1[1]) / 3))
-        for s in range(steps):
-            out.append(_catmull(p0, p1, p2, p3, s / steps))
+        pieces = steps or max(3, int(math.hypot(p2[0] - p1[0], p2[1] - p1[1]) / 3))
+        for s in range(pieces):
+            out.append(_catmull(p0, p1, p2, p3, s / pieces))
     if not closed:
         out.append(pts[-1])
     return out

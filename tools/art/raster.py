@@ -377,7 +377,7 @@ class Gradient:
             planes[3][row][x0:x1] = b"\xff" * (x1 - x0)
             return
         alphas = [self.alpha[i] * c for i in idx]
-        for plane, ch in zip(planes, self.premul + [[255.0] * 256]):
+        for plane, ch in zip(planes, self.premul + [[a * 255.0 for a in self.alpha]]):
             line = plane[row]
             line[x0:x1] = bytes(
                 [
