@@ -4,7 +4,7 @@
 
 namespace Orvex
 {
-void BlockHeader::RejectFree() const
+void BlockHeader::RejectFree(std::uint32_t size, std::uint8_t flags)
 {
     if (size == 0 && flags == 0)
         throw OAException(OAException::DoubleFree);

@@ -33,7 +33,8 @@ struct BlockHeader
 
     // Throws the OAException that says why a block with this header cannot be
     // returned: a cleared header is a block already free, anything else a pointer
-    // that was never handed out.
-    [[noreturn]] void RejectFree() const;
+    // that was never handed out. Takes the fields by value, so that callers need not
+    // keep a header in memory on their fast path.
+    [[noreturn]] static void RejectFree(std::uint32_t size, std::uint8_t flags);
 };
 } // namespace Orvex

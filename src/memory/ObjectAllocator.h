@@ -9,7 +9,8 @@
 // second Free of one block into an error instead of a cycle in the free list. Zero
 // pad bytes on both sides of the object catch short overruns and most foreign
 // pointers. Whether a pointer lies on a block of one of this pool's pages costs a
-// walk of the page list, so that check runs in debug builds only.
+// walk of the page list, so that check runs in debug builds only. The take and
+// give of blocks live in PoolCore; this template adds the page geometry.
 // Rejected: a bitmap per page (Free would have to find the page first) and a
 // general-purpose heap with boundary tags (fragmentation for equal-sized blocks).
 //
@@ -26,11 +27,8 @@
 // The block stride is S + 16, n = (8192 - 9) / (S + 16), and the page is
 // n * (S + 16) + 2 bytes (no filler after the last block).
 
-#include "memory/BlockHeader.h"
-#include "memory/OABase.h"
-#include "memory/OAException.h"
+#include "memory/PoolCore.h"
 
-#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <cstring>
@@ -38,25 +36,13 @@
 
 namespace Orvex
 {
+class MemoryManager;
+
 namespace OALayout
 {
 constexpr std::size_t RoundUp(std::size_t bytes, std::size_t alignment)
 {
     return (bytes + alignment - 1) / alignment * alignment;
-}
-
-// Page and free-list links live at unaligned-to-the-type places as far as the
-// compiler knows; copying keeps that well defined.
-inline unsigned char* LoadLink(const unsigned char* at)
-{
-    unsigned char* link;
-    std::memcpy(&link, at, sizeof link);
-    return link;
-}
-
-inline void StoreLink(unsigned char* at, const unsigned char* link)
-{
-    std::memcpy(at, &link, sizeof link);
 }
 } // namespace OALayout
 
@@ -74,8 +60,8 @@ template <unsigned ObjectSize, unsigned PadBytes = 2, unsigned Alignment = 8,
 class ObjectAllocator final : public OABase
 {
 public:
-    // From the start of a block's header to its object.
-    static constexpr std::size_t HeaderOffset = BlockHeader::Bytes + PadBytes;
+    using Core = PoolCore<PadBytes>;
+    static constexpr std::size_t HeaderOffset = Core::HeaderOffset;
     // From the page start to the first object: room for the page link and a header.
     static constexpr std::size_t FirstObject =
         OALayout::RoundUp(sizeof(unsigned char*) + HeaderOffset, Alignment);
@@ -98,12 +84,12 @@ public:
 
     ~ObjectAllocator() override
     {
-        ReportUnfreedBlocks(stats, ObjectSize);
-        while (pageList)
+        ReportUnfreedBlocks(core.stats, ObjectSize);
+        while (core.pageList)
         {
-            unsigned char* next = OALayout::LoadLink(pageList);
-            ::operator delete(pageList);
-            pageList = next;
+            unsigned char* next = LoadLink(core.pageList);
+            ::operator delete(core.pageList);
+            core.pageList = next;
         }
     }
 
@@ -111,37 +97,30 @@ public:
     {
         if (size > ObjectSize)
             throw OAException(OAException::TooLarge);
-        if (!freeList)
+        if (!core.freeList)
             AllocatePage();
-        unsigned char* object = freeList;
-        freeList = OALayout::LoadLink(object);
-        if constexpr (ZeroObjects)
-            std::memset(object, 0, ObjectSize);
-        BlockHeader::Write(object - HeaderOffset, static_cast<std::uint32_t>(size), BlockHeader::InUse);
-        CountAllocation(size);
-        return object;
+        return core.Take(size, ObjectSize, ZeroObjects);
     }
 
     void Free(void* block) override
     {
         unsigned char* object = static_cast<unsigned char*>(block);
-        CheckReturnable(object);
-        BlockHeader::Write(object - HeaderOffset, 0, 0);
-        OALayout::StoreLink(object, freeList);
-        freeList = object;
-        ++stats.frees;
-        ++stats.freeCount;
-        --stats.inUse;
+#ifndef NDEBUG
+        if (!Holds(object))
+            throw OAException(OAException::BadAddress);
+#endif
+        Core::CheckReturnable(object, ObjectSize);
+        core.Give(object);
     }
 
-    const OAStats& Stats() const override { return stats; }
+    const OAStats& Stats() const override { return core.stats; }
 
     // Whether `block` is the object position of a block on one of this pool's pages
     // (free or not). Walks the page list.
     bool Holds(const void* block) const
     {
         const auto address = reinterpret_cast<std::uintptr_t>(block);
-        for (const unsigned char* page = pageList; page; page = OALayout::LoadLink(page))
+        for (const unsigned char* page = core.pageList; page; page = LoadLink(page))
         {
             const auto start = reinterpret_cast<std::uintptr_t>(page);
             if (address >= start + FirstObject && address < start + PageBytes)
@@ -151,10 +130,13 @@ public:
     }
 
 private:
+    // The manager's inline paths work on the core directly.
+    friend class MemoryManager;
+
     void AllocatePage()
     {
         if constexpr (PageLimit != 0)
-            if (stats.pages == PageLimit)
+            if (core.stats.pages == PageLimit)
                 throw OAException(OAException::NoPages);
         unsigned char* page;
         try
@@ -166,54 +148,9 @@ private:
             throw OAException(OAException::NoMemory);
         }
         std::memset(page, 0, PageBytes);
-        OALayout::StoreLink(page, pageList);
-        pageList = page;
-        // In address order, so the page's last block ends up first on the list.
-        for (std::size_t i = 0; i < BlocksPerPage; ++i)
-        {
-            unsigned char* object = page + FirstObject + i * Stride;
-            OALayout::StoreLink(object, freeList);
-            freeList = object;
-        }
-        stats.freeCount += static_cast<unsigned>(BlocksPerPage);
-        ++stats.pages;
+        core.AddPage(page, FirstObject, Stride, static_cast<unsigned>(BlocksPerPage));
     }
 
-    void CountAllocation(std::size_t size)
-    {
-        ++stats.inUse;
-        ++stats.allocations;
-        --stats.freeCount;
-        stats.mostInUse = std::max(stats.mostInUse, stats.inUse);
-        stats.bytesRequested += size;
-    }
-
-    // Throws instead of letting a bad Free corrupt the free list.
-    void CheckReturnable(const unsigned char* object) const
-    {
-        if (!object)
-            throw OAException(OAException::BadAddress);
-#ifndef NDEBUG
-        if (!Holds(object))
-            throw OAException(OAException::BadAddress);
-#endif
-        const BlockHeader header = BlockHeader::Read(object - HeaderOffset);
-        if (header.flags != BlockHeader::InUse || header.size > ObjectSize)
-            header.RejectFree();
-        if (!PadsClear(object))
-            throw OAException(OAException::CorruptedBlock);
-    }
-
-    static bool PadsClear(const unsigned char* object)
-    {
-        unsigned char any = 0;
-        for (unsigned i = 0; i < PadBytes; ++i)
-            any |= (object - PadBytes)[i] | (object + ObjectSize)[i];
-        return any == 0;
-    }
-
-    OAStats stats;
-    unsigned char* pageList = nullptr; // newest page; each page's first word links the next older
-    unsigned char* freeList = nullptr; // first free object; each one's first word links the next
+    Core core;
 };
 } // namespace Orvex

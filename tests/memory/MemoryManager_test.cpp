@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 using namespace Orvex;
 
@@ -164,6 +165,35 @@ TEST(MemoryManagerFree, ForeignPointerThrows)
     unsigned char foreign[64];
     std::memset(foreign, 0x7F, sizeof foreign);
     EXPECT_THROW(Manager().Free(foreign + 32), OAException);
+}
+
+TEST(MemoryManagerFree, OverrunIntoTheBackPadThrows)
+{
+    auto* object = static_cast<unsigned char*>(Manager().Allocate(60));
+    object[64] = 0x11;
+    try
+    {
+        Manager().Free(object);
+        FAIL() << "an overwritten pad went unnoticed";
+    }
+    catch (const OAException& error)
+    {
+        EXPECT_EQ(error.Code(), OAException::CorruptedBlock);
+    }
+    object[64] = 0;
+    Manager().Free(object);
+}
+
+TEST(MemoryManagerAllocate, EmptyPoolGetsANewPage)
+{
+    const OAStats before = StatsOf(4);
+    std::vector<void*> blocks(before.freeCount + 1);
+    for (void*& block : blocks)
+        block = Manager().Allocate(100);
+    EXPECT_EQ(StatsOf(4).pages, before.pages + 1);
+    for (void* block : blocks)
+        Manager().Free(block);
+    EXPECT_EQ(StatsOf(4).inUse, before.inUse);
 }
 
 TEST(MemoryManagerLifetime, StaticObjectCanFreeIntoItAtExit)
