@@ -1,0 +1,181 @@
+#include "graphics/Textures.h"
+
+#include <cstring>
+#include <fstream>
+#include <unordered_map>
+#include <vector>
+
+#include <GL/glew.h>
+#include <SDL_image.h>
+
+#include "engine/AssetPaths.h"
+#include "graphics/CacheName.h"
+#include "graphics/SurfacePtr.h"
+#include "memory/MemoryManager.h"
+
+namespace Orvex
+{
+namespace
+{
+std::unordered_map<std::string, cTexture*> cache;
+
+bool CanOpen(const std::string& path)
+{
+    return std::ifstream(path).is_open();
+}
+
+std::string TextureFile(const std::string& name)
+{
+    const std::string configured = AssetPath("Textures", name);
+    if (CanOpen(configured))
+        return configured;
+    const std::string jpeg = AssetFolder("Textures") + name + ".jpg";
+    if (CanOpen(jpeg))
+        return jpeg;
+    throw "GraphicsManager: given texture does not exist: " + name;
+}
+
+// GL_RGB or GL_RGBA when the bytes are already in GL's order, 0 otherwise.
+GLenum DirectFormat(const SDL_Surface& image)
+{
+    switch (image.format->format)
+    {
+    case SDL_PIXELFORMAT_RGB24:
+        return GL_RGB;
+    case SDL_PIXELFORMAT_RGBA32:
+        return GL_RGBA;
+    default:
+        return 0;
+    }
+}
+
+bool Convertible(const SDL_Surface& image)
+{
+    const int bytes = image.format->BytesPerPixel;
+    return image.format->palette || bytes == 1 || bytes == 3 || bytes == 4;
+}
+
+// The image in a layout GL reads directly: itself, or a converted copy kept in
+// converted.
+SDL_Surface* Uploadable(SDL_Surface* image, SurfacePtr& converted)
+{
+    if (DirectFormat(*image))
+        return image;
+    if (!Convertible(*image))
+        throw "Unsupported Pixel format: " +
+            std::string(SDL_GetPixelFormatName(image->format->format));
+    converted.reset(SDL_ConvertSurfaceFormat(image, SDL_PIXELFORMAT_RGBA32, 0));
+    if (!converted)
+        throw "GraphicsManager: image could not be converted to RGBA: " +
+            std::string(SDL_GetError());
+    return converted.get();
+}
+
+// The image's rows without the padding SDL may put at their ends.
+std::vector<unsigned char> PackedRows(const SDL_Surface& image)
+{
+    const std::size_t rowBytes = static_cast<std::size_t>(image.w) * image.format->BytesPerPixel;
+    std::vector<unsigned char> packed(rowBytes * image.h);
+    const auto* source = static_cast<const unsigned char*>(image.pixels);
+    for (int row = 0; row < image.h; ++row)
+        std::memcpy(packed.data() + row * rowBytes,
+                    source + static_cast<std::size_t>(row) * image.pitch, rowBytes);
+    return packed;
+}
+
+// Tightly packed rows for the upload; the caller's unpack state comes back after.
+class TightUnpack
+{
+public:
+    TightUnpack()
+    {
+        glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+        glGetIntegerv(GL_UNPACK_ROW_LENGTH, &rowLength);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    }
+    ~TightUnpack()
+    {
+        glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
+        glPixelStorei(GL_UNPACK_ROW_LENGTH, rowLength);
+    }
+    TightUnpack(const TightUnpack&) = delete;
+    TightUnpack& operator=(const TightUnpack&) = delete;
+
+private:
+    GLint alignment = 4;
+    GLint rowLength = 0;
+};
+
+void Upload(const SDL_Surface& image, GLenum format)
+{
+    const bool padded = image.pitch != image.w * image.format->BytesPerPixel;
+    const std::vector<unsigned char> packed =
+        padded ? PackedRows(image) : std::vector<unsigned char>();
+    const TightUnpack tight;
+    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), image.w, image.h, 0, format,
+                 GL_UNSIGNED_BYTE, padded ? packed.data() : image.pixels);
+}
+} // namespace
+
+unsigned CreateTextureFromSurface(SDL_Surface* image)
+{
+    SurfacePtr converted;
+    const SDL_Surface* upload = Uploadable(image, converted);
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    Upload(*upload, DirectFormat(*upload));
+    return texture;
+}
+
+cTexture* NewTextureFromSurface(SDL_Surface* image)
+{
+    const unsigned name = CreateTextureFromSurface(image);
+    cTexture* texture = New<cTexture>();
+    *texture = cTexture{name, image->w, image->h};
+    return texture;
+}
+
+cTexture* GetTexture(const std::string& name)
+{
+    const auto found = cache.find(name);
+    if (found != cache.end())
+        return found->second;
+    const SurfacePtr image(IMG_Load(TextureFile(name).c_str()));
+    if (!image)
+        throw "GraphicsManager: Given image could not be loaded: " + name;
+    cTexture* texture = NewTextureFromSurface(image.get());
+    cache.emplace(name, texture);
+    return texture;
+}
+
+cTexture* GetDefaultTexture()
+{
+    return GetTexture("Default");
+}
+
+std::string TextureName(const cTexture* texture)
+{
+    return CacheName(cache, texture);
+}
+
+void ReleaseTexture(cTexture* texture)
+{
+    if (!texture)
+        return;
+    glDeleteTextures(1, &texture->name);
+    Delete(texture);
+}
+
+void ShutdownTextures()
+{
+    for (const auto& entry : cache)
+        ReleaseTexture(entry.second);
+    cache.clear();
+}
+} // namespace Orvex
