@@ -53,8 +53,6 @@ public:
     void Housekeeping();
     // Requests a level change at the next housekeeping ("" cancels).
     void RequestLevel(const std::string& name) { requestedLevel = name; }
-    // Loads the level into this state (the level loader; replaced by tests).
-    virtual void LoadLevel(const std::string& name);
 
     // Pauses or resumes this state's sound groups.
     void PauseSounds(bool paused);
@@ -70,6 +68,13 @@ public:
     const std::string& CurrentLevel() const { return currentLevel; }
     const std::string& RequestedLevel() const { return requestedLevel; }
     void SetCurrentLevel(const std::string& name) { currentLevel = name; }
+    // The registered name the state was created by ("IntroGS", "QuitGS", ...).
+    const std::string& TypeName() const { return typeName; }
+    void SetTypeName(const std::string& name) { typeName = name; }
+    // Drops the camera / level-settings choice (the level loader does, when the
+    // chosen entity is about to be removed).
+    void ClearCamera() { camera = nullptr; }
+    void ClearLevelSettings() { levelSettings = nullptr; }
 
 protected:
     bool showCursor;
@@ -82,5 +87,7 @@ protected:
     std::deque<std::uint32_t> removalQueue;    // first in, first out
     std::string currentLevel;
     std::string requestedLevel;                // non-empty: a level change is pending
+    std::string typeName;
+    std::vector<Entity*> updateSnapshot;       // reused by UpdateComponents
 };
 } // namespace Orvex

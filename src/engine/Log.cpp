@@ -16,7 +16,7 @@ std::string Timestamp(double secondsSinceStart)
     const int hours = total / 3600;
     const int minutes = (total / 60) % 60;
     const double seconds = secondsSinceStart - (total / 60) * 60.0;
-    char buffer[16] = {};
+    char buffer[32] = {};
     if (hours > 0)
         std::snprintf(buffer, sizeof buffer, "%d:%2d:%5.2f", hours, minutes, seconds);
     else

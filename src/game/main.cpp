@@ -1,7 +1,3 @@
-#include <cstdio>
+#include "engine/ProcessEntry.h"
 
-int main()
-{
-    std::puts("TumboWuffin: the engine's frame loop is not built yet, so there is nothing to run.");
-    return 0;
-}
+int main(int argc, char** argv) { return Orvex::RunProcess(argc, argv, "IntroGS"); }

@@ -1,6 +1,5 @@
 #include "object/IComponent.h"
 
-#include <algorithm>
 #include <string>
 
 #include "engine/Engine.h"
@@ -12,13 +11,6 @@ namespace Orvex
 {
 namespace
 {
-// The fixed slot of a listed component, whether or not its class is built in.
-unsigned ListedComponentId(const std::string& name)
-{
-    const std::vector<std::string>& names = TypeRegistry::Names(MetaKind::Component);
-    return static_cast<unsigned>(std::find(names.begin(), names.end(), name) - names.begin());
-}
-
 std::string DependencyFailure(const Entity& entity, const std::string& missing)
 {
     return "Dependency fail. Entity " + entity.name + " doesn't have " + missing;
@@ -41,8 +33,8 @@ void IComponent::RequireComponent(unsigned typeId) const
 
 void IComponent::RequireCollider() const
 {
-    static const unsigned boxCollider = ListedComponentId("BoxCollider");
-    static const unsigned meshCollider = ListedComponentId("MeshCollider");
+    static const unsigned boxCollider = TypeRegistry::ListedId("BoxCollider", MetaKind::Component);
+    static const unsigned meshCollider = TypeRegistry::ListedId("MeshCollider", MetaKind::Component);
     if (!DependencyChecksOn() || owner->Get(boxCollider) || owner->Get(meshCollider))
         return;
     throw DependencyFailure(*owner, "a Collider");

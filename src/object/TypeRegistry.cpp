@@ -1,5 +1,6 @@
 #include "object/TypeRegistry.h"
 
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 
@@ -138,5 +139,10 @@ ISystem* TypeRegistry::CreateSystem(const std::string& name)
 IGamestate* TypeRegistry::CreateGamestate(const std::string& name)
 {
     return CreateAs<IGamestate>(name, MetaKind::Gamestate);
+}
+unsigned TypeRegistry::ListedId(const std::string& name, MetaKind kind)
+{
+    const std::vector<std::string>& names = FixedTypeNames(kind);
+    return static_cast<unsigned>(std::find(names.begin(), names.end(), name) - names.begin());
 }
 } // namespace Orvex

@@ -39,6 +39,9 @@ public:
     // The names of one kind in id order, including listed classes not built in.
     static const std::vector<std::string>& Names(MetaKind kind);
     static unsigned Count(MetaKind kind);
+    // The id of a name in its kind's list, whether or not its class is built in;
+    // Count(kind) for a name outside the list.
+    static unsigned ListedId(const std::string& name, MetaKind kind);
 
     // New objects by name, or null when the name is not registered as that kind.
     static IComponent* CreateComponent(const std::string& name);

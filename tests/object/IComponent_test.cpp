@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Probes.h"
+#include "engine/Engine.h"
 #include "object/TypeRegistry.h"
 
 namespace Orvex
@@ -32,15 +33,26 @@ std::string InitError(Entity& entity)
     return "no error";
 }
 
-unsigned ListedSlot(const std::string& name)
-{
-    const std::vector<std::string>& names = TypeRegistry::Names(MetaKind::Component);
-    return static_cast<unsigned>(std::find(names.begin(), names.end(), name) - names.begin());
-}
-
 TEST(DependencyCheck, OnWithoutAnEngine)
 {
     EXPECT_TRUE(IComponent::DependencyChecksOn());
+}
+
+TEST(DependencyCheck, FollowsTheTopGameStatesFlag)
+{
+    Engine engine;
+    EXPECT_TRUE(IComponent::DependencyChecksOn()); // no state yet
+    engine.PushGamestate(New<ProbeState>(false));
+    engine.RunFrame();
+    ASSERT_NE(engine.ActiveGamestate(), nullptr);
+    EXPECT_FALSE(IComponent::DependencyChecksOn());
+    auto entity = Dependent(true, true);
+    EXPECT_EQ(InitError(*entity), "no error");
+
+    engine.PushGamestate(New<ProbeState>(true));
+    engine.RunFrame();
+    EXPECT_TRUE(IComponent::DependencyChecksOn());
+    EXPECT_EQ(InitError(*entity), "Dependency fail. Entity Crate doesn't have Component ProbeComponent");
 }
 
 TEST(DependencyCheck, MissingComponentNamesEntityAndType)
@@ -68,7 +80,7 @@ TEST(DependencyCheck, EitherColliderSlotSatisfiesTheColliderCheck)
     {
         auto entity = Dependent(false, true);
         // Any component object stands in for the collider class in its slot.
-        entity->Attach(ListedSlot(collider), New<ProbeComponent>());
+        entity->Attach(TypeRegistry::ListedId(collider, MetaKind::Component), New<ProbeComponent>());
         EXPECT_EQ(InitError(*entity), "no error") << collider;
     }
 }

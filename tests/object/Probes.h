@@ -51,7 +51,7 @@ class ProbeSystem : public ISystem
 class ProbeState : public IGamestate
 {
     ORVEX_GAMESTATE(ProbeState)
-    ProbeState() : IGamestate(false, true) {}
+    explicit ProbeState(bool checkDependencies = true) : IGamestate(false, checkDependencies) {}
     void Init() override {}
     void Update(float) override {}
     void Shutdown() override {}
@@ -65,10 +65,5 @@ struct ProbeLog
     static void Clear();
 };
 
-// An entity destroyed through the pools when it goes out of scope.
-struct EntityDeleter
-{
-    void operator()(Entity* entity) const { Delete(entity); }
-};
-using EntityPtr = std::unique_ptr<Entity, EntityDeleter>;
+using EntityPtr = Pooled<Entity>;
 } // namespace Orvex

@@ -1,0 +1,55 @@
+#pragma once
+// The one window and its OpenGL context, and the window-size state everyone reads
+// (the aspect ratio above all). Only this module and the event translation talk
+// to SDL's video side.
+
+#include <string>
+
+struct SDL_Window;
+
+namespace Orvex
+{
+namespace Window
+{
+constexpr int MinWidth = 640;
+constexpr int MinHeight = 480;
+
+// Settings of "./config/window_config.ini", section "Window".
+struct Settings
+{
+    int width = 1280;
+    int height = 720;
+    bool fullscreen = false;
+    bool vsync = false; // inverted start value of the frame limiter and vsync
+};
+// Throws "Window" + " not found in deserializer." without the section, and names
+// the key and the file when "Width" or "Height" is not a whole decimal number.
+Settings ReadSettings(const std::string& path);
+
+// The window set-up: settings, GL attributes (3.3 compatibility, stencil 8,
+// double buffer, depth 24), the window, the limiter and vsync, fullscreen.
+void InitWindow();
+// Replaces any existing window. Throws when the window or its GL context cannot
+// be made (no display, no OpenGL 3.3).
+void CreateWindow(const std::string& title, int x, int y, int width, int height);
+// Windowed only (also without a window, for headless runs): clamps to the minimum size, resizes, sends MSG_WINDOW_RESIZED,
+// sets the viewport and the aspect ratio.
+void ResizeWindow(int width, int height);
+void ToggleFullscreen();
+// Deletes the context and the window.
+void DestroyWindow();
+
+void SetSwapInterval(bool vsync);
+void SwapBuffers();
+void SetCursorVisible(bool visible);
+
+SDL_Window* Handle();
+bool Exists();
+int Width();
+int Height();
+float Aspect(); // width / height
+bool Fullscreen();
+bool CursorVisible();
+bool VSync();
+} // namespace Window
+} // namespace Orvex
