@@ -1,0 +1,274 @@
+#include "data/Level.h"
+
+#include <bitset>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "data/Deserializer.h"
+#include "data/Serialization.h"
+#include "engine/AssetPaths.h"
+#include "engine/IGamestate.h"
+#include "engine/Log.h"
+#include "memory/MemoryManager.h"
+#include "object/Entity.h"
+#include "object/MetaComponent.h"
+#include "object/TypeRegistry.h"
+
+namespace Orvex
+{
+namespace
+{
+constexpr int writtenMajor = 1;
+constexpr int writtenMinor = 3;
+
+IComponent* CreateComponentFrom(const META_COMPONENT_BASE& record, const Deserializer& values)
+{
+    Pooled<IComponent> component(record.CreateComponent());
+    record.ReadFields(*component, values);
+    return component.release();
+}
+
+// Init on every component; a failing entity is destroyed before the error goes on.
+Entity* Initialised(Pooled<Entity> entity)
+{
+    entity->InitComponents();
+    return entity.release();
+}
+
+Pooled<Entity> BuildFromArchetype(const std::string& entityName, const std::string& archetypeName,
+                                  const Deserializer* override)
+{
+    const std::string archetype = archetypeName.empty() ? "Default" : archetypeName;
+    const Deserializer file(AssetPath("Archetypes", archetype), Deserializer::ObjectFile);
+    Pooled<Entity> entity(New<Entity>(entityName));
+    entity->archetype = archetype;
+    for (const auto& object : file.Children())
+    {
+        const META_COMPONENT_BASE* record = TypeRegistry::FindComponent(object.first);
+        if (!record)
+            throw "Component not registered: " + object.first;
+        Pooled<IComponent> component(CreateComponentFrom(*record, object.second));
+        if (override)
+        {
+            if (!override->HasChild(object.first))
+                throw "Deserializer doesn't have sub object: " + object.first;
+            record->ReadFields(*component, override->GetChild(object.first));
+        }
+        entity->Attach(record->id, component.release());
+    }
+    return entity;
+}
+
+Pooled<Entity> BuildFromDescription(const std::string& entityName, const Deserializer& entry)
+{
+    Pooled<Entity> entity(New<Entity>(entityName));
+    for (const auto& object : entry.Children())
+    {
+        const META_COMPONENT_BASE* record = TypeRegistry::FindComponent(object.first);
+        if (!record)
+        {
+            std::cerr << "ERROR: Component not registered: " << object.first << std::endl;
+            continue;
+        }
+        entity->Attach(record->id, CreateComponentFrom(*record, object.second));
+    }
+    return entity;
+}
+
+bool ReadableVersion(int major, int minor) { return major == 1 && minor >= 0 && minor <= 3; }
+
+int VersionPart(const Deserializer& levelData, const std::string& key, int absent)
+{
+    return levelData.HasKey(key) ? std::stoi(levelData.GetString(key)) : absent;
+}
+
+Entity* EntryEntity(const std::string& objectName, const Deserializer& entry, int minor)
+{
+    if (minor == 0)
+        return CreateFromArchetype(objectName, entry.GetString("Archetype"), &entry);
+    const std::string& name = entry.GetString("Name");
+    if (minor == 1)
+        return CreateFromArchetype(name, entry.GetString("Archetype"), &entry);
+    Entity* entity = CreateFromEntry(name, entry);
+    if (minor == 3)
+        entity->flags = std::bitset<2>(entry.GetString("Flags"));
+    return entity;
+}
+
+// Queues every entity of the state for removal; a camera or level-settings choice
+// that would be removed is dropped so the removal does not refuse it.
+void QueueOldEntities(IGamestate& state)
+{
+    for (const auto& entry : state.Entities())
+    {
+        if (entry.second == state.CameraEntity())
+            state.ClearCamera();
+        if (entry.second == state.LevelSettingsEntity())
+            state.ClearLevelSettings();
+        state.RemoveEntity(entry.first);
+    }
+}
+
+void CheckLevelName(const std::string& levelName)
+{
+    if (levelName.empty())
+        throw std::string("Could not save the level: the level name is empty");
+    if (levelName.front() == '/')
+        throw "Could not save level " + levelName + ": the name is an absolute path";
+    std::istringstream parts(levelName);
+    std::string part;
+    while (std::getline(parts, part, '/'))
+        if (part == "..")
+            throw "Could not save level " + levelName + ": the name leaves the levels folder";
+}
+
+// A key=value line whose value ends in ":" would read back as an object header.
+void CheckReadable(const std::string& text, const std::string& levelName, const Entity& entity)
+{
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line))
+    {
+        const std::size_t equals = line.find('=');
+        if (equals == std::string::npos || line.back() != ':')
+            continue;
+        const std::size_t keyStart = line.find_first_not_of(' ');
+        throw "Could not save level " + levelName + ": entity " + entity.name + ", key " +
+            line.substr(keyStart, equals - keyStart) + ": a value may not end in \":\"";
+    }
+}
+
+void WriteEntity(const Entity& entity, unsigned number)
+{
+    Serial::Write("  " + std::to_string(number) + ":\n  {\n");
+    Serial::SetIndentation(4);
+    Serial::WriteLine("Name", entity.name);
+    Serial::WriteLine("Flags", entity.flags.to_string());
+    Serial::WriteLine("Archetype", entity.archetype);
+    for (unsigned id = 0; id < entity.components.size(); ++id)
+    {
+        const IComponent* component = entity.components[id];
+        const META_COMPONENT_BASE* record = TypeRegistry::Component(id);
+        if (!component || !record)
+            continue;
+        Serial::Write("    " + record->name + ":\n    {\n");
+        Serial::SetIndentation(6);
+        record->WriteFields(*component);
+        Serial::SetIndentation(4);
+        Serial::Write("    }\n");
+    }
+    Serial::Write("  }\n");
+}
+
+std::string LevelText(const std::string& levelName, const IGamestate& state, const Entity& camera)
+{
+    if (!state.LevelSettingsEntity())
+        throw "Could not save level " + levelName + ": the state has no LevelSettings entity";
+    SerialOutput output;
+    Serial::Write("LevelData:\n{\n");
+    Serial::SetIndentation(2);
+    Serial::WriteLine("VersionMajor", std::to_string(writtenMajor));
+    Serial::WriteLine("VersionMinor", std::to_string(writtenMinor));
+    Serial::WriteLine("LevelSettings", state.LevelSettingsEntity()->name);
+    Serial::WriteLine("Camera", camera.name);
+    Serial::Write("}\n\nEntities:\n{\n");
+    unsigned number = 0;
+    for (const auto& entry : state.Entities())
+    {
+        SerialOutput entityOutput;
+        WriteEntity(*entry.second, number++);
+        CheckReadable(entityOutput.Text(), levelName, *entry.second);
+        Serial::Write(entityOutput.Text());
+    }
+    Serial::Write("}\n");
+    return output.Text();
+}
+
+// Writes beside the target, then renames over it: the old file is never half-replaced.
+void ReplaceFile(const std::string& path, const std::string& text)
+{
+    const std::string temporary = path + ".saving";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << text;
+        out.flush();
+        if (!out)
+        {
+            std::remove(temporary.c_str());
+            throw "Could not write the level file: " + path;
+        }
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0)
+    {
+        std::remove(temporary.c_str());
+        throw "Could not replace the level file: " + path;
+    }
+}
+} // namespace
+
+Entity* CreateFromArchetype(const std::string& entityName, const std::string& archetypeName,
+                            const Deserializer* override)
+{
+    return Initialised(BuildFromArchetype(entityName, archetypeName, override));
+}
+
+Entity* CreateFromEntry(const std::string& entityName, const Deserializer& entry)
+{
+    const std::bitset<2> flags(entry.GetString("Flags"));
+    if (!flags.test(Entity::ArchetypeInstance))
+        return Initialised(BuildFromDescription(entityName, entry));
+
+    Pooled<Entity> entity = BuildFromArchetype(entityName, entry.GetString("Archetype"), nullptr);
+    entity->flags = flags;
+    // Before Init, so components that remember their start see the placed one.
+    const META_COMPONENT_BASE* transform = TypeRegistry::FindComponent("Transform");
+    if (!entry.HasChild("Transform"))
+        throw std::string("Deserializer doesn't have sub object: Transform");
+    if (transform && entity->Get(transform->id))
+        transform->ReadFields(*entity->Get(transform->id), entry.GetChild("Transform"));
+    return Initialised(std::move(entity));
+}
+
+void LoadLevel(const std::string& levelName, IGamestate& state)
+{
+    const std::string path = AssetPath("Levels", levelName);
+    const Deserializer file(path, Deserializer::ObjectFile);
+    const Deserializer& levelData = file.GetChild("LevelData");
+    const int major = VersionPart(levelData, "VersionMajor", 1);
+    const int minor = VersionPart(levelData, "VersionMinor", 0);
+    if (!ReadableVersion(major, minor))
+    {
+        Log("ERROR: " + path + " has level format version " + std::to_string(major) + "." +
+            std::to_string(minor) + ", which this program cannot read; nothing was loaded");
+        return;
+    }
+    const std::string& settingsName = levelData.GetString("LevelSettings");
+    const std::string& cameraName = levelData.GetString("Camera");
+    const Deserializer& entities = file.GetChild("Entities");
+
+    QueueOldEntities(state);
+    Entity* settings = nullptr;
+    Entity* camera = nullptr;
+    for (const auto& object : entities.Children())
+    {
+        Entity* entity = EntryEntity(object.first, object.second, minor);
+        state.AddEntity(entity);
+        if (!settings && entity->name == settingsName)
+            settings = entity;
+        if (!camera && entity->name == cameraName)
+            camera = entity;
+    }
+    if (settings)
+        state.SetLevelSettings(settings->id);
+    if (camera)
+        state.SetCamera(camera->id);
+}
+
+void SaveLevel(const std::string& levelName, const IGamestate& state, const Entity& camera)
+{
+    CheckLevelName(levelName);
+    ReplaceFile(AssetPath("Levels", levelName), LevelText(levelName, state, camera));
+}
+} // namespace Orvex

@@ -1,0 +1,35 @@
+#pragma once
+// Building entities from archetype files and level entries, loading a level into a
+// game state and writing a game state back as a level.
+//
+// Level files carry "VersionMajor"/"VersionMinor" in their LevelData object; the
+// loader reads 1.0 to 1.3 and the writer always writes 1.3. Every error is thrown
+// as std::string.
+
+#include <string>
+
+namespace Orvex
+{
+class Deserializer;
+class Entity;
+class IGamestate;
+
+// An entity (not in any state) with every component of the archetype file; an
+// empty archetype name means "Default". When override is given, each component's
+// fields are then read from override's sub-object of that component's name.
+// Components are initialised last.
+Entity* CreateFromArchetype(const std::string& entityName, const std::string& archetypeName,
+                            const Deserializer* override = nullptr);
+// An entity from one entry of a 1.2 or 1.3 level: its archetype plus the entry's
+// Transform when the entry's flags mark an archetype instance, else exactly the
+// components the entry lists.
+Entity* CreateFromEntry(const std::string& entityName, const Deserializer& entry);
+// Queues the state's entities for removal and adds the level's. A version the
+// loader does not read changes nothing and logs an "ERROR: " line.
+void LoadLevel(const std::string& levelName, IGamestate& state);
+// Writes the state's entities as a 1.3 level naming camera as its camera. The old
+// file is replaced only when the whole new text was written; a failure or a
+// refusal (a name leaving the levels folder, a value that could not be read back)
+// throws a text naming the cause and leaves the old file as it was.
+void SaveLevel(const std::string& levelName, const IGamestate& state, const Entity& camera);
+} // namespace Orvex
