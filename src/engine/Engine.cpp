@@ -12,6 +12,8 @@
 #include "engine/IGamestate.h"
 #include "engine/Log.h"
 #include "engine/Window.h"
+#include "graphics/GraphicsManager.h"
+#include "graphics/Mesh.h"
 #include "memory/MemoryManager.h"
 #include "memory/StackAllocator.h"
 #include "messaging/EventTranslation.h"
@@ -52,6 +54,7 @@ Engine::Engine()
     if (IMG_Init(imageFlags) != imageFlags)
         throw std::string("Failed to load image support for all requested types.");
     TTF_Init();
+    GetMesh("Square");
 }
 
 Engine::~Engine()
@@ -59,6 +62,9 @@ Engine::~Engine()
     for (IGamestate* state : pendingPushes)
         Delete(state);
     pendingPushes.clear();
+    // Left when an error ended the run before Shutdown.
+    DestroyStates();
+    ShutdownMeshes();
     TTF_Quit();
     IMG_Quit();
     StackAllocator::SetErrorReport(nullptr);
@@ -179,13 +185,21 @@ void Engine::PaceFrame()
         dt = maxDt;
 }
 
-void Engine::Shutdown()
+void Engine::DestroyStates()
 {
     while (!gamestates.empty())
     {
         DestroyState(gamestates.back());
         gamestates.pop_back();
     }
+}
+
+void Engine::Shutdown()
+{
+    DestroyStates();
+    // GL objects go while their context still exists.
+    if (Window::Exists())
+        ShutdownGraphics();
     Window::DestroyWindow();
     SDL_Quit();
 }

@@ -99,6 +99,7 @@ private:
     void ApplyPops();
     void PaceFrame();
     void DestroyState(IGamestate* state);
+    void DestroyStates();
 
     static Engine* instance;
 

@@ -59,7 +59,7 @@ void RunFrames(Engine& engine, const RunOptions& options)
 
 int Run(const RunOptions& options)
 {
-    Engine* engine = New<Engine>();
+    Pooled<Engine> engine(New<Engine>());
     IGamestate* start = engine->PushGamestate(options.startState);
     if (!start)
         throw "The start game state \"" + options.startState + "\" does not exist.";
@@ -70,7 +70,6 @@ int Run(const RunOptions& options)
     engine->SetFlag(Engine::ACTIVE);
     RunFrames(*engine, options);
     engine->Shutdown();
-    Delete(engine);
     return 0;
 }
 } // namespace
