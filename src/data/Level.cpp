@@ -3,7 +3,6 @@
 #include <bitset>
 #include <cstdio>
 #include <fstream>
-#include <iostream>
 #include <sstream>
 
 #include "data/Deserializer.h"
@@ -69,7 +68,7 @@ Pooled<Entity> BuildFromDescription(const std::string& entityName, const Deseria
         const META_COMPONENT_BASE* record = TypeRegistry::FindComponent(object.first);
         if (!record)
         {
-            std::cerr << "ERROR: Component not registered: " << object.first << std::endl;
+            LogError("Component not registered: " + object.first);
             continue;
         }
         entity->Attach(record->id, CreateComponentFrom(*record, object.second));
@@ -240,7 +239,7 @@ void LoadLevel(const std::string& levelName, IGamestate& state)
     const int minor = VersionPart(levelData, "VersionMinor", 0);
     if (!ReadableVersion(major, minor))
     {
-        Log("ERROR: " + path + " has level format version " + std::to_string(major) + "." +
+        LogError(path + " has level format version " + std::to_string(major) + "." +
             std::to_string(minor) + ", which this program cannot read; nothing was loaded");
         return;
     }

@@ -56,6 +56,14 @@ void IGamestate::AddSystem(ISystem* system)
     system->Init();
 }
 
+void IGamestate::AddSystem(const std::string& name)
+{
+    ISystem* system = TypeRegistry::CreateSystem(name);
+    if (!system)
+        throw "System not registered: " + name;
+    AddSystem(system);
+}
+
 void IGamestate::AddEntity(Entity* entity) { entities[entity->id] = entity; }
 
 Entity* IGamestate::FindEntity(const std::string& name) const

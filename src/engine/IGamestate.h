@@ -37,6 +37,9 @@ public:
 
     // A MessageSystem also becomes this state's message system. Runs the system's Init.
     void AddSystem(ISystem* system);
+    // A new system of that registered name, added as above. Throws
+    // "System not registered: " + name.
+    void AddSystem(const std::string& name);
     // entities[id] = entity; an existing entry with the same id is overwritten.
     void AddEntity(Entity* entity);
     // First entity, in table order, with exactly this name; null when none.

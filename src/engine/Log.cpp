@@ -37,4 +37,10 @@ void Log(const std::string& text)
 {
     std::fprintf(stderr, "[%s] %s\n", Timestamp().c_str(), text.c_str());
 }
+
+void LogError(const std::string& text)
+{
+    std::fprintf(stdout, "ERROR: %s\n", text.c_str());
+    std::fflush(stdout);
+}
 } // namespace Orvex

@@ -11,4 +11,7 @@ namespace Orvex
 std::string Timestamp(double secondsSinceStart);
 std::string Timestamp();
 void Log(const std::string& text);
+// "ERROR: " + text on standard output: an error that was caught and survived
+// (a skipped level component, a skipped collision pair).
+void LogError(const std::string& text);
 } // namespace Orvex
