@@ -1,0 +1,17 @@
+#include "game/states/QuitGS.h"
+
+namespace Orvex
+{
+ORVEX_REGISTER_GAMESTATE(QuitGS)
+
+QuitGS::QuitGS()
+    : ScreenState({"GraphicsSystem", "CollisionsSystem", "MessageSystem", "ActionSystem"}, "Quit",
+                  true)
+{
+}
+
+void QuitGS::AfterComponents(float)
+{
+    PopOnEscape();
+}
+} // namespace Orvex
