@@ -21,6 +21,7 @@ class CountedAction : public IAction
 public:
     explicit CountedAction(int& destroyed) : destroyed(destroyed) {}
     ~CountedAction() override { ++destroyed; }
+    bool Update(float) override { return true; }
     int& destroyed;
 };
 
