@@ -50,6 +50,20 @@ Engine::Engine()
     instance = this;
     SetAssetConfig(&coreConfig);
     StackAllocator::SetErrorReport(ShowErrorBox);
+    try
+    {
+        StartLibraries();
+    }
+    catch (...)
+    {
+        // No destructor runs for a half-made engine: nothing may keep pointing at it.
+        ReleaseProcessHooks();
+        throw;
+    }
+}
+
+void Engine::StartLibraries()
+{
     const int imageFlags = IMG_INIT_JPG | IMG_INIT_PNG;
     if (IMG_Init(imageFlags) != imageFlags)
         throw std::string("Failed to load image support for all requested types.");
@@ -57,19 +71,22 @@ Engine::Engine()
     GetMesh("Square");
 }
 
+void Engine::ReleaseProcessHooks()
+{
+    StackAllocator::SetErrorReport(nullptr);
+    SetAssetConfig(nullptr);
+    instance = nullptr;
+}
+
 Engine::~Engine()
 {
-    for (IGamestate* state : pendingPushes)
-        Delete(state);
-    pendingPushes.clear();
     // Left when an error ended the run before Shutdown.
+    DestroyPendingPushes();
     DestroyStates();
     ShutdownMeshes();
     TTF_Quit();
     IMG_Quit();
-    StackAllocator::SetErrorReport(nullptr);
-    SetAssetConfig(nullptr);
-    instance = nullptr;
+    ReleaseProcessHooks();
 }
 
 void Engine::Run()
@@ -125,7 +142,6 @@ void Engine::EndFrame()
 
 void Engine::ApplyPushes()
 {
-    ClearFlag(PUSH_PENDING);
     if (IGamestate* covered = ActiveGamestate())
         covered->PauseSounds(true);
     while (!pendingPushes.empty())
@@ -135,6 +151,9 @@ void Engine::ApplyPushes()
         pendingPushes.pop_front();
         state->Init();
     }
+    // Cleared last: a push requested by an Init above is already applied, and a
+    // flag left over would pause the new top next frame with nothing above it.
+    ClearFlag(PUSH_PENDING);
 }
 
 void Engine::ApplyPops()
@@ -185,6 +204,13 @@ void Engine::PaceFrame()
         dt = maxDt;
 }
 
+void Engine::DestroyPendingPushes()
+{
+    for (IGamestate* state : pendingPushes)
+        Delete(state);
+    pendingPushes.clear();
+}
+
 void Engine::DestroyStates()
 {
     while (!gamestates.empty())
@@ -196,6 +222,7 @@ void Engine::DestroyStates()
 
 void Engine::Shutdown()
 {
+    DestroyPendingPushes();
     DestroyStates();
     // GL objects go while their context still exists.
     if (Window::Exists())

@@ -44,7 +44,8 @@ public:
 
     void Run();
     void RunFrame();
-    // Pops every state from the top down, then closes the window.
+    // Destroys the states still waiting to be pushed, pops every state from the
+    // top down, then closes the window.
     void Shutdown();
 
     // "PATH" / "EXT" of a section of the core configuration; empty when absent.
@@ -98,8 +99,11 @@ private:
     void ApplyPushes();
     void ApplyPops();
     void PaceFrame();
+    void StartLibraries();
+    void ReleaseProcessHooks();
     void DestroyState(IGamestate* state);
     void DestroyStates();
+    void DestroyPendingPushes();
 
     static Engine* instance;
 

@@ -106,6 +106,10 @@ int RunProcess(int argc, char** argv, const std::string& defaultState)
     {
         ReportUnhandled(error.what(), showBox);
     }
+    catch (...)
+    {
+        ReportUnhandled("an error of unknown type", showBox);
+    }
     return ExitError;
 }
 } // namespace Orvex

@@ -21,11 +21,12 @@ long ParseCount(const std::string& option, const std::string& text)
     return value;
 }
 
-// The next argument after an option that needs one.
-const std::string& ValueOf(const std::vector<std::string>& arguments, std::size_t& i)
+// The next argument after option, which needs one (or more).
+const std::string& ValueOf(const std::string& option, const std::vector<std::string>& arguments,
+                           std::size_t& i)
 {
     if (i + 1 >= arguments.size())
-        throw arguments[i] + " needs a value";
+        throw option + " needs a value";
     return arguments[++i];
 }
 } // namespace
@@ -40,16 +41,16 @@ RunOptions ParseRunOptions(const std::vector<std::string>& arguments, const std:
         if (option == "--help" || option == "-h")
             options.help = true;
         else if (option == "--frames")
-            options.quitAfterFrames = ParseCount(option, ValueOf(arguments, i));
+            options.quitAfterFrames = ParseCount(option, ValueOf(option, arguments, i));
         else if (option == "--screenshot")
         {
-            options.screenshotFrame = ParseCount(option, ValueOf(arguments, i));
-            options.screenshotPath = ValueOf(arguments, i);
+            options.screenshotFrame = ParseCount(option, ValueOf(option, arguments, i));
+            options.screenshotPath = ValueOf(option, arguments, i);
         }
         else if (option == "--state")
-            options.startState = ValueOf(arguments, i);
+            options.startState = ValueOf(option, arguments, i);
         else if (option == "--level")
-            options.startLevel = ValueOf(arguments, i);
+            options.startLevel = ValueOf(option, arguments, i);
         else
             throw "unknown option \"" + option + "\"";
     }

@@ -28,7 +28,7 @@ struct WindowState
 
 const char* const configPath = "./config/window_config.ini";
 
-int ReadSize(const Deserializer& section, const std::string& key, int fallback)
+int ReadSize(const Deserializer& section, const std::string& key, int fallback, const std::string& path)
 {
     if (!section.HasKey(key))
         return fallback;
@@ -44,8 +44,7 @@ int ReadSize(const Deserializer& section, const std::string& key, int fallback)
         used = 0;
     }
     if (used == 0 || used != text.size())
-        throw std::string("Window size \"") + key + "\" in " + configPath +
-            " is not a whole number: " + text;
+        throw "Window size \"" + key + "\" in " + path + " is not a whole number: " + text;
     return value;
 }
 
@@ -62,8 +61,8 @@ Settings ReadSettings(const std::string& path)
     const Deserializer file(path, Deserializer::SectionFile);
     const Deserializer& section = file.GetChild("Window");
     Settings settings;
-    settings.width = ReadSize(section, "Width", settings.width);
-    settings.height = ReadSize(section, "Height", settings.height);
+    settings.width = ReadSize(section, "Width", settings.width, path);
+    settings.height = ReadSize(section, "Height", settings.height, path);
     section.GetBool("Fullscreen", settings.fullscreen);
     section.GetBool("VSync", settings.vsync);
     return settings;
@@ -95,6 +94,8 @@ void CreateWindow(const std::string& title, int x, int y, int width, int height)
     if (!state.window)
         throw std::string("Could not open the window: ") + SDL_GetError();
     SDL_SetWindowMinimumSize(state.window, MinWidth, MinHeight);
+    // The first state is made before SDL starts, so its cursor choice is applied here.
+    SetCursorVisible(state.cursorVisible);
     state.glContext = SDL_GL_CreateContext(state.window);
     if (!state.glContext)
     {

@@ -1,0 +1,372 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include <SDL.h>
+
+#include "TestEngine.h"
+#include "engine/Window.h"
+
+namespace Orvex::Testing
+{
+namespace
+{
+using Lines = std::vector<std::string>;
+
+// The trace lines written since mark.
+Lines Since(std::size_t mark) { return Lines(Trace().begin() + static_cast<long>(mark), Trace().end()); }
+
+TEST_F(EngineTest, ConstructionSetsTheEnginePointerAndASecondEngineIsRefused)
+{
+    EXPECT_EQ(Engine::Get(), engine.get());
+    try
+    {
+        Engine second;
+        FAIL() << "a second engine was made";
+    }
+    catch (const std::string& error)
+    {
+        EXPECT_EQ(error, "Tried to create multiple Engines.");
+    }
+    EXPECT_EQ(Engine::Get(), engine.get());
+    engine.reset();
+    EXPECT_EQ(Engine::Get(), nullptr);
+}
+
+TEST_F(EngineTest, AssetPathsComeFromTheCoreConfiguration)
+{
+    EXPECT_EQ(engine->GetPath("Levels"), "./levels/");
+    EXPECT_EQ(engine->GetExtension("Meshes"), ".txt");
+    EXPECT_EQ(engine->GetPath("Debug"), "");
+    try
+    {
+        engine->GetPath("Nowhere");
+        FAIL() << "a missing section was accepted";
+    }
+    catch (const std::string& error)
+    {
+        EXPECT_EQ(error, "Nowhere not found in deserializer.");
+    }
+}
+
+TEST_F(EngineTest, PushRequestedMidFrameTakesEffectAtTheNextFrameStart)
+{
+    TraceState* bottom = Start("bottom");
+    bottom->onUpdate = [this](TraceState& self) {
+        Queue("top");
+        self.onUpdate = nullptr;
+    };
+    engine->RunFrame();
+    EXPECT_EQ(&engine->GetActiveGamestate(), bottom); // still, until the next frame
+    const std::size_t mark = Trace().size();
+    engine->RunFrame();
+    EXPECT_EQ(Since(mark), (Lines{"top Init", "top Update"}));
+    EXPECT_EQ(engine->Gamestates().size(), 2u);
+    EXPECT_FALSE(engine->HasFlag(Engine::PUSH_PENDING));
+}
+
+TEST_F(EngineTest, TwoPushesInOneFrameArePushedInRequestOrderAndOnlyTheLastRuns)
+{
+    TraceState* first = Queue("first");
+    TraceState* second = Queue("second");
+    engine->RunFrame();
+    EXPECT_EQ(Trace(), (Lines{"first Init", "second Init", "second Update"}));
+    ASSERT_EQ(engine->Gamestates().size(), 2u);
+    EXPECT_EQ(engine->Gamestates()[0], first);
+    EXPECT_EQ(engine->Gamestates()[1], second);
+}
+
+TEST_F(EngineTest, PushRequestedByAnInitIsAppliedInTheSameFrameAndLeavesNothingPending)
+{
+    TraceState* opener = Queue("opener");
+    opener->onInit = [this](TraceState&) { Queue("opened"); };
+    engine->RunFrame();
+    EXPECT_EQ(engine->Gamestates().size(), 2u);
+    EXPECT_FALSE(engine->HasFlag(Engine::PUSH_PENDING));
+}
+
+TEST_F(EngineTest, PopRequestedMidFrameTakesEffectAtThisFrameEndAfterDelivery)
+{
+    Start("below");
+    TraceState* above = Start("above");
+    AddEar(*above, "ear", MSG_KEYUP);
+    above->onUpdate = [this](TraceState&) {
+        engine->Send(MSG_KEYUP, KeyMessage{7});
+        engine->PopGamestates(1);
+    };
+    const std::size_t mark = Trace().size();
+    engine->RunFrame();
+    EXPECT_EQ(Since(mark), (Lines{"ear Update", "above Update", "ear heard", "above Shutdown",
+                                  "above destroyed", "ear destroyed", "below Resume"}));
+    ASSERT_EQ(engine->Gamestates().size(), 1u);
+    EXPECT_FALSE(engine->HasFlag(Engine::POP_PENDING));
+    EXPECT_FALSE(engine->HasFlag(Engine::QUIT));
+}
+
+TEST_F(EngineTest, ResumeRestoresTheCursorOfTheNewTop)
+{
+    TraceState* menu = Queue("menu");
+    menu->SetShowCursor(true);
+    engine->RunFrame();
+    TraceState* play = New<TraceState>();
+    play->label = "play";
+    play->SetShowCursor(false);
+    play->ApplyCursor();
+    engine->PushGamestate(play);
+    engine->RunFrame();
+    EXPECT_FALSE(Window::CursorVisible());
+    engine->PopGamestates(1);
+    engine->RunFrame();
+    EXPECT_TRUE(Window::CursorVisible());
+}
+
+TEST_F(EngineTest, PoppingMoreStatesThanTheStackHoldsDestroysAllAndQuits)
+{
+    Start("one");
+    Start("two");
+    engine->PopGamestates(3);
+    engine->RunFrame();
+    EXPECT_TRUE(engine->Gamestates().empty());
+    EXPECT_TRUE(engine->HasFlag(Engine::QUIT));
+    EXPECT_NE(std::find(Trace().begin(), Trace().end(), "one destroyed"), Trace().end());
+}
+
+TEST_F(EngineTest, RunEndsWhenTheLastStatePopsItself)
+{
+    int frames = 0;
+    Queue("only")->onUpdate = [&](TraceState&) {
+        if (++frames == 3)
+            engine->PopGamestates(1);
+    };
+    engine->Run();
+    EXPECT_EQ(frames, 3);
+    EXPECT_TRUE(engine->HasFlag(Engine::QUIT));
+}
+
+TEST_F(EngineTest, PopOfZeroStatesResumesTheTopAgain)
+{
+    Start("top");
+    engine->PopGamestates(0);
+    const std::size_t mark = Trace().size();
+    engine->RunFrame();
+    EXPECT_EQ(Since(mark), (Lines{"top Update", "top Resume"}));
+}
+
+TEST_F(EngineTest, LaterPopRequestInTheSameFrameReplacesTheCount)
+{
+    Start("one");
+    Start("two")->onUpdate = [this](TraceState&) {
+        engine->PopGamestates(2);
+        engine->PopGamestates(1);
+    };
+    engine->RunFrame();
+    EXPECT_EQ(engine->Gamestates().size(), 1u);
+}
+
+TEST_F(EngineTest, SystemsRunInListOrderThenTheStatesUpdate)
+{
+    TraceState* state = Queue("state");
+    state->onInit = [](TraceState& self) {
+        for (const char* label : {"physics", "collision"})
+        {
+            TraceSystem* system = New<TraceSystem>();
+            system->label = label;
+            self.AddSystem(system);
+        }
+    };
+    engine->RunFrame();
+    EXPECT_EQ(Trace(), (Lines{"state Init", "physics Update", "collision Update", "state Update"}));
+}
+
+TEST_F(EngineTest, InactiveWindowUpdatesNothingButStillAppliesRequests)
+{
+    Start("top");
+    engine->SendMessage(ENGINE_DEACTIVATE);
+    EXPECT_FALSE(engine->HasFlag(Engine::ACTIVE));
+    Queue("waiting");
+    const std::size_t mark = Trace().size();
+    engine->RunFrame();
+    EXPECT_EQ(Since(mark), (Lines{"waiting Init"}));
+    engine->SendMessage(ENGINE_ACTIVATE);
+    engine->RunFrame();
+    EXPECT_EQ(Trace().back(), "waiting Update");
+}
+
+// Presses keys from inside the frame, as the event polling would.
+void PressDuringFrame(TraceState& state, std::vector<SDL_Scancode> keys)
+{
+    state.onUpdate = [keys](TraceState&) {
+        for (SDL_Scancode key : keys)
+            Input::Current().keys.set(key);
+    };
+}
+
+TEST_F(EngineTest, CtrlF2PopsTheTopStateOnceWhileHeld)
+{
+    Start("below");
+    TraceState* top = Start("top");
+    PressDuringFrame(*top, {SDL_SCANCODE_RCTRL, SDL_SCANCODE_F2});
+    engine->RunFrame();
+    EXPECT_EQ(engine->Gamestates().size(), 1u);
+    // Still held in the next frame: not a new press.
+    engine->RunFrame();
+    EXPECT_EQ(engine->Gamestates().size(), 1u);
+}
+
+TEST_F(EngineTest, F2WithoutCtrlPopsNothing)
+{
+    PressDuringFrame(*Start("top"), {SDL_SCANCODE_F2});
+    engine->RunFrame();
+    EXPECT_EQ(engine->Gamestates().size(), 1u);
+}
+
+TEST_F(EngineTest, PoppingTheOnlyStateWithCtrlF2Quits)
+{
+    PressDuringFrame(*Start("only"), {SDL_SCANCODE_LCTRL, SDL_SCANCODE_F2});
+    engine->RunFrame();
+    EXPECT_TRUE(engine->HasFlag(Engine::QUIT));
+}
+
+TEST_F(EngineTest, PushByAnUnregisteredNameIsRefusedWithALogLine)
+{
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(engine->PushGamestate("NoSuchGS"), nullptr);
+    const std::string log = testing::internal::GetCapturedStderr();
+    EXPECT_NE(log.find("\"NoSuchGS\""), std::string::npos) << log;
+    EXPECT_FALSE(engine->HasFlag(Engine::PUSH_PENDING));
+}
+
+TEST_F(EngineTest, PushByRegisteredNameRemembersTheName)
+{
+    IGamestate* state = engine->PushGamestate("TraceState");
+    ASSERT_NE(state, nullptr);
+    EXPECT_EQ(state->TypeName(), "TraceState");
+    engine->RunFrame();
+    EXPECT_EQ(engine->ActiveGamestate(), state);
+}
+
+TEST_F(EngineTest, StatesStillQueuedAtShutdownAreDestroyed)
+{
+    engine.reset();
+    const unsigned before = BlocksInUse();
+    engine.reset(New<Engine>());
+    Start("running");
+    Queue("queued");
+    engine->Shutdown();
+    EXPECT_NE(std::find(Trace().begin(), Trace().end(), "queued destroyed"), Trace().end());
+    engine.reset();
+    EXPECT_EQ(BlocksInUse(), before);
+}
+
+TEST_F(EngineTest, StatesLeftByAnErrorAreDestroyedWithTheEngine)
+{
+    engine.reset();
+    const unsigned before = BlocksInUse();
+    engine.reset(New<Engine>());
+    Start("running");
+    Queue("queued");
+    engine.reset();
+    EXPECT_EQ(BlocksInUse(), before);
+}
+
+TEST_F(EngineTest, EngineMessagesActAtOnceAndAreNeverQueued)
+{
+    TraceState* state = Start("top");
+    engine->Send(ENGINE_RESIZE, SizeMessage{1000, 300});
+    EXPECT_EQ(Window::Width(), 1000);
+    EXPECT_EQ(Window::Height(), Window::MinHeight);
+    // The resize itself posts MSG_WINDOW_RESIZED; the engine message is not queued.
+    EXPECT_EQ(state->Messages()->QueuedCount(), 1u);
+    engine->SendMessage(ENGINE_QUIT);
+    EXPECT_TRUE(engine->HasFlag(Engine::QUIT));
+    EXPECT_EQ(state->Messages()->QueuedCount(), 1u);
+}
+
+TEST_F(EngineTest, EndLevelCallsOnLevelEndAtOnceAndIsDelivered)
+{
+    TraceState* state = Start("play");
+    EarComponent* ear = AddEar(*state, "ear", MSG_END_LEVEL);
+    const std::size_t mark = Trace().size();
+    engine->SendMessage(MSG_END_LEVEL);
+    EXPECT_EQ(Since(mark), (Lines{"play OnLevelEnd"}));
+    state->Messages()->DeliverAll();
+    EXPECT_EQ(ear->heard.size(), 1u);
+}
+
+TEST_F(EngineTest, MessagesWithoutAStateOrMessageSystemAreDropped)
+{
+    engine->SendMessage(MSG_KEYDOWN);
+    TraceState* bare = Queue("bare");
+    bare->withMessages = false;
+    engine->RunFrame();
+    engine->SendMessage(MSG_END_LEVEL);
+    EXPECT_EQ(Trace().back(), "bare OnLevelEnd");
+}
+
+TEST_F(EngineTest, FrameLimiterGivesExactlyMaxDtAndFramesOfAtLeastThatLength)
+{
+    Start("top");
+    engine->SetFrameLimiter(true);
+    EXPECT_TRUE(Window::VSync());
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 3; ++i)
+    {
+        engine->RunFrame();
+        EXPECT_EQ(engine->Dt(), Engine::maxDt);
+    }
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(took.count(), 3 * Engine::maxDt);
+}
+
+TEST_F(EngineTest, VariableStepMeasuresShortFramesAndClampsLongOnes)
+{
+    TraceState* state = Start("top");
+    EXPECT_FALSE(engine->FrameLimiter());
+    engine->RunFrame();
+    EXPECT_GT(engine->Dt(), 0.0);
+    EXPECT_LT(engine->Dt(), Engine::maxDt);
+    state->onUpdate = [](TraceState&) { std::this_thread::sleep_for(std::chrono::milliseconds(50)); };
+    engine->RunFrame();
+    EXPECT_EQ(engine->Dt(), Engine::maxDt);
+}
+
+TEST_F(EngineTest, UpdatesReceiveTheFramesDtAsFloat)
+{
+    TraceSystem* system = New<TraceSystem>();
+    Queue("top")->onInit = [system](TraceState& self) { self.AddSystem(system); };
+    engine->RunFrame();
+    EXPECT_EQ(system->lastDt, static_cast<float>(Engine::maxDt)); // the first frame's dt
+}
+
+TEST_F(EngineTest, DeactivationTwiceKeepsTheLimiterSettingOfTheActiveWindow)
+{
+    engine->SetFrameLimiter(false);
+    engine->SendMessage(ENGINE_DEACTIVATE); // minimising: focus lost ...
+    EXPECT_TRUE(engine->FrameLimiter());
+    EXPECT_TRUE(Window::VSync());
+    engine->SendMessage(ENGINE_DEACTIVATE); // ... then minimised
+    engine->SendMessage(ENGINE_ACTIVATE);
+    EXPECT_FALSE(engine->FrameLimiter());
+    EXPECT_FALSE(Window::VSync());
+    EXPECT_TRUE(engine->HasFlag(Engine::ACTIVE));
+}
+
+TEST_F(EngineTest, LimiterOnBeforeMinimisingStaysOnAfterRestoring)
+{
+    engine->SetFrameLimiter(true);
+    engine->SendMessage(ENGINE_DEACTIVATE);
+    engine->SendMessage(ENGINE_ACTIVATE);
+    EXPECT_TRUE(engine->FrameLimiter());
+}
+
+TEST_F(EngineTest, FirstShownEventWhileActiveKeepsTheLimiterOn)
+{
+    engine->SetFrameLimiter(true);
+    engine->SendMessage(ENGINE_ACTIVATE);
+    EXPECT_TRUE(engine->FrameLimiter());
+    EXPECT_TRUE(Window::VSync());
+}
+} // namespace
+} // namespace Orvex::Testing

@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <stdexcept>
+
+#include "TestEngine.h"
+#include "data/LevelSettings.h"
+#include "graphics/Camera.h"
+
+namespace Orvex::Testing
+{
+namespace
+{
+using Lines = std::vector<std::string>;
+
+Entity* AddEntity(IGamestate& state, const std::string& name)
+{
+    Entity* entity = New<Entity>(name);
+    state.AddEntity(entity);
+    return entity;
+}
+
+bool Traced(const std::string& line)
+{
+    return std::find(Trace().begin(), Trace().end(), line) != Trace().end();
+}
+
+std::string ErrorOf(const std::function<void()>& action)
+{
+    try
+    {
+        action();
+    }
+    catch (const std::string& error)
+    {
+        return error;
+    }
+    return "";
+}
+
+TEST_F(EngineTest, AddingAMessageSystemMakesItTheStatesAndALaterOneReplacesIt)
+{
+    TraceState* state = Start("state");
+    MessageSystem* first = state->Messages();
+    ASSERT_NE(first, nullptr);
+    MessageSystem* second = New<MessageSystem>();
+    state->AddSystem(second);
+    EXPECT_EQ(state->Messages(), second);
+    EXPECT_EQ(state->Systems().size(), 2u);
+    EXPECT_EQ(state->Systems()[0], first);
+}
+
+TEST_F(EngineTest, FindEntityTakesAnExactNameAndNullWhenAbsent)
+{
+    TraceState* state = Start("state");
+    Entity* crate = AddEntity(*state, "Crate");
+    EXPECT_EQ(state->FindEntity("Crate"), crate);
+    EXPECT_EQ(state->FindEntity("crate"), nullptr);
+    EXPECT_EQ(state->FindEntity(""), nullptr);
+}
+
+TEST_F(EngineTest, CameraAndLevelSettingsNeedTheirComponent)
+{
+    TraceState* state = Start("state");
+    Entity* plain = AddEntity(*state, "Plain");
+    EXPECT_EQ(ErrorOf([&] { state->SetCamera(plain->id); }),
+              "Tried setting Entity without Camera component as Camera: Plain");
+    EXPECT_EQ(ErrorOf([&] { state->SetLevelSettings(plain->id); }),
+              "Tried setting Entity without LevelSettings component as the LevelSettings: Plain");
+    EXPECT_THROW(state->SetCamera(plain->id + 1000), std::out_of_range);
+    plain->Add<Camera>();
+    state->SetCamera(plain->id);
+    EXPECT_EQ(state->CameraEntity(), plain);
+}
+
+TEST_F(EngineTest, RemovalWaitsForTheNextFrameStartAndDestroysOnce)
+{
+    TraceState* state = Start("state");
+    Entity* doomed = AddEntity(*state, "Doomed");
+    doomed->Add<EarComponent>()->label = "doomed ear";
+    state->RemoveEntity(doomed->id);
+    state->RemoveEntity(doomed->id);
+    state->RemoveEntity(123456789); // never existed
+    EXPECT_EQ(state->FindEntity("Doomed"), doomed);
+    engine->RunFrame();
+    EXPECT_EQ(state->FindEntity("Doomed"), nullptr);
+    EXPECT_EQ(std::count(Trace().begin(), Trace().end(), "doomed ear destroyed"), 1);
+    EXPECT_FALSE(Traced("doomed ear Update"));
+}
+
+TEST_F(EngineTest, RemovingTheCameraFailsAtTheNextFrameStartNotAtTheRequest)
+{
+    TraceState* state = Start("state");
+    Entity* view = AddEntity(*state, "View");
+    view->Add<Camera>();
+    state->SetCamera(view->id);
+    state->RemoveEntity(view->id);
+    EXPECT_EQ(ErrorOf([&] { engine->RunFrame(); }), "Tried removing the Active Gamestate's Camera");
+}
+
+TEST_F(EngineTest, RemovingTheLevelSettingsFailsAtTheNextFrameStart)
+{
+    TraceState* state = Start("state");
+    Entity* settings = AddEntity(*state, "Settings");
+    settings->Add<LevelSettings>();
+    state->SetLevelSettings(settings->id);
+    state->RemoveEntity(settings->id);
+    EXPECT_EQ(ErrorOf([&] { engine->RunFrame(); }),
+              "Tried removing the Active Gamestate's LevelSettings");
+}
+
+TEST_F(EngineTest, ComponentsUpdateInTypeOrderAndEntitiesMadeMeanwhileWaitAFrame)
+{
+    TraceState* state = Start("state");
+    Entity* entity = AddEntity(*state, "Both");
+    SecondEar* second = entity->Add<SecondEar>();
+    EarComponent* first = entity->Add<EarComponent>();
+    first->label = "first";
+    second->label = "second";
+    first->onUpdate = [state](EarComponent& self) {
+        // Enough new entities to make the table rehash under the walk.
+        for (int i = 0; i < 64; ++i)
+            AddEntity(*state, "spawned")->Add<EarComponent>()->label = "spawned";
+        self.onUpdate = nullptr;
+    };
+    Trace().clear();
+    engine->RunFrame();
+    const bool firstBeforeSecond = EarComponent::Id() < SecondEar::Id();
+    EXPECT_EQ(Trace(), firstBeforeSecond ? (Lines{"first Update", "second Update", "state Update"})
+                                         : (Lines{"second Update", "first Update", "state Update"}));
+    Trace().clear();
+    engine->RunFrame();
+    EXPECT_EQ(std::count(Trace().begin(), Trace().end(), "spawned Update"), 64);
+}
+
+TEST_F(EngineTest, AComponentMayRemoveItselfDuringItsUpdate)
+{
+    TraceState* state = Start("state");
+    Entity* entity = AddEntity(*state, "Fading");
+    entity->Add<EarComponent>()->onUpdate = [](EarComponent& self) {
+        self.owner->RemoveComponent("EarComponent");
+    };
+    engine->RunFrame();
+    EXPECT_EQ(entity->Get<EarComponent>(), nullptr);
+    EXPECT_TRUE(Traced("ear destroyed"));
+}
+
+TEST_F(EngineTest, DestructionTakesEntitiesThenSystemsThenTheMessageSystem)
+{
+    TraceState* state = Queue("state");
+    state->onInit = [](TraceState& self) {
+        TraceSystem* system = New<TraceSystem>();
+        system->label = "system";
+        self.AddSystem(system);
+    };
+    engine->RunFrame();
+    AddEar(*state, "ear", MSG_KEYDOWN);
+    Trace().clear();
+    engine->PopGamestates(1);
+    engine->RunFrame();
+    EXPECT_EQ(Trace(), (Lines{"system Update", "ear Update", "state Update", "state Shutdown",
+                              "state destroyed", "ear destroyed", "system Shutdown"}));
+}
+
+const char* const levelText = R"(LevelData:
+{
+  VersionMajor=1
+  VersionMinor=3
+  LevelSettings=Settings
+  Camera=View
+}
+Entities:
+{
+  0:
+  {
+    Name=Settings
+    Flags=00
+    Archetype=
+    Color:
+    {
+      color=1,1,1,1
+    }
+    LevelSettings:
+    {
+      GravitySpeed=3
+    }
+  }
+  1:
+  {
+    Name=View
+    Flags=00
+    Archetype=
+    Transform:
+    {
+      Position=0,0
+      Scale=1,1
+      Rotation=0
+    }
+    Camera:
+    {
+      Size=12
+    }
+  }
+}
+)";
+
+TEST_F(EngineTest, LevelChangeLoadsAtTheNextFrameStartAndReplacesTheOldEntities)
+{
+    {
+        std::ofstream file("./levels/__spine_test_level.txt");
+        file << levelText;
+    }
+    TraceState* state = Start("state");
+    Entity* old = AddEntity(*state, "Old");
+    old->Add<EarComponent>()->label = "old";
+    state->RequestLevel("__spine_test_level");
+    EXPECT_EQ(state->FindEntity("Old"), old);
+    Trace().clear();
+    engine->RunFrame();
+    EXPECT_EQ(Trace().front(), "state OnLevelLoad");
+    EXPECT_TRUE(Traced("old destroyed"));
+    EXPECT_EQ(state->FindEntity("Old"), nullptr);
+    ASSERT_NE(state->CameraEntity(), nullptr);
+    EXPECT_EQ(state->CameraEntity()->name, "View");
+    ASSERT_NE(state->LevelSettingsEntity(), nullptr);
+    EXPECT_EQ(state->LevelSettingsEntity()->Get<LevelSettings>()->gravitySpeed, 3.0f);
+    EXPECT_EQ(state->CurrentLevel(), "__spine_test_level");
+    EXPECT_EQ(state->RequestedLevel(), "");
+    std::remove("./levels/__spine_test_level.txt");
+}
+} // namespace
+} // namespace Orvex::Testing

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "TestEngine.h"
+#include "engine/ProcessEntry.h"
+
+namespace Orvex::Testing
+{
+// States whose construction fails the way library code and odd code fail.
+class LibraryFailureState : public TraceState
+{
+    ORVEX_GAMESTATE(LibraryFailureState)
+    LibraryFailureState() { throw std::length_error("vector grew past its limit"); }
+};
+class OddFailureState : public TraceState
+{
+    ORVEX_GAMESTATE(OddFailureState)
+    OddFailureState() { throw 42; }
+};
+ORVEX_REGISTER_GAMESTATE(LibraryFailureState)
+ORVEX_REGISTER_GAMESTATE(OddFailureState)
+
+namespace
+{
+struct Outcome
+{
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunWith(std::vector<std::string> arguments)
+{
+    arguments.insert(arguments.begin(), "./orvex_engine_tests");
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    const int code = RunProcess(static_cast<int>(argv.size()), argv.data(), "IntroGS");
+    const std::string out = testing::internal::GetCapturedStdout();
+    return {code, out, testing::internal::GetCapturedStderr()};
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST(ProcessEntry, BadOptionsExitWithTwoAndTheUsage)
+{
+    const Outcome outcome = RunWith({"--frames", "soon"});
+    EXPECT_EQ(outcome.code, 2);
+    EXPECT_TRUE(Contains(outcome.err, "--frames needs a whole number")) << outcome.err;
+    EXPECT_TRUE(Contains(outcome.err, "Usage: ")) << outcome.err;
+    EXPECT_EQ(Engine::Get(), nullptr);
+}
+
+TEST(ProcessEntry, HelpPrintsTheUsageAndExitsWithZero)
+{
+    const Outcome outcome = RunWith({"--help"});
+    EXPECT_EQ(outcome.code, 0);
+    EXPECT_TRUE(Contains(outcome.out, "Usage: ")) << outcome.out;
+}
+
+TEST(ProcessEntry, AnUnregisteredStartStateEndsWithTheErrorAndCleansUp)
+{
+    const unsigned before = BlocksInUse();
+    const Outcome outcome = RunWith({"--state", "NoSuchGS", "--frames", "1"});
+    EXPECT_EQ(outcome.code, 1);
+    EXPECT_TRUE(Contains(outcome.err, "Unhandled Exception: The start game state \"NoSuchGS\" does not exist."))
+        << outcome.err;
+    EXPECT_EQ(Engine::Get(), nullptr);
+    EXPECT_EQ(BlocksInUse(), before);
+}
+
+TEST(ProcessEntry, StandardLibraryErrorsAreReportedToo)
+{
+    const Outcome outcome = RunWith({"--state", "LibraryFailureState", "--frames", "1"});
+    EXPECT_EQ(outcome.code, 1);
+    EXPECT_TRUE(Contains(outcome.err, "Unhandled Exception: vector grew past its limit")) << outcome.err;
+}
+
+TEST(ProcessEntry, ErrorsOfAnyOtherTypeAreReportedToo)
+{
+    const Outcome outcome = RunWith({"--state", "OddFailureState", "--frames", "1"});
+    EXPECT_EQ(outcome.code, 1);
+    EXPECT_TRUE(Contains(outcome.err, "Unhandled Exception: an error of unknown type")) << outcome.err;
+}
+} // namespace
+} // namespace Orvex::Testing

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include "engine/RunOptions.h"
+
+namespace Orvex
+{
+namespace
+{
+std::string ProblemOf(const std::vector<std::string>& arguments)
+{
+    try
+    {
+        ParseRunOptions(arguments, "IntroGS");
+    }
+    catch (const std::string& problem)
+    {
+        return problem;
+    }
+    return "";
+}
+
+TEST(RunOptions, NoArgumentsPlayTheGame)
+{
+    const RunOptions options = ParseRunOptions({}, "IntroGS");
+    EXPECT_EQ(options.startState, "IntroGS");
+    EXPECT_EQ(options.startLevel, "");
+    EXPECT_EQ(options.quitAfterFrames, -1);
+    EXPECT_EQ(options.screenshotFrame, -1);
+    EXPECT_FALSE(options.help);
+}
+
+TEST(RunOptions, EveryOptionIsRead)
+{
+    const RunOptions options = ParseRunOptions(
+        {"--frames", "120", "--screenshot", "30", "shot.png", "--state", "Gameplay", "--level",
+         "Level2Bounce"},
+        "IntroGS");
+    EXPECT_EQ(options.quitAfterFrames, 120);
+    EXPECT_EQ(options.screenshotFrame, 30);
+    EXPECT_EQ(options.screenshotPath, "shot.png");
+    EXPECT_EQ(options.startState, "Gameplay");
+    EXPECT_EQ(options.startLevel, "Level2Bounce");
+    EXPECT_TRUE(ParseRunOptions({"-h"}, "IntroGS").help);
+    EXPECT_TRUE(ParseRunOptions({"--help"}, "IntroGS").help);
+}
+
+TEST(RunOptions, BadOptionsAreNamed)
+{
+    EXPECT_EQ(ProblemOf({"--fast"}), "unknown option \"--fast\"");
+    EXPECT_EQ(ProblemOf({"--frames"}), "--frames needs a value");
+    EXPECT_EQ(ProblemOf({"--screenshot", "3"}), "--screenshot needs a value");
+    EXPECT_EQ(ProblemOf({"--state"}), "--state needs a value");
+    EXPECT_EQ(ProblemOf({"--frames", "0"}), "--frames needs a whole number of frames above 0, not \"0\"");
+    EXPECT_EQ(ProblemOf({"--frames", "12x"}),
+              "--frames needs a whole number of frames above 0, not \"12x\"");
+    EXPECT_EQ(ProblemOf({"--frames", "-4"}),
+              "--frames needs a whole number of frames above 0, not \"-4\"");
+    EXPECT_EQ(ProblemOf({"--frames", "99999999999999999999999"}),
+              "--frames needs a whole number of frames above 0, not \"99999999999999999999999\"");
+}
+
+TEST(RunOptions, HelpNamesEveryOption)
+{
+    const std::string help = RunOptionsHelp("tumbowuffin");
+    EXPECT_EQ(help.rfind("Usage: tumbowuffin [options]", 0), 0u);
+    for (const char* option : {"--frames", "--screenshot", "--state", "--level", "--help"})
+        EXPECT_NE(help.find(option), std::string::npos) << option;
+}
+} // namespace
+} // namespace Orvex
