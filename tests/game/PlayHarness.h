@@ -1,0 +1,66 @@
+#pragma once
+// Drives game states frame by frame without a window: the engine's own frame for
+// its fixed points (pushes, housekeeping, message delivery, pops), and updates
+// with a fixed step in between, so timings are exact.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/Engine.h"
+#include "engine/IGamestate.h"
+#include "messaging/Input.h"
+#include "messaging/MessageSystem.h"
+#include "object/ISystem.h"
+
+namespace Orvex
+{
+class PlayHarness
+{
+public:
+    static constexpr float step = 1.0f / 60.0f; // seconds
+
+    PlayHarness() { engine.ClearFlag(Engine::ACTIVE); }
+    ~PlayHarness() { Input::Current() = Input::State(); }
+
+    // Creates a registered state by name, pushes it and runs its first housekeeping.
+    IGamestate& Push(const std::string& name)
+    {
+        IGamestate* state = engine.PushGamestate(name);
+        EXPECT_NE(state, nullptr) << name;
+        engine.RunFrame();
+        return engine.GetActiveGamestate();
+    }
+
+    // One frame: the top state's systems and Update with dt, its messages, then
+    // the fixed points of the next frame's start.
+    void Frame(float dt = step)
+    {
+        if (IGamestate* state = engine.ActiveGamestate())
+        {
+            for (std::size_t i = 0; i < state->Systems().size(); ++i)
+                state->Systems()[i]->Update(dt);
+            state->Update(dt);
+            if (MessageSystem* messages = state->Messages())
+                messages->DeliverAll();
+        }
+        engine.RunFrame();
+    }
+    void Frames(int count, float dt = step)
+    {
+        for (int i = 0; i < count; ++i)
+            Frame(dt);
+    }
+
+    // The key is down for one frame and up for the next.
+    void Press(unsigned scancode)
+    {
+        Input::KeyDown(scancode);
+        Frame();
+        Input::KeyUp(scancode);
+        Frame();
+    }
+
+    Engine engine;
+};
+} // namespace Orvex
