@@ -2,6 +2,10 @@
 
 #include <cmath>
 
+#include "engine/Window.h"
+#include "graphics/SpriteText.h"
+#include "object/Entity.h"
+
 namespace Orvex
 {
 ORVEX_REGISTER_COMPONENT(Transform)
@@ -43,8 +47,14 @@ tmat3 Scaling(tvec2 factors)
 
 tmat3 Transform::GetModelMatrix() const
 {
-    const tvec2 localScale = scale;
-    const tvec2 localOffset{0.0f, 0.0f};
+    tvec2 localScale = scale;
+    tvec2 localOffset{0.0f, 0.0f};
+    // A text is shaped as it is drawn, so that picking a text button hits the letters.
+    if (const SpriteText* text = owner ? owner->Get<SpriteText>() : nullptr)
+    {
+        localScale = text->DrawnScale(scale, Window::Aspect());
+        localOffset = TextOffset(text->align);
+    }
     return Translation(position) * Rotation(rotation) * Scaling(localScale) *
            Translation(localOffset);
 }

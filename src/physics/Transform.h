@@ -13,7 +13,8 @@ class Transform : public IComponent
     ORVEX_COMPONENT(Transform)
 
     // Maps a local point (x, y, 1) to world coordinates: T · R · S · O, with O a
-    // local offset (zero here). A local p lands at Position + R·(S·(p + O)).
+    // local offset. A local p lands at Position + R·(S·(p + O)). O is zero, and S
+    // the scale, but for an entity with a SpriteText, which is shaped as drawn.
     tmat3 GetModelMatrix() const;
 
     tvec2 position{0.0f, 0.0f}; // world units
