@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <type_traits>
 
 #include "engine/Math.h"
@@ -98,13 +99,16 @@ struct Message
 
     Message() = default;
     // A message whose payload starts with a copy of record and is zero elsewhere.
+    // Copy-constructed, not copied bytewise: the GLM vectors in CollisionMessage
+    // are not trivially copyable, though plain data all the same.
     template <class Record> static Message Make(std::uint32_t type, const Record& record)
     {
-        static_assert(std::is_trivially_copyable_v<Record>, "payloads are plain records");
+        static_assert(std::is_trivially_destructible_v<Record>, "payloads are plain records");
         static_assert(sizeof(Record) <= MessagePayloadSize, "payload too large");
+        static_assert(alignof(Record) <= 8, "payload too strictly aligned");
         Message message;
         message.type = type;
-        std::memcpy(message.payload, &record, sizeof(Record));
+        new (message.payload) Record(record);
         return message;
     }
     template <class Record> const Record& As() const
