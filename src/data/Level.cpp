@@ -49,7 +49,8 @@ Pooled<Entity> BuildFromArchetype(const std::string& entityName, const std::stri
         if (!record)
             throw "Component not registered: " + object.first;
         Pooled<IComponent> component(CreateComponentFrom(*record, object.second));
-        if (override)
+        // A component without fields has nothing to take from the override.
+        if (override && !record->fields.empty())
         {
             if (!override->HasChild(object.first))
                 throw "Deserializer doesn't have sub object: " + object.first;
@@ -123,67 +124,98 @@ void CheckLevelName(const std::string& levelName)
             throw "Could not save level " + levelName + ": the name leaves the levels folder";
 }
 
-// A key=value line whose value ends in ":" would read back as an object header.
-void CheckReadable(const std::string& text, const std::string& levelName, const Entity& entity)
+// Builds the text of a level, refusing any value that would not read back as it
+// was written: one ending in ":" reads as an object header, a line break splits
+// the line. Each refusal names the object and key.
+class LevelWriter
 {
-    std::istringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line))
-    {
-        const std::size_t equals = line.find('=');
-        if (equals == std::string::npos || line.back() != ':')
-            continue;
-        const std::size_t keyStart = line.find_first_not_of(' ');
-        throw "Could not save level " + levelName + ": entity " + entity.name + ", key " +
-            line.substr(keyStart, equals - keyStart) + ": a value may not end in \":\"";
-    }
-}
+public:
+    explicit LevelWriter(const std::string& levelName) : levelName(levelName) {}
 
-void WriteEntity(const Entity& entity, unsigned number)
-{
-    Serial::Write("  " + std::to_string(number) + ":\n  {\n");
-    Serial::SetIndentation(4);
-    Serial::WriteLine("Name", entity.name);
-    Serial::WriteLine("Flags", entity.flags.to_string());
-    Serial::WriteLine("Archetype", entity.archetype);
-    for (unsigned id = 0; id < entity.components.size(); ++id)
+    std::string Text(const IGamestate& state, const Entity& camera)
     {
-        const IComponent* component = entity.components[id];
-        const META_COMPONENT_BASE* record = TypeRegistry::Component(id);
-        if (!component || !record)
-            continue;
-        Serial::Write("    " + record->name + ":\n    {\n");
-        Serial::SetIndentation(6);
-        record->WriteFields(*component);
+        if (!state.LevelSettingsEntity())
+            throw "Could not save level " + levelName + ": the state has no LevelSettings entity";
+        SerialOutput output;
+        Serial::Write("LevelData:\n{\n");
+        Serial::SetIndentation(2);
+        Line("LevelData", "VersionMajor", std::to_string(writtenMajor));
+        Line("LevelData", "VersionMinor", std::to_string(writtenMinor));
+        Line("LevelData", "LevelSettings", state.LevelSettingsEntity()->name);
+        Line("LevelData", "Camera", camera.name);
+        Serial::Write("}\n\nEntities:\n{\n");
+        unsigned number = 0;
+        for (const auto& entry : state.Entities())
+            WriteEntity(*entry.second, number++);
+        Serial::Write("}\n");
+        return output.Text();
+    }
+
+private:
+    void Line(const std::string& where, const std::string& key, const std::string& value) const
+    {
+        Check(where, key, value);
+        Serial::WriteLine(key, value);
+    }
+
+    // shownKey: the key as the refusal names it.
+    void Check(const std::string& where, const std::string& shownKey, const std::string& value) const
+    {
+        if (value.find_first_of("\r\n") != std::string::npos)
+            Refuse(where, shownKey, "a value may not hold a line break");
+        if (!value.empty() && value.back() == ':')
+            Refuse(where, shownKey, "a value may not end in \":\"");
+    }
+
+    [[noreturn]] void Refuse(const std::string& where, const std::string& key,
+                             const std::string& reason) const
+    {
+        throw "Could not save level " + levelName + ": " + where + ", key " + key + ": " + reason;
+    }
+
+    // The field's value as its type writes it.
+    static std::string FieldValue(const IComponent& component, const FieldInfo& field)
+    {
+        SerialOutput output;
+        Serial::SetIndentation(0);
+        field.type->Serialize(field.name, META_COMPONENT_BASE::FieldAddress(component, field));
+        std::string text = output.Text();
+        text.erase(0, field.name.size() + 1); // "key="
+        if (!text.empty() && text.back() == '\n')
+            text.pop_back();
+        return text;
+    }
+
+    void WriteEntity(const Entity& entity, unsigned number) const
+    {
+        const std::string where = "entity " + entity.name;
+        Serial::Write("  " + std::to_string(number) + ":\n  {\n");
         Serial::SetIndentation(4);
-        Serial::Write("    }\n");
+        Line(where, "Name", entity.name);
+        Line(where, "Flags", entity.flags.to_string());
+        Line(where, "Archetype", entity.archetype);
+        for (unsigned id = 0; id < entity.components.size(); ++id)
+        {
+            const IComponent* component = entity.components[id];
+            const META_COMPONENT_BASE* record = TypeRegistry::Component(id);
+            if (!component || !record)
+                continue;
+            Serial::Write("    " + record->name + ":\n    {\n");
+            Serial::SetIndentation(6);
+            for (const FieldInfo& field : record->fields)
+            {
+                const std::string value = FieldValue(*component, field);
+                Check(where, record->name + "." + field.name, value);
+                Serial::WriteLine(field.name, value);
+            }
+            Serial::SetIndentation(4);
+            Serial::Write("    }\n");
+        }
+        Serial::Write("  }\n");
     }
-    Serial::Write("  }\n");
-}
 
-std::string LevelText(const std::string& levelName, const IGamestate& state, const Entity& camera)
-{
-    if (!state.LevelSettingsEntity())
-        throw "Could not save level " + levelName + ": the state has no LevelSettings entity";
-    SerialOutput output;
-    Serial::Write("LevelData:\n{\n");
-    Serial::SetIndentation(2);
-    Serial::WriteLine("VersionMajor", std::to_string(writtenMajor));
-    Serial::WriteLine("VersionMinor", std::to_string(writtenMinor));
-    Serial::WriteLine("LevelSettings", state.LevelSettingsEntity()->name);
-    Serial::WriteLine("Camera", camera.name);
-    Serial::Write("}\n\nEntities:\n{\n");
-    unsigned number = 0;
-    for (const auto& entry : state.Entities())
-    {
-        SerialOutput entityOutput;
-        WriteEntity(*entry.second, number++);
-        CheckReadable(entityOutput.Text(), levelName, *entry.second);
-        Serial::Write(entityOutput.Text());
-    }
-    Serial::Write("}\n");
-    return output.Text();
-}
+    const std::string& levelName;
+};
 
 // Writes beside the target, then renames over it: the old file is never half-replaced.
 void ReplaceFile(const std::string& path, const std::string& text)
@@ -192,8 +224,8 @@ void ReplaceFile(const std::string& path, const std::string& text)
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out << text;
-        out.flush();
-        if (!out)
+        out.close(); // a write that fails only when the buffer goes out shows here
+        if (out.fail())
         {
             std::remove(temporary.c_str());
             throw "Could not write the level file: " + path;
@@ -254,9 +286,10 @@ void LoadLevel(const std::string& levelName, IGamestate& state)
     {
         Entity* entity = EntryEntity(object.first, object.second, minor);
         state.AddEntity(entity);
-        if (!settings && entity->name == settingsName)
+        // An empty name is an absent key: it names no entity, not the unnamed ones.
+        if (!settings && !settingsName.empty() && entity->name == settingsName)
             settings = entity;
-        if (!camera && entity->name == cameraName)
+        if (!camera && !cameraName.empty() && entity->name == cameraName)
             camera = entity;
     }
     if (settings)
@@ -268,6 +301,6 @@ void LoadLevel(const std::string& levelName, IGamestate& state)
 void SaveLevel(const std::string& levelName, const IGamestate& state, const Entity& camera)
 {
     CheckLevelName(levelName);
-    ReplaceFile(AssetPath("Levels", levelName), LevelText(levelName, state, camera));
+    ReplaceFile(AssetPath("Levels", levelName), LevelWriter(levelName).Text(state, camera));
 }
 } // namespace Orvex

@@ -25,11 +25,14 @@ Entity* CreateFromArchetype(const std::string& entityName, const std::string& ar
 // components the entry lists.
 Entity* CreateFromEntry(const std::string& entityName, const Deserializer& entry);
 // Queues the state's entities for removal and adds the level's. A version the
-// loader does not read changes nothing and logs an "ERROR: " line.
+// loader does not read changes nothing and logs an "ERROR: " line. A camera or
+// level-settings name that matches no new entity leaves the state without one
+// (the old one is being removed); an empty name matches nothing.
 void LoadLevel(const std::string& levelName, IGamestate& state);
 // Writes the state's entities as a 1.3 level naming camera as its camera. The old
 // file is replaced only when the whole new text was written; a failure or a
-// refusal (a name leaving the levels folder, a value that could not be read back)
-// throws a text naming the cause and leaves the old file as it was.
+// refusal (a name leaving the levels folder, a value ending in ":" or holding a
+// line break, which would not read back) throws a text naming the cause, the
+// object and the key, and leaves the old file as it was.
 void SaveLevel(const std::string& levelName, const IGamestate& state, const Entity& camera);
 } // namespace Orvex

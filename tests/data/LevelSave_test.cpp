@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "LevelFiles.h"
+#include "data/Level.h"
+#include "data/LevelSettings.h"
+#include "graphics/Camera.h"
+#include "graphics/Color.h"
+#include "memory/MemoryManager.h"
+
+namespace Orvex
+{
+namespace
+{
+namespace fs = std::filesystem;
+
+// One entity that is the level settings and the camera at once, with no Init run.
+class LevelSaving : public LevelFiles
+{
+protected:
+    void SetUp() override
+    {
+        LevelFiles::SetUp();
+        box = New<Entity>("Box");
+        box->archetype = "Crates";
+        box->flags.set(Entity::Locked);
+        box->Add<Color>()->color = tvec4(1.0f, 0.5f, 0.0f, 1.0f);
+        box->Add<Camera>()->size = 12.5f;
+        LevelSettings* settings = box->Add<LevelSettings>();
+        settings->endTimer = 2.0f;
+        settings->nextLevel = "0menu";
+        state.AddEntity(box);
+        state.SetLevelSettings(box->id);
+    }
+    void TearDown() override
+    {
+        for (const fs::path& folder : folders)
+        {
+            fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
+            fs::remove_all(folder);
+        }
+        LevelFiles::TearDown();
+    }
+
+    fs::path Folder(const std::string& name)
+    {
+        const fs::path folder = AssetFolder("Levels") + name;
+        fs::create_directories(folder);
+        folders.push_back(folder);
+        return folder;
+    }
+
+    // Saves over an existing file and returns the refusal; the old text must stay.
+    std::string RefusalKeepingTheOldFile(const std::string& name, const Entity& camera)
+    {
+        WriteLevel(name, "old text");
+        const std::string error = ErrorOf([&] { SaveLevel(name, state, camera); });
+        EXPECT_EQ(ReadFile(AssetPath("Levels", name)), "old text");
+        EXPECT_FALSE(fs::exists(AssetPath("Levels", name) + ".saving"));
+        return error;
+    }
+
+    LevelTestState state;
+    Entity* box = nullptr;
+    std::vector<fs::path> folders;
+};
+
+TEST_F(LevelSaving, WritesVersionOneThreeWithEveryComponentInIdOrder)
+{
+    const std::string path = LevelPath("__ls_level");
+    SaveLevel("__ls_level", state, *box);
+    EXPECT_EQ(ReadFile(path), "LevelData:\n{\n  VersionMajor=1\n  VersionMinor=3\n"
+                              "  LevelSettings=Box\n  Camera=Box\n}\n\n"
+                              "Entities:\n{\n  0:\n  {\n    Name=Box\n    Flags=01\n    Archetype=Crates\n"
+                              "    Color:\n    {\n      color=1,0.5,0,1\n    }\n"
+                              "    Camera:\n    {\n      Size=12.5\n    }\n"
+                              "    LevelSettings:\n    {\n      GravitySpeed=10\n      EndTimer=2\n"
+                              "      NextLevel=0menu\n    }\n  }\n}\n");
+    EXPECT_FALSE(fs::exists(path + ".saving"));
+}
+
+TEST_F(LevelSaving, ReplacesAnExistingFile)
+{
+    WriteLevel("__ls_level", "old text");
+    SaveLevel("__ls_level", state, *box);
+    EXPECT_EQ(ReadFile(AssetPath("Levels", "__ls_level")).rfind("LevelData:\n", 0), 0u);
+}
+
+TEST_F(LevelSaving, RefusesNamesLeavingTheLevelsFolder)
+{
+    const std::pair<std::string, std::string> refusals[] = {
+        {"", "Could not save the level: the level name is empty"},
+        {"/tmp/__ls_level", "Could not save level /tmp/__ls_level: the name is an absolute path"},
+        {"../__ls_level", "Could not save level ../__ls_level: the name leaves the levels folder"},
+        {"sub/../../__ls_level",
+         "Could not save level sub/../../__ls_level: the name leaves the levels folder"},
+    };
+    for (const auto& [name, error] : refusals)
+        EXPECT_EQ(ErrorOf([&] { SaveLevel(name, state, *box); }), error);
+    EXPECT_FALSE(fs::exists("./__ls_level.txt"));
+    EXPECT_FALSE(fs::exists("/tmp/__ls_level.txt"));
+}
+
+TEST_F(LevelSaving, RefusesValuesThatWouldNotReadBack)
+{
+    box->Get<LevelSettings>()->nextLevel = "menu:";
+    EXPECT_EQ(RefusalKeepingTheOldFile("__ls_level", *box),
+              "Could not save level __ls_level: entity Box, key LevelSettings.NextLevel: "
+              "a value may not end in \":\"");
+    box->Get<LevelSettings>()->nextLevel = "two\nlines";
+    EXPECT_EQ(RefusalKeepingTheOldFile("__ls_level", *box),
+              "Could not save level __ls_level: entity Box, key LevelSettings.NextLevel: "
+              "a value may not hold a line break");
+    box->Get<LevelSettings>()->nextLevel.clear();
+    box->name = "Box:";
+    EXPECT_EQ(RefusalKeepingTheOldFile("__ls_level", *box),
+              "Could not save level __ls_level: LevelData, key LevelSettings: "
+              "a value may not end in \":\"");
+}
+
+TEST_F(LevelSaving, RefusesACameraNameThatWouldNotReadBack)
+{
+    Entity camera("View:");
+    EXPECT_EQ(RefusalKeepingTheOldFile("__ls_level", camera),
+              "Could not save level __ls_level: LevelData, key Camera: a value may not end in \":\"");
+}
+
+TEST_F(LevelSaving, NeedsALevelSettingsEntity)
+{
+    LevelTestState empty;
+    EXPECT_EQ(ErrorOf([&] { SaveLevel("__ls_level", empty, *box); }),
+              "Could not save level __ls_level: the state has no LevelSettings entity");
+    EXPECT_FALSE(fs::exists(AssetPath("Levels", "__ls_level")));
+}
+
+TEST_F(LevelSaving, TargetThatIsAFolderFailsAndLeavesNoTemporary)
+{
+    Folder("__ls_folder.txt");
+    const std::string path = AssetPath("Levels", "__ls_folder");
+    EXPECT_EQ(ErrorOf([&] { SaveLevel("__ls_folder", state, *box); }),
+              "Could not replace the level file: " + path);
+    EXPECT_TRUE(fs::is_directory(path));
+    EXPECT_FALSE(fs::exists(path + ".saving"));
+}
+
+TEST_F(LevelSaving, UnwritableFolderFailsAndKeepsTheOldFile)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    const fs::path folder = Folder("__ls_locked");
+    WriteLevel("__ls_locked/level", "old text");
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    const std::string path = AssetPath("Levels", "__ls_locked/level");
+    EXPECT_EQ(ErrorOf([&] { SaveLevel("__ls_locked/level", state, *box); }),
+              "Could not write the level file: " + path);
+    EXPECT_EQ(ReadFile(path), "old text");
+}
+} // namespace
+} // namespace Orvex
