@@ -1,0 +1,282 @@
+#include "graphics/GraphicsManager.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <vector>
+
+#include <GL/glew.h>
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_ttf.h>
+
+#include "data/Deserializer.h"
+#include "engine/AssetPaths.h"
+#include "graphics/SurfacePtr.h"
+
+namespace Orvex
+{
+namespace
+{
+namespace fs = std::filesystem;
+
+std::string ErrorOf(const std::function<void()>& action)
+{
+    try
+    {
+        action();
+    }
+    catch (const std::string& error)
+    {
+        return error;
+    }
+    return "no error";
+}
+
+struct Rgba
+{
+    unsigned char r, g, b, a;
+};
+
+// The texture's level 0 as RGBA bytes, row 0 first.
+std::vector<Rgba> Pixels(const cTexture& texture)
+{
+    std::vector<Rgba> pixels(static_cast<std::size_t>(texture.width) * texture.height);
+    glBindTexture(GL_TEXTURE_2D, texture.name);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+// A hidden window with a 3.3 compatibility context for the whole suite; every
+// test starts the graphics and shuts them down again.
+class GraphicsResources : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        if (SDL_Init(SDL_INIT_VIDEO) != 0)
+            return;
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+        window = SDL_CreateWindow("graphics test", 0, 0, 64, 64, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+        context = window ? SDL_GL_CreateContext(window) : nullptr;
+    }
+    static void TearDownTestSuite()
+    {
+        if (context)
+            SDL_GL_DeleteContext(context);
+        if (window)
+            SDL_DestroyWindow(window);
+        context = nullptr;
+        window = nullptr;
+        SDL_Quit();
+    }
+
+    void SetUp() override
+    {
+        if (!context)
+            GTEST_SKIP() << "no display with OpenGL 3.3: " << SDL_GetError();
+        SetAssetConfig(nullptr);
+        ASSERT_EQ(IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG), IMG_INIT_JPG | IMG_INIT_PNG);
+        ASSERT_EQ(TTF_Init(), 0);
+        testing::internal::CaptureStdout();
+        const std::string error = ErrorOf(InitGraphics);
+        startOutput = testing::internal::GetCapturedStdout();
+        // A context that GLEW cannot load from (no GLX behind it) is no usable display.
+        if (error.rfind("GraphicsManager: OpenGL", 0) == 0)
+            GTEST_SKIP() << error;
+        ASSERT_EQ(error, "no error");
+    }
+    void TearDown() override
+    {
+        if (!context)
+            return;
+        ShutdownGraphics();
+        SetAssetConfig(nullptr);
+        for (const std::string& path : written)
+            std::remove(path.c_str());
+    }
+
+    // Saves an image into the textures folder under name + extension.
+    void SaveImage(SDL_Surface* image, const std::string& name, const std::string& extension)
+    {
+        const std::string path = AssetFolder("Textures") + name + extension;
+        written.push_back(path);
+        const int saved = extension == ".jpg" ? IMG_SaveJPG(image, path.c_str(), 90)
+                                              : IMG_SavePNG(image, path.c_str());
+        ASSERT_EQ(saved, 0) << IMG_GetError();
+    }
+
+    static SDL_Window* window;
+    static SDL_GLContext context;
+    std::string startOutput;
+    std::vector<std::string> written;
+};
+
+SDL_Window* GraphicsResources::window = nullptr;
+SDL_GLContext GraphicsResources::context = nullptr;
+
+TEST_F(GraphicsResources, StartCompilesAndLinksTheProgram)
+{
+    EXPECT_EQ(startOutput, "Vertex Shader Compiled Successfuly\nFragment Shader Compiled Successfuly\n"
+                           "Shader Program Linked Successfully\n");
+    const ShaderProgram& shader = GetShaderProgram();
+    EXPECT_TRUE(glIsProgram(shader.program));
+    EXPECT_TRUE(glIsVertexArray(shader.vertexArray));
+    for (unsigned buffer : shader.buffers)
+        EXPECT_TRUE(glIsBuffer(buffer));
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+}
+
+TEST_F(GraphicsResources, DefaultTextureIsWhiteAndCachedByName)
+{
+    cTexture* texture = GetDefaultTexture();
+    ASSERT_NE(texture, nullptr);
+    EXPECT_EQ(GetTexture("Default"), texture);
+    EXPECT_EQ(TextureName(texture), "Default");
+    EXPECT_GT(texture->width, 0);
+    EXPECT_GT(texture->height, 0);
+    for (const Rgba& pixel : Pixels(*texture))
+        ASSERT_TRUE(pixel.r == 255 && pixel.g == 255 && pixel.b == 255 && pixel.a == 255);
+}
+
+TEST_F(GraphicsResources, PalettedImageIsUploadedAsItsColours)
+{
+    const SurfacePtr image(SDL_CreateRGBSurfaceWithFormat(0, 2, 2, 8, SDL_PIXELFORMAT_INDEX8));
+    const SDL_Color colours[] = {{255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255}, {10, 20, 30, 255}};
+    SDL_SetPaletteColors(image->format->palette, colours, 0, 4);
+    auto* indices = static_cast<unsigned char*>(image->pixels);
+    indices[0] = 0;
+    indices[1] = 1;
+    indices[image->pitch] = 2;
+    indices[image->pitch + 1] = 3;
+    SaveImage(image.get(), "__gl_paletted", ".png");
+    const SurfacePtr reloaded(IMG_Load((AssetFolder("Textures") + "__gl_paletted.png").c_str()));
+    ASSERT_NE(reloaded->format->palette, nullptr) << "the image must come back paletted";
+
+    const std::vector<Rgba> pixels = Pixels(*GetTexture("__gl_paletted"));
+    ASSERT_EQ(pixels.size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i)
+    {
+        EXPECT_EQ(pixels[i].r, colours[i].r) << i;
+        EXPECT_EQ(pixels[i].g, colours[i].g) << i;
+        EXPECT_EQ(pixels[i].b, colours[i].b) << i;
+        EXPECT_EQ(pixels[i].a, 255) << i;
+    }
+}
+
+TEST_F(GraphicsResources, SixteenBitImagesAreRefused)
+{
+    const SurfacePtr image(SDL_CreateRGBSurfaceWithFormat(0, 2, 2, 16, SDL_PIXELFORMAT_RGB565));
+    EXPECT_EQ(ErrorOf([&] { CreateTextureFromSurface(image.get()); }),
+              "Unsupported Pixel format: SDL_PIXELFORMAT_RGB565");
+}
+
+TEST_F(GraphicsResources, JpegIsFoundWhenTheConfiguredFileIsMissing)
+{
+    const SurfacePtr image(SDL_CreateRGBSurfaceWithFormat(0, 8, 4, 24, SDL_PIXELFORMAT_RGB24));
+    SDL_FillRect(image.get(), nullptr, SDL_MapRGB(image->format, 200, 100, 50));
+    SaveImage(image.get(), "__gl_photo", ".jpg");
+    const cTexture* texture = GetTexture("__gl_photo");
+    EXPECT_EQ(texture->width, 8);
+    EXPECT_EQ(texture->height, 4);
+    EXPECT_NEAR(Pixels(*texture)[0].r, 200, 8);
+}
+
+TEST_F(GraphicsResources, MissingOrBrokenImagesThrow)
+{
+    EXPECT_EQ(ErrorOf([] { GetTexture("__gl_absent"); }),
+              "GraphicsManager: given texture does not exist: __gl_absent");
+    const std::string broken = AssetFolder("Textures") + "__gl_broken.png";
+    written.push_back(broken);
+    std::ofstream(broken) << "not an image";
+    EXPECT_EQ(ErrorOf([] { GetTexture("__gl_broken"); }),
+              "GraphicsManager: Given image could not be loaded: __gl_broken");
+}
+
+TEST_F(GraphicsResources, FontsOpenOnceAndMissingOnesThrow)
+{
+    TTF_Font* font = GetFont("DejaVuSans");
+    ASSERT_NE(font, nullptr);
+    EXPECT_EQ(GetFont("DejaVuSans"), font);
+    EXPECT_EQ(FontName(font), "DejaVuSans");
+    EXPECT_EQ(ErrorOf([] { GetFont("__gl_absent"); }), "Font could not be loaded: __gl_absent");
+}
+
+TEST_F(GraphicsResources, TextRendersWhiteGlyphsOnClearGround)
+{
+    TTF_Font* font = GetFont("DejaVuSans");
+    EXPECT_EQ(RenderText("", font, 0), nullptr);
+    int width = 0;
+    int height = 0;
+    TTF_SizeUTF8(font, "Hi", &width, &height);
+    cTexture* text = RenderText("Hi", font, 0);
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->width, width);
+    EXPECT_EQ(text->height, height);
+    EXPECT_GT(text->width, 0);
+    EXPECT_GT(text->height, FontPointSize / 2);
+    const std::vector<Rgba> pixels = Pixels(*text);
+    EXPECT_EQ(pixels[0].a, 0); // the corner lies outside every glyph
+    bool glyph = false;
+    for (const Rgba& pixel : pixels)
+        glyph = glyph || (pixel.a == 255 && pixel.r == 255 && pixel.g == 255 && pixel.b == 255);
+    EXPECT_TRUE(glyph);
+    EXPECT_EQ(TextureName(text), ""); // the caller's, not the cache's
+    ReleaseTexture(text);
+}
+
+TEST_F(GraphicsResources, OutlineWidensTheTextByTwiceItsWidth)
+{
+    TTF_Font* font = GetFont("DejaVuSans");
+    cTexture* plain = RenderText("Hi", font, 0);
+    cTexture* outlined = RenderText("Hi", font, 3);
+    EXPECT_EQ(outlined->width, plain->width + 6);
+    EXPECT_EQ(outlined->height, plain->height + 6);
+    EXPECT_EQ(TTF_GetFontOutline(font), 0);
+    bool dark = false;
+    for (const Rgba& pixel : Pixels(*outlined))
+        dark = dark || (pixel.a > 128 && pixel.r < 64);
+    EXPECT_TRUE(dark) << "the outline shows black";
+    ReleaseTexture(plain);
+    ReleaseTexture(outlined);
+}
+
+TEST_F(GraphicsResources, ShutdownReleasesTexturesAndTheProgram)
+{
+    const unsigned texture = GetDefaultTexture()->name;
+    const unsigned program = GetShaderProgram().program;
+    ShutdownGraphics();
+    EXPECT_FALSE(glIsTexture(texture));
+    EXPECT_FALSE(glIsProgram(program));
+    EXPECT_EQ(GetShaderProgram().program, 0u);
+    ASSERT_EQ(TTF_Init(), 0); // the fixture shuts down once more
+    InitGraphics();
+}
+
+TEST_F(GraphicsResources, MissingShaderSourcesAreReportedAndStartGoesOn)
+{
+    ShutdownGraphics();
+    ASSERT_EQ(TTF_Init(), 0);
+    Deserializer config;
+    Deserializer& shaders = config.AddChild("Shaders");
+    shaders.SetValue("PATH", "./__gl_no_shaders/");
+    shaders.SetValue("EXT", ".glsl");
+    SetAssetConfig(&config);
+    testing::internal::CaptureStdout();
+    InitGraphics();
+    const std::string output = testing::internal::GetCapturedStdout();
+    EXPECT_NE(output.find("ERROR. Failed open file: ./__gl_no_shaders/BasicVertex.glsl\n"
+                          "No shader code has been generated.\n"),
+              std::string::npos)
+        << output;
+    EXPECT_NE(output.find("Vertex Compilation Failed\n"), std::string::npos) << output;
+    EXPECT_NE(output.find("Shader Program Linking Failed\n"), std::string::npos) << output;
+}
+} // namespace
+} // namespace Orvex
