@@ -6,16 +6,19 @@ from colors import (
     EARTH, FUR_LIGHT, GOLD, GRASS, INK, METAL, NIGHT_PURPLE, SCARF, WHITE, WOOD, darker,
     faded, lighter,
 )
-from geometry import Blob, Circle, Ellipse, Poly, RoundRect, Stroke, Union, arc
+from geometry import Blob, Circle, Ellipse, Mapped, Poly, RoundRect, Stroke, Union, arc, rotate
 from raster import Canvas, Linear
 from toon import part
 
 
-def bone_badge(c, x, y, size, color=FUR_LIGHT, outline=3.0):
-    """A little bone emblem centred at (x, y), size its length in pixels."""
+def bone_badge(c, x, y, size, color=FUR_LIGHT, outline=3.0, angle=0.0):
+    """A little bone emblem centred at (x, y), size its length in pixels, turned by
+    angle radians."""
     r = size * 0.17
     ends = [Circle(x + sx * size * 0.36, y + sy * r * 0.9, r) for sx in (-1, 1) for sy in (-1, 1)]
     shape = Union(ends + [Stroke([(x - size * 0.36, y), (x + size * 0.36, y)], r * 1.6)])
+    if angle:
+        shape = Mapped(shape, lambda px, py: rotate([(px, py)], x, y, angle)[0])
     part(c, shape, color, outline=outline, crescent=0.06, gloss=0.4)
 
 

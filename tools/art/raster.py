@@ -29,10 +29,12 @@ _EPS = 1e-6
 
 _RUN_KINDS = re.compile(rb"(\xff+)|([\x01-\xfe]+)")
 _EMPTY = re.compile(rb"\x00+")
+_SAME_BYTE = re.compile(rb"(.)\1*", re.S)
 
 
 def _edges(polys):
-    """Edges as (y_top, y_bottom, x_at_top, dx_per_dy, winding), sorted by top."""
+    """Edges as (y_top, y_bottom, x_at_y0, dx_per_dy, winding), sorted by top;
+    x_at_y0 is where the edge's line crosses y = 0, so x(y) = x_at_y0 + y * dx_per_dy."""
     edges = []
     for poly in polys:
         n = len(poly)
@@ -40,16 +42,18 @@ def _edges(polys):
             x0, y0 = poly[i]
             x1, y1 = poly[(i + 1) % n]
             if y0 < y1:
-                edges.append((y0, y1, x0, (x1 - x0) / (y1 - y0), 1))
+                m = (x1 - x0) / (y1 - y0)
+                edges.append((y0, y1, x0 - y0 * m, m, 1))
             elif y1 < y0:
-                edges.append((y1, y0, x1, (x0 - x1) / (y0 - y1), -1))
+                m = (x0 - x1) / (y0 - y1)
+                edges.append((y1, y0, x1 - y1 * m, m, -1))
     edges.sort()
     return edges
 
 
 def _spans(active, sy):
     """Nonzero-winding spans of one sub-scanline."""
-    xs = sorted((e[2] + (sy - e[0]) * e[3], e[4]) for e in active)
+    xs = sorted([(e[2] + sy * e[3], e[4]) for e in active])
     spans = []
     winding = 0
     start = 0.0
@@ -111,6 +115,7 @@ def coverage(polys, width, height, samples=SAMPLES):
     active = []
     taken = 0
     count = len(edges)
+    expiry = math.inf  # the lowest bottom among the active edges
     for row in range(first, last):
         full = {}
         part = {}
@@ -118,8 +123,11 @@ def coverage(polys, width, height, samples=SAMPLES):
             sy = row + (k + 0.5) * step
             while taken < count and edges[taken][0] <= sy:
                 active.append(edges[taken])
+                expiry = min(expiry, edges[taken][1])
                 taken += 1
-            active = [e for e in active if e[1] > sy]
+            if expiry <= sy:
+                active = [e for e in active if e[1] > sy]
+                expiry = min((e[1] for e in active), default=math.inf)
             if active:
                 _accumulate(_spans(active, sy), width, step, full, part)
         if full or part:
@@ -376,6 +384,23 @@ class Gradient:
                 plane[row][x0:x1] = idx.translate(lut)
             planes[3][row][x0:x1] = b"\xff" * (x1 - x0)
             return
+        groups = [m.span() for m in _SAME_BYTE.finditer(idx)]
+        if 3 * len(groups) <= x1 - x0:
+            self._blend_groups(planes, row, x0, idx, groups, c)
+        else:
+            self._blend_pixels(planes, row, x0, x1, idx, c)
+
+    def _blend_groups(self, planes, row, x0, idx, groups, c):
+        """Pixels of one ramp colour in a row blend like a solid colour, by table."""
+        for a, b in groups:
+            i = idx[a]
+            inverse = 255 - int(round(self.alpha[i] * c * 255))
+            sources = [int(round(ch[i] * c)) for ch in self.premul] + [255 - inverse]
+            for plane, src in zip(planes, sources):
+                line = plane[row]
+                line[x0 + a : x0 + b] = line[x0 + a : x0 + b].translate(_over_table(src, inverse))
+
+    def _blend_pixels(self, planes, row, x0, x1, idx, c):
         alphas = [self.alpha[i] * c for i in idx]
         for plane, ch in zip(planes, self.premul + [[a * 255.0 for a in self.alpha]]):
             line = plane[row]

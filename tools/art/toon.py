@@ -4,7 +4,7 @@ parts through these, so the whole game shares one look."""
 
 from colors import INK, WHITE, darker, faded, lighter
 from geometry import Ellipse
-from raster import Radial
+from raster import Linear, Radial
 
 
 def shaded(shape, base, light=(-0.3, -0.4), shade=0.3):
@@ -36,3 +36,12 @@ def part(canvas, shape, base, outline=3.0, ink=INK, crescent=0.12, gloss=0.35, s
 def ink_line(canvas, stroke, ink=INK):
     """A plain line in the outline colour."""
     canvas.fill(stroke, ink)
+
+
+def sticker(canvas, shape, top, bottom, shadow, outline=5.0, drop=5.0):
+    """Lettering and logos: a drop shadow, the ink outline, then a fill fading from
+    top to bottom colour over the shape's height. drop: shadow offset in pixels."""
+    x0, y0, x1, y1 = shape.bbox()
+    canvas.fill(shape.moved(0, drop).grow(outline), shadow)
+    canvas.fill(shape.grow(outline), INK)
+    canvas.fill(shape, Linear((0, y0), (0, y1), [(0, top), (1, bottom)]))
