@@ -1,0 +1,348 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <thread>
+
+#include "TestSounds.h"
+#include "audio/Mixer.h"
+
+namespace Orvex::Testing
+{
+namespace
+{
+class MixerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_EQ(mixer.Start(36, Mixer::Output::Manual), AUDIO_OK); }
+
+    AudioClip* Clip(const std::string& path, ClipKind kind = ClipKind::Loaded)
+    {
+        AudioClip* clip = nullptr;
+        EXPECT_EQ(mixer.CreateClip(path, kind, &clip), AUDIO_OK);
+        return clip;
+    }
+    Channel Play(AudioClip* clip, ChannelGroup* group = nullptr)
+    {
+        Channel channel;
+        EXPECT_EQ(mixer.Play(clip, group, &channel), AUDIO_OK);
+        return channel;
+    }
+    ChannelGroup* Group(const std::string& name)
+    {
+        ChannelGroup* group = nullptr;
+        EXPECT_EQ(mixer.CreateGroup(name, &group), AUDIO_OK);
+        return group;
+    }
+    std::vector<float> Pull(int frames)
+    {
+        std::vector<float> out(2 * static_cast<std::size_t>(frames));
+        mixer.Mix(out.data(), frames);
+        return out;
+    }
+    // Frames mixed, in device-sized blocks with a game frame's update between,
+    // until nothing sounds any more; the count of frames that held sound.
+    int SoundingFrames(int most = 44100 * 10)
+    {
+        int sounding = 0;
+        for (int done = 0; done < most; done += Mixer::kDeviceFrames)
+        {
+            mixer.Update();
+            const auto block = Pull(Mixer::kDeviceFrames);
+            for (int i = 0; i < Mixer::kDeviceFrames; ++i)
+                if (block[2 * static_cast<std::size_t>(i)] != 0.0f)
+                    ++sounding;
+        }
+        return sounding;
+    }
+    static bool Playing(const Channel& channel)
+    {
+        bool playing = false;
+        channel.IsPlaying(&playing);
+        return playing;
+    }
+
+    SoundFolder folder;
+    Mixer mixer;
+};
+
+TEST_F(MixerTest, NothingPlayingMixesSilence)
+{
+    for (float sample : Pull(256))
+        EXPECT_EQ(sample, 0.0f);
+}
+
+TEST_F(MixerTest, ChannelAndGroupVolumesMultiplyThroughToTheOutput)
+{
+    ChannelGroup* master = Group("Effects");
+    ChannelGroup* state = Group("effects0");
+    ASSERT_EQ(master->AddGroup(state), AUDIO_OK);
+    master->SetVolume(0.5f);
+    state->SetVolume(0.5f);
+    Channel channel = Play(Clip(folder.Constant("tone.wav", 4410, 0.8f)), state);
+    channel.SetVolume(0.5f);
+    const auto out = Pull(64);
+    EXPECT_FLOAT_EQ(out[0], 0.8f * 0.125f);
+    EXPECT_FLOAT_EQ(out[1], 0.8f * 0.125f);
+}
+
+TEST_F(MixerTest, PausedParentHoldsItsChannelsWhereTheyAre)
+{
+    ChannelGroup* master = Group("Music");
+    ChannelGroup* state = Group("music0");
+    master->AddGroup(state);
+    Channel channel = Play(Clip(folder.Constant("tone.wav", 1000, 0.25f)), state);
+    Pull(400);
+    master->SetPaused(true);
+    for (float sample : Pull(2000))
+        EXPECT_EQ(sample, 0.0f);
+    EXPECT_TRUE(Playing(channel));
+    master->SetPaused(false);
+    EXPECT_EQ(SoundingFrames(4096), 600);
+}
+
+TEST_F(MixerTest, LoadedSoundPlaysEveryFrameOnceThenEnds)
+{
+    Channel channel = Play(Clip(folder.Constant("tone.wav", 3000, 0.5f)));
+    EXPECT_EQ(SoundingFrames(8192), 3000);
+    EXPECT_FALSE(Playing(channel));
+}
+
+TEST_F(MixerTest, LoopedSoundNeverEnds)
+{
+    Channel channel = Play(Clip(folder.Constant("tone.wav", 300, 0.5f)));
+    channel.SetLoop(true);
+    EXPECT_EQ(SoundingFrames(8192), 8192);
+    EXPECT_TRUE(Playing(channel));
+}
+
+TEST_F(MixerTest, StreamLongerThanItsRingPlaysToItsEndAndStops)
+{
+    const int frames = 3 * static_cast<int>(StreamReader::kRingFrames) + 77;
+    Channel channel = Play(Clip(folder.Constant("Music/long.ogg", frames, 0.5f), ClipKind::Stream));
+    EXPECT_EQ(SoundingFrames(frames + 44100), frames);
+    EXPECT_FALSE(Playing(channel));
+}
+
+TEST_F(MixerTest, StreamInFileOrderWithoutGaps)
+{
+    const int frames = 100000;
+    const std::string path =
+        folder.Write("Music/ramp.wav", frames, 44100, 1, [](int i, int) { return (i % 1000) / 1000.0f * 0.5f; });
+    Play(Clip(path, ClipKind::Stream));
+    for (int block = 0; block < frames / 1000; ++block)
+    {
+        mixer.Update();
+        const auto out = Pull(1000);
+        ASSERT_NEAR(out[2 * 999], 0.4995f, 1e-6f) << "block " << block;
+        ASSERT_EQ(out[0], 0.0f) << "block " << block;
+    }
+}
+
+TEST_F(MixerTest, LoopedStreamStartsOverAtItsEnd)
+{
+    Channel channel = Play(Clip(folder.Constant("Music/short.wav", 5000, 0.5f), ClipKind::Stream));
+    channel.SetLoop(true);
+    EXPECT_EQ(SoundingFrames(44544), 44544); // every mixed frame sounds
+    EXPECT_TRUE(Playing(channel));
+}
+
+TEST_F(MixerTest, FrequencyFactorChangesTheLength)
+{
+    AudioClip* clip = Clip(folder.Constant("tone.wav", 4000, 0.5f));
+    Channel fast = Play(clip);
+    fast.SetFrequency(2.0f * 44100);
+    EXPECT_EQ(SoundingFrames(8192), 2000);
+    Channel slow = Play(clip);
+    slow.SetFrequency(0.5f * 44100);
+    EXPECT_EQ(SoundingFrames(16384), 8000);
+}
+
+TEST_F(MixerTest, SoundAtHalfTheOutputRateIsResampledToTwiceItsFrames)
+{
+    const std::string path =
+        folder.Write("low.wav", 1000, 22050, 1, [](int i, int) { return i % 2 ? 0.4f : 0.2f; });
+    Play(Clip(path));
+    const auto out = Pull(8);
+    EXPECT_FLOAT_EQ(out[0], 0.2f);
+    EXPECT_FLOAT_EQ(out[2], 0.3f); // halfway between two source frames
+    EXPECT_FLOAT_EQ(out[4], 0.4f);
+    EXPECT_FLOAT_EQ(out[5], 0.4f); // mono on both sides
+    EXPECT_EQ(SoundingFrames(4096), 2000 - 8); // the last one halfway into silence
+}
+
+TEST_F(MixerTest, MissingFileIsItsOwnCodeAndCorruptFileAnError)
+{
+    AudioClip* clip = reinterpret_cast<AudioClip*>(&mixer);
+    EXPECT_EQ(mixer.CreateClip(folder.Path("nothing.wav"), ClipKind::Loaded, &clip), AUDIO_FILE_NOT_FOUND);
+    EXPECT_EQ(clip, nullptr);
+    EXPECT_EQ(mixer.CreateClip(folder.Garbage("bad.wav"), ClipKind::Loaded, &clip), AUDIO_BAD_FILE);
+    EXPECT_EQ(mixer.CreateClip(folder.Garbage("Music/bad.ogg"), ClipKind::Stream, &clip), AUDIO_BAD_FILE);
+    EXPECT_EQ(mixer.CreateClip(folder.Path("Music"), ClipKind::Stream, &clip), AUDIO_FILE_NOT_FOUND);
+}
+
+TEST_F(MixerTest, WhenEveryChannelPlaysANewSoundGetsNoneAndTheOthersCarryOn)
+{
+    AudioClip* clip = Clip(folder.Constant("tone.wav", 44100, 0.01f));
+    std::vector<Channel> channels;
+    for (int i = 0; i < 36; ++i)
+        channels.push_back(Play(clip));
+    Channel extra = Channel();
+    EXPECT_EQ(mixer.Play(clip, nullptr, &extra), AUDIO_NO_FREE_CHANNEL);
+    EXPECT_FALSE(extra);
+    EXPECT_EQ(extra.SetVolume(1.0f), AUDIO_INVALID_HANDLE);
+    EXPECT_NEAR(Pull(1)[0], 0.36f, 1e-5f);
+    channels[5].Stop();
+    EXPECT_EQ(mixer.Play(clip, nullptr, &extra), AUDIO_OK);
+    for (const Channel& channel : channels)
+        EXPECT_EQ(Playing(channel), channel != channels[5]);
+}
+
+TEST_F(MixerTest, StoppedHandleGoesStaleAndLeavesTheNextPlayAlone)
+{
+    AudioClip* clip = Clip(folder.Constant("tone.wav", 44100, 0.5f));
+    Channel first = Play(clip);
+    EXPECT_EQ(first.Stop(), AUDIO_OK);
+    Channel second = Play(clip);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(first.SetVolume(0.0f), AUDIO_INVALID_HANDLE);
+    EXPECT_EQ(first.Stop(), AUDIO_INVALID_HANDLE);
+    EXPECT_TRUE(Playing(second));
+    EXPECT_FLOAT_EQ(Pull(1)[0], 0.5f);
+}
+
+TEST_F(MixerTest, EndedChannelsStayInTheirGroupUntilStopped)
+{
+    ChannelGroup* group = Group("effects0");
+    Channel channel = Play(Clip(folder.Constant("tone.wav", 100, 0.5f)), group);
+    SoundingFrames(1024);
+    int count = 0;
+    group->GetNumChannels(&count);
+    EXPECT_EQ(count, 1);
+    Channel listed;
+    ASSERT_EQ(group->GetChannel(0, &listed), AUDIO_OK);
+    EXPECT_EQ(listed, channel);
+    EXPECT_FALSE(Playing(listed));
+    listed.Stop();
+    group->GetNumChannels(&count);
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(group->GetChannel(0, &listed), AUDIO_INVALID_PARAM);
+}
+
+TEST_F(MixerTest, ReleasedGroupStopsItsChannelsAndFreesItsChildren)
+{
+    ChannelGroup* master = Group("Music");
+    ChannelGroup* state = Group("music0");
+    master->AddGroup(state);
+    master->SetVolume(0.5f);
+    Channel inMaster = Play(Clip(folder.Constant("a.wav", 44100, 0.2f)), master);
+    Channel inState = Play(Clip(folder.Constant("b.wav", 44100, 0.2f)), state);
+    EXPECT_EQ(master->Release(), AUDIO_OK);
+    EXPECT_FALSE(mixer.Owns(master));
+    EXPECT_FALSE(Playing(inMaster));
+    EXPECT_TRUE(Playing(inState));
+    EXPECT_EQ(state->Parent(), nullptr);
+    EXPECT_FLOAT_EQ(Pull(1)[0], 0.2f);
+}
+
+TEST_F(MixerTest, GroupCyclesAndBadValuesAreRefused)
+{
+    ChannelGroup* top = Group("top");
+    ChannelGroup* below = Group("below");
+    top->AddGroup(below);
+    EXPECT_EQ(below->AddGroup(top), AUDIO_INVALID_PARAM);
+    EXPECT_EQ(top->AddGroup(top), AUDIO_INVALID_PARAM);
+    EXPECT_EQ(top->SetVolume(-1.0f), AUDIO_INVALID_PARAM);
+    EXPECT_EQ(top->SetVolume(NAN), AUDIO_INVALID_PARAM);
+    Channel channel = Play(Clip(folder.Constant("tone.wav", 100, 0.5f)), below);
+    EXPECT_EQ(channel.SetFrequency(0.0f), AUDIO_INVALID_PARAM);
+    EXPECT_EQ(channel.SetFrequency(INFINITY), AUDIO_INVALID_PARAM);
+    EXPECT_EQ(channel.SetVolume(-0.1f), AUDIO_INVALID_PARAM);
+}
+
+TEST_F(MixerTest, LoudSumBendsAboveTheKneeAndNeverPassesFullScale)
+{
+    AudioClip* loud = Clip(folder.Constant("loud.wav", 1000, 0.9f));
+    AudioClip* half = Clip(folder.Constant("half.wav", 1000, -0.5f));
+    Channel first = Play(loud);
+    EXPECT_FLOAT_EQ(Pull(1)[0], 0.9f); // up to the knee nothing changes
+    first.Stop();
+    Play(half);
+    Play(half);
+    EXPECT_NEAR(Pull(1)[0], -(0.9f + 0.1f * std::tanh(1.0f)), 1e-6f);
+    for (int i = 0; i < 30; ++i)
+        Play(loud);
+    for (float sample : Pull(100))
+        EXPECT_LE(std::fabs(sample), 1.0f);
+}
+
+TEST_F(MixerTest, ReleasedClipPlaysOutUnlessItLoops)
+{
+    AudioClip* once = Clip(folder.Constant("once.wav", 2000, 0.25f));
+    AudioClip* looped = Clip(folder.Constant("looped.wav", 200, 0.25f));
+    Play(once);
+    Channel looping = Play(looped);
+    looping.SetLoop(true);
+    EXPECT_EQ(mixer.ReleaseClip(looped), AUDIO_OK);
+    EXPECT_EQ(mixer.ReleaseClip(once), AUDIO_OK);
+    EXPECT_EQ(mixer.ReleaseClip(once), AUDIO_INVALID_HANDLE);
+    EXPECT_FALSE(Playing(looping));
+    EXPECT_EQ(mixer.Play(once, nullptr, &looping), AUDIO_INVALID_PARAM);
+    EXPECT_EQ(SoundingFrames(4096), 2000);
+}
+
+TEST_F(MixerTest, StoppedMixerRefusesNewWorkAndStaleHandlesStaySafe)
+{
+    AudioClip* clip = Clip(folder.Constant("tone.wav", 1000, 0.5f));
+    Channel channel = Play(clip);
+    mixer.Stop();
+    EXPECT_EQ(channel.SetVolume(1.0f), AUDIO_INVALID_HANDLE);
+    ChannelGroup* group = nullptr;
+    EXPECT_EQ(mixer.CreateGroup("late", &group), AUDIO_NOT_STARTED);
+    EXPECT_EQ(mixer.Play(clip, nullptr, &channel), AUDIO_NOT_STARTED);
+}
+
+// Updates the mixer as the game would, every 10 ms, until the channel ends.
+bool EndsWithinTwoSeconds(Mixer& mixer, const Channel& channel)
+{
+    bool playing = true;
+    for (int i = 0; i < 200 && playing; ++i)
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        mixer.Update();
+        channel.IsPlaying(&playing);
+    }
+    return !playing;
+}
+
+TEST(MixerDevice, DummyDriverPullsBuffersOnItsOwnThread)
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SoundFolder folder;
+    Mixer mixer;
+    ASSERT_EQ(mixer.Start(36, Mixer::Output::Device), AUDIO_OK);
+    ASSERT_TRUE(mixer.HasDevice());
+    AudioClip* clip = nullptr;
+    ASSERT_EQ(mixer.CreateClip(folder.Constant("tone.wav", 2205, 0.5f), ClipKind::Loaded, &clip), AUDIO_OK);
+    Channel channel;
+    ASSERT_EQ(mixer.Play(clip, nullptr, &channel), AUDIO_OK);
+    EXPECT_TRUE(EndsWithinTwoSeconds(mixer, channel)); // a 50 ms sound, pulled by the device
+}
+
+TEST(MixerDevice, WithoutADriverItRunsSilentAndKeepsTime)
+{
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    SoundFolder folder;
+    Mixer mixer;
+    ASSERT_EQ(mixer.Start(36, Mixer::Output::Device), AUDIO_OK);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    EXPECT_FALSE(mixer.HasDevice());
+    AudioClip* clip = nullptr;
+    ASSERT_EQ(mixer.CreateClip(folder.Constant("tone.wav", 2205, 0.5f), ClipKind::Loaded, &clip), AUDIO_OK);
+    Channel channel;
+    ASSERT_EQ(mixer.Play(clip, nullptr, &channel), AUDIO_OK);
+    EXPECT_EQ(channel.SetVolume(0.2f), AUDIO_OK);
+    EXPECT_TRUE(EndsWithinTwoSeconds(mixer, channel));
+}
+} // namespace
+} // namespace Orvex::Testing
