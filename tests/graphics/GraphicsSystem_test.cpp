@@ -102,3 +102,142 @@ TEST_F(GraphicsFrame, HigherLayerSortsLaterWhateverTheTable)
 }
 } // namespace
 } // namespace Orvex
+
+// --- Rendered frames, read back from the window ------------------------------
+
+#include "GlWindow.h"
+#include "graphics/Screenshot.h"
+#include "graphics/Textures.h"
+
+namespace Orvex
+{
+namespace
+{
+// Pixel of a device point on the test window.
+int PixelX(float x) { return static_cast<int>((x + 1.0f) * 0.5f * GlWindow::Width); }
+int PixelY(float y) { return static_cast<int>((1.0f - y) * 0.5f * GlWindow::Height); }
+
+const std::array<int, 3> kBlue{51, 77, 204};
+
+class SceneRendering : public GlWindow
+{
+protected:
+    void SetUp() override
+    {
+        GlWindow::SetUp();
+        if (IsSkipped())
+            return;
+        Entity* settings = New<Entity>("LevelSettings");
+        settings->Add<LevelSettings>();
+        settings->Add<Color>()->color = {0.2f, 0.3f, 0.8f, 1.0f};
+        scene.AddEntity(settings);
+        scene.SetLevelSettings(settings->id);
+    }
+
+    // A sprite in world (here device) units, initialised: default texture and mesh.
+    Sprite* Add(tvec2 position, tvec4 colour, int layer = 0, const char* texture = "Default")
+    {
+        Sprite* sprite = scene.AddSprite("sprite", position, GetTexture(texture), layer);
+        sprite->owner->Get<Transform>()->scale = {0.5f, 0.5f};
+        sprite->owner->Get<Color>()->color = colour;
+        sprite->owner->InitComponents();
+        return sprite;
+    }
+
+    TestScene scene;
+    GraphicsSystem graphics;
+};
+
+TEST_F(SceneRendering, SmallSceneShowsBackgroundSpritesAndText)
+{
+    Add({-0.5f, 0.5f}, {1.0f, 0.0f, 0.0f, 1.0f});
+    Add({0.5f, 0.5f}, {0.0f, 1.0f, 0.0f, 1.0f}, 0, "Square");
+    Entity* label = scene.AddPlaced("label", {0.2f, -0.5f}, {1.0f, 0.3f});
+    SpriteText* text = label->Add<SpriteText>();
+    text->text = "Hi";
+    text->onHud = true;
+    label->InitComponents();
+    text->Update(0.0f);
+
+    graphics.DrawFrame(scene);
+    SaveScreenshot("gfx_scene.png");
+
+    EXPECT_TRUE(Near(5, 5, kBlue));
+    EXPECT_TRUE(Near(PixelX(-0.5f), PixelY(0.5f), {255, 0, 0}));
+    EXPECT_TRUE(Near(PixelX(-0.7f), PixelY(0.3f), {255, 0, 0}));
+    EXPECT_TRUE(Near(PixelX(-0.8f), PixelY(0.5f), kBlue)); // just left of the red quad
+    // The soft square: green in its middle, the background in its quad's corner.
+    EXPECT_TRUE(Near(PixelX(0.5f), PixelY(0.5f), {0, 255, 0}, 40));
+    EXPECT_TRUE(Near(PixelX(0.74f), PixelY(0.74f), kBlue, 20));
+    // Letters start at the position and run to the right, around its height.
+    const float width = label->Get<Transform>()->scale.x;
+    EXPECT_FLOAT_EQ(width, 0.3f * static_cast<float>(text->texture->width) /
+                               static_cast<float>(text->texture->height));
+    EXPECT_GT(BrightPixels(PixelX(0.2f), PixelY(-0.43f), PixelX(0.2f + width), PixelY(-0.72f)), 50);
+    EXPECT_EQ(BrightPixels(PixelX(-0.2f), PixelY(-0.43f), PixelX(0.18f), PixelY(-0.72f)), 0);
+}
+
+TEST_F(SceneRendering, HigherLayerCoversLowerWhateverTheEntityOrder)
+{
+    Sprite* yellow = Add({0.0f, 0.0f}, {1.0f, 1.0f, 0.0f, 1.0f}, 2);
+    Sprite* magenta = Add({0.0f, 0.0f}, {1.0f, 0.0f, 1.0f, 1.0f}, 1);
+    graphics.DrawFrame(scene);
+    EXPECT_TRUE(Near(PixelX(0.0f), PixelY(0.0f), {255, 255, 0}));
+    yellow->layer = 0;
+    magenta->layer = 3;
+    graphics.DrawFrame(scene);
+    EXPECT_TRUE(Near(PixelX(0.0f), PixelY(0.0f), {255, 0, 255}));
+}
+
+TEST_F(SceneRendering, OneDrawCallPerRunOfLayerAndTexture)
+{
+    Sprite* first = Add({-0.5f, 0.0f}, tvec4(1.0f));
+    Add({0.5f, 0.0f}, tvec4(1.0f));
+    graphics.DrawFrame(scene);
+    EXPECT_EQ(graphics.DrawCalls(), 1u);
+    first->layer = 1;
+    graphics.DrawFrame(scene);
+    EXPECT_EQ(graphics.DrawCalls(), 2u);
+    first->layer = 0;
+    first->texture = GetTexture("Square");
+    graphics.DrawFrame(scene);
+    EXPECT_EQ(graphics.DrawCalls(), 2u);
+}
+
+TEST_F(SceneRendering, MeshIsFilledBeneathItsSprite)
+{
+    Sprite* sprite = Add({0.0f, 0.0f}, {0.0f, 1.0f, 1.0f, 1.0f}, 0, "Square");
+    sprite->drawMesh = true;
+    // The square's texture fades out towards the quad's edge, where the mesh shows through.
+    const int x = PixelX(0.22f);
+    const int y = PixelY(0.22f);
+    graphics.DrawFrame(scene);
+    EXPECT_TRUE(Near(x, y, {0, 255, 255}));
+    sprite->drawMesh = false;
+    graphics.DrawFrame(scene);
+    EXPECT_TRUE(Near(x, y, kBlue, 20));
+}
+
+TEST_F(SceneRendering, CameraPlacesTheWorldAndHudStaysOnScreen)
+{
+    // Size 2 on 640 x 480: 2.67 x 2 world units, centred on (10, 0).
+    scene.AddCamera({10.0f, 0.0f}, 2.0f);
+    Add({10.5f, 0.5f}, {1.0f, 0.0f, 0.0f, 1.0f});
+    Sprite* hud = Add({-0.5f, -0.5f}, {0.0f, 1.0f, 0.0f, 1.0f});
+    hud->onHud = true;
+    graphics.DrawFrame(scene);
+    EXPECT_TRUE(Near(PixelX(0.5f / (4.0f / 3.0f)), PixelY(0.5f), {255, 0, 0}));
+    EXPECT_TRUE(Near(PixelX(-0.5f), PixelY(-0.5f), {0, 255, 0}));
+}
+
+TEST_F(SceneRendering, FrameCounterOnlyWithDebugDrawing)
+{
+    const int x0 = PixelX(0.75f), x1 = PixelX(0.95f), y0 = PixelY(0.99f), y1 = PixelY(0.85f);
+    graphics.DrawFrame(scene);
+    EXPECT_EQ(BrightPixels(x0, y0, x1, y1), 0);
+    graphics.debugDraw = true;
+    graphics.DrawFrame(scene);
+    EXPECT_GT(BrightPixels(x0, y0, x1, y1), 10);
+}
+} // namespace
+} // namespace Orvex
