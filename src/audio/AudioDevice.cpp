@@ -42,7 +42,8 @@ bool AudioDevice::Open(int rate, int frames, Callback onBuffer, void* onBufferUs
 
 void AudioDevice::Close()
 {
-    if (id != 0)
+    // SDL_Quit may have closed the device and its subsystem already.
+    if (id != 0 && SDL_WasInit(SDL_INIT_AUDIO))
         SDL_CloseAudioDevice(id);
     id = 0;
     if (subsystemStarted)

@@ -72,7 +72,16 @@ AudioResult Channel::GetFrequency(float* frequency) const
 
 AudioResult Channel::SetLoop(bool loop)
 {
-    return Access([loop](Voice& live) { live.loop = loop; });
+    StreamReader* stream = nullptr;
+    const AudioResult result = Access([loop, &stream](Voice& live) {
+        live.loop = loop;
+        stream = live.stream.get();
+    });
+    // A short stream has decoded its end already: go on from its start now rather
+    // than at the next update. Outside the lock: only this thread changes streams.
+    if (stream)
+        stream->Refill(loop);
+    return result;
 }
 
 AudioResult Channel::SetPaused(bool paused)

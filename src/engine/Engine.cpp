@@ -8,6 +8,7 @@
 #include <SDL_image.h>
 #include <SDL_ttf.h>
 
+#include "audio/SoundManager.h"
 #include "engine/AssetPaths.h"
 #include "engine/IGamestate.h"
 #include "engine/Log.h"
@@ -69,6 +70,8 @@ void Engine::StartLibraries()
         throw std::string("Failed to load image support for all requested types.");
     TTF_Init();
     GetMesh("Square");
+    SoundManager::Init();
+    SoundManager::SetMasterVolumes(0.5f);
 }
 
 void Engine::ReleaseProcessHooks()
@@ -83,6 +86,7 @@ Engine::~Engine()
     // Left when an error ended the run before Shutdown.
     DestroyPendingPushes();
     DestroyStates();
+    SoundManager::Shutdown();
     ShutdownMeshes();
     TTF_Quit();
     IMG_Quit();
@@ -98,8 +102,11 @@ void Engine::Run()
 void Engine::RunFrame()
 {
     BeginFrame();
+    // Sound holds while the window is inactive, as updates do.
+    SoundManager::PauseMasterGroups(!HasFlag(ACTIVE));
     if (HasFlag(ACTIVE))
         UpdateActive();
+    SoundManager::Update();
     EndFrame();
 }
 

@@ -25,7 +25,8 @@ Entity* EntityWith(const std::unordered_map<std::uint32_t, Entity*>& entities, s
 } // namespace
 
 IGamestate::IGamestate(bool showCursor, bool checkDependencies)
-    : showCursor(showCursor), checkDependencies(checkDependencies)
+    : showCursor(showCursor), checkDependencies(checkDependencies),
+      soundGroups(SoundManager::CreateGameStateGroups())
 {
     ApplyCursor();
 }
@@ -46,6 +47,7 @@ IGamestate::~IGamestate()
     }
     // Last: every listener above has unsubscribed from it by now.
     Delete(messageSystem);
+    SoundManager::ReleaseGameStateGroups(soundGroups);
 }
 
 void IGamestate::AddSystem(ISystem* system)
@@ -126,7 +128,7 @@ void IGamestate::Housekeeping()
     }
 }
 
-void IGamestate::PauseSounds(bool) {}
+void IGamestate::PauseSounds(bool paused) { SoundManager::PauseGameStateGroups(soundGroups, paused); }
 
 void IGamestate::ApplyCursor() const { Window::SetCursorVisible(showCursor); }
 } // namespace Orvex

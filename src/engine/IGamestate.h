@@ -11,6 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "audio/SoundManager.h"
+
 namespace Orvex
 {
 class Entity;
@@ -59,6 +61,7 @@ public:
 
     // Pauses or resumes this state's sound groups.
     void PauseSounds(bool paused);
+    const GamestateSoundGroups& SoundGroups() const { return soundGroups; }
     void ApplyCursor() const;
 
     bool ShowCursor() const { return showCursor; }
@@ -92,5 +95,6 @@ protected:
     std::string requestedLevel;                // non-empty: a level change is pending
     std::string typeName;
     std::vector<Entity*> updateSnapshot;       // reused by UpdateComponents
+    GamestateSoundGroups soundGroups;          // every sound this state plays
 };
 } // namespace Orvex

@@ -147,6 +147,27 @@ TEST_F(MixerTest, LoopedStreamStartsOverAtItsEnd)
     EXPECT_TRUE(Playing(channel));
 }
 
+TEST_F(MixerTest, ShortStreamLoopedAtOnceNeedsNoUpdateToStartOver)
+{
+    Channel channel = Play(Clip(folder.Constant("Music/blip.wav", 300, 0.5f), ClipKind::Stream));
+    channel.SetLoop(true);
+    for (float sample : Pull(2000))
+        ASSERT_EQ(sample, 0.5f);
+}
+
+TEST_F(MixerTest, OggVorbisAndFlacDecode)
+{
+    const auto sine = [](int i, int) { return 0.5f * std::sin(static_cast<float>(i) * 0.05f); };
+    for (const int format : {SF_FORMAT_OGG | SF_FORMAT_VORBIS, SF_FORMAT_FLAC | SF_FORMAT_PCM_16})
+    {
+        const std::string path = folder.Write("sine" + std::to_string(format), 22050, 44100, 1, sine, format);
+        AudioClip* clip = Clip(path);
+        ASSERT_NE(clip, nullptr);
+        EXPECT_EQ(clip->FrameCount(), 22050u);
+        EXPECT_NEAR(clip->Frames()[2 * 1000], sine(1000, 0), 0.02f);
+    }
+}
+
 TEST_F(MixerTest, FrequencyFactorChangesTheLength)
 {
     AudioClip* clip = Clip(folder.Constant("tone.wav", 4000, 0.5f));

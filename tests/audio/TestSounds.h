@@ -36,6 +36,7 @@ public:
                       int format = SF_FORMAT_WAV | SF_FORMAT_FLOAT) const
     {
         const std::string path = Path(name);
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
         SF_INFO info{};
         info.samplerate = rate;
         info.channels = channels;

@@ -1,0 +1,331 @@
+#include <gtest/gtest.h>
+
+#include "ManualSound.h"
+#include "audio/ChannelGroup.h"
+#include "audio/cSound.h"
+#include "data/Serialization.h"
+#include "engine/Random.h"
+#include "engine/TestEngine.h"
+
+namespace Orvex::Testing
+{
+namespace
+{
+class cSoundTest : public ManualSoundTest
+{
+protected:
+    cSound Loaded(const std::string& name, int frames = 44100)
+    {
+        Sound(name, frames);
+        cSound sound;
+        sound.SetName(name);
+        EXPECT_NE(sound.sound, nullptr) << name;
+        return sound;
+    }
+    static float Frequency(const Channel& channel)
+    {
+        float frequency = 0.0f;
+        channel.GetFrequency(&frequency);
+        return frequency;
+    }
+};
+
+std::string ErrorOf(const std::function<void()>& action)
+{
+    try
+    {
+        action();
+    }
+    catch (const std::string& error)
+    {
+        return error;
+    }
+    return "";
+}
+
+TEST_F(cSoundTest, OnlyTheSixCharactersMusicSlashAtTheStartMakeAStream)
+{
+    EXPECT_EQ(Loaded("Music/Theme").kind, cSound::kMusic);
+    EXPECT_EQ(Loaded("Music/Theme").sound->Kind(), ClipKind::Stream);
+    EXPECT_EQ(Loaded("Effects/Music/Boing").kind, cSound::kEffect);
+    EXPECT_EQ(Loaded("MusicBox").kind, cSound::kEffect);
+    EXPECT_EQ(Loaded("music/Theme").kind, cSound::kEffect);
+    EXPECT_EQ(Loaded("MusicBox").sound->Kind(), ClipKind::Loaded);
+}
+
+TEST_F(cSoundTest, SameNameKeepsItsSoundAndANewNameLoadsAnother)
+{
+    Sound("Other", 100);
+    cSound sound = Loaded("Boing");
+    AudioClip* first = sound.sound;
+    sound.SetName("Boing");
+    EXPECT_EQ(sound.sound, first);
+    sound.SetName("");
+    EXPECT_EQ(sound.sound, first);
+    sound.SetName("Other");
+    EXPECT_EQ(sound.name, "Other");
+    EXPECT_EQ(sound.sound->FrameCount(), 100u);
+}
+
+TEST_F(cSoundTest, MissingFileKeepsTheNameAndPlaysNothing)
+{
+    cSound sound;
+    sound.SetName("Nowhere");
+    EXPECT_EQ(sound.name, "Nowhere");
+    EXPECT_EQ(sound.sound, nullptr);
+    EXPECT_FALSE(sound.Play(false, 1.0f, 0.0f));
+    EXPECT_EQ(ChannelCount(SoundManager::EffectsGroup()), 0);
+    cSound empty;
+    EXPECT_FALSE(empty.Play(true, 1.0f, 0.0f));
+}
+
+TEST_F(cSoundTest, CorruptFileThrowsAndLeavesTheSoundEmpty)
+{
+    folder.Garbage("Broken.ogg");
+    cSound sound;
+    EXPECT_EQ(ErrorOf([&] { sound.SetName("Broken"); }), "Unknown audio error number: 2");
+    EXPECT_EQ(sound.name, "");
+    EXPECT_EQ(sound.sound, nullptr);
+}
+
+TEST_F(cSoundTest, EffectsAndMusicPlayInTheirMasterGroupsWithoutAnEngine)
+{
+    cSound effect = Loaded("Boing");
+    cSound music = Loaded("Music/Theme");
+    Channel played = effect.Play(false, 0.25f, 0.0f);
+    ChannelGroup* group = nullptr;
+    played.GetGroup(&group);
+    EXPECT_EQ(group, SoundManager::EffectsGroup());
+    music.Play(true, 1.0f, 0.0f).GetGroup(&group);
+    EXPECT_EQ(group, SoundManager::MusicGroup());
+    SoundManager::Update();
+    EXPECT_FLOAT_EQ(Pull(1)[0], 0.5f * 0.25f + 0.5f);
+}
+
+TEST_F(cSoundTest, NoPitchSpreadKeepsTheFrequencyAndATenthSpreadsWithinTenPercent)
+{
+    cSound sound = Loaded("Boing");
+    EXPECT_FLOAT_EQ(Frequency(sound.Play(false, 1.0f, 0.0f)), 44100.0f);
+    Random::Seed(7);
+    float lowest = 2.0f, highest = 0.0f;
+    for (int i = 0; i < 200; ++i)
+    {
+        Channel channel = sound.Play(false, 1.0f, 0.1f);
+        const float factor = Frequency(channel) / 44100.0f;
+        lowest = std::min(lowest, factor);
+        highest = std::max(highest, factor);
+        channel.Stop();
+    }
+    EXPECT_GE(lowest, 0.9f - 1e-6f);
+    EXPECT_LE(highest, 1.1f + 1e-6f);
+    EXPECT_LT(lowest, 0.92f);
+    EXPECT_GT(highest, 1.08f);
+}
+
+TEST_F(cSoundTest, LoopOptionMakesItEndless)
+{
+    cSound sound = Loaded("Boing", 100);
+    Channel once = sound.Play(false, 1.0f, 0.0f);
+    Channel looped = sound.Play(true, 1.0f, 0.0f);
+    Pull(1000);
+    bool playing = true;
+    once.IsPlaying(&playing);
+    EXPECT_FALSE(playing);
+    looped.IsPlaying(&playing);
+    EXPECT_TRUE(playing);
+}
+
+TEST_F(cSoundTest, EndedChannelsLeaveTheGroupBeforeTheNextPlayAndPlayingOnesStay)
+{
+    cSound shortOne = Loaded("Short", 10);
+    cSound longOne = Loaded("Long", 44100);
+    shortOne.Play(false, 1.0f, 0.0f);
+    Channel staying = longOne.Play(false, 1.0f, 0.0f);
+    Pull(100);
+    EXPECT_EQ(ChannelCount(SoundManager::EffectsGroup()), 2);
+    shortOne.Play(false, 1.0f, 0.0f);
+    EXPECT_EQ(ChannelCount(SoundManager::EffectsGroup()), 2);
+    Channel first;
+    SoundManager::EffectsGroup()->GetChannel(0, &first);
+    EXPECT_EQ(first, staying);
+}
+
+TEST_F(cSoundTest, WithEveryChannelBusyANewPlayGetsNoneAndNothingBreaks)
+{
+    cSound sound = Loaded("Boing");
+    for (int i = 0; i < SoundManager::kChannels; ++i)
+        ASSERT_TRUE(sound.Play(true, 0.01f, 0.0f));
+    EXPECT_FALSE(sound.Play(false, 1.0f, 0.0f));
+    EXPECT_NEAR(Pull(1)[0], 0.5f * 0.01f * 36, 1e-5f);
+}
+
+TEST_F(cSoundTest, CopyLoadsItsOwnSoundOfTheSameName)
+{
+    cSound original = Loaded("Boing");
+    cSound copy = original;
+    EXPECT_EQ(copy.name, "Boing");
+    ASSERT_NE(copy.sound, nullptr);
+    EXPECT_NE(copy.sound, original.sound);
+    original.Release();
+    EXPECT_TRUE(copy.Play(false, 1.0f, 0.0f));
+}
+
+TEST_F(cSoundTest, CopyOntoASoundOfTheSameNameLeavesItLoaded)
+{
+    cSound source = Loaded("Boing");
+    cSound target = Loaded("Boing");
+    target = source;
+    EXPECT_EQ(target.name, "Boing");
+    EXPECT_NE(target.sound, nullptr);
+    EXPECT_NE(target.sound, source.sound);
+    target = target;
+    EXPECT_NE(target.sound, nullptr);
+}
+
+TEST_F(cSoundTest, CopyOfAnEmptyOrMissingSoundEmptiesOrRenamesTheTarget)
+{
+    cSound target = Loaded("Boing");
+    target = cSound();
+    EXPECT_EQ(target.name, "");
+    EXPECT_EQ(target.sound, nullptr);
+    cSound missing;
+    missing.SetName("Nowhere");
+    target = missing;
+    EXPECT_EQ(target.name, "Nowhere");
+    EXPECT_EQ(target.sound, nullptr);
+}
+
+TEST_F(cSoundTest, ReleaseForgetsTheNameSoTheSameNameLoadsAgain)
+{
+    cSound sound = Loaded("Boing");
+    sound.Release();
+    EXPECT_EQ(sound.name, "");
+    EXPECT_EQ(sound.sound, nullptr);
+    sound.SetName("Boing");
+    EXPECT_NE(sound.sound, nullptr);
+}
+
+TEST_F(cSoundTest, MoveHandsTheSoundOver)
+{
+    cSound source = Loaded("Boing");
+    AudioClip* clip = source.sound;
+    cSound moved = std::move(source);
+    EXPECT_EQ(moved.sound, clip);
+    EXPECT_EQ(moved.name, "Boing");
+    EXPECT_EQ(source.sound, nullptr);
+}
+
+TEST_F(cSoundTest, SoundsOutlivingTheSoundManagerGoQuietly)
+{
+    cSound sound = Loaded("Boing");
+    SoundManager::Shutdown();
+    EXPECT_FALSE(sound.Play(false, 1.0f, 0.0f));
+    EXPECT_NO_THROW(sound.Release());
+}
+
+TEST_F(cSoundTest, DataFilesReadAndWriteTheName)
+{
+    Sound("Boing", 100);
+    std::istringstream text("Object:\n{\n  Sound=Boing\n}\n");
+    Deserializer object(text, "test", Deserializer::ObjectFile);
+    cSound sound;
+    PodTraits<cSound>::Deserialize("Sound", sound, object.GetChild("Object"));
+    EXPECT_EQ(sound.name, "Boing");
+    EXPECT_NE(sound.sound, nullptr);
+    PodTraits<cSound>::Deserialize("Other", sound, object.GetChild("Object"));
+    EXPECT_EQ(sound.name, "Boing");
+    SerialOutput output;
+    PodTraits<cSound>::Serialize("Sound", sound);
+    EXPECT_EQ(output.Text(), "Sound=Boing\n");
+}
+
+// The engine's states each play into their own groups, and the engine pauses them.
+class cSoundInStates : public EngineTest
+{
+protected:
+    void SetUp() override
+    {
+        SoundManager::InitManualOutput();
+        EngineTest::SetUp();
+        std::istringstream text("[Sounds]\nPATH=" + folder.Path("") + "\nEXT=.ogg\n");
+        config = Deserializer(text, "test sounds", Deserializer::SectionFile);
+        SetAssetConfig(&config);
+        folder.Constant("Boing.ogg", 44100, 0.5f);
+        folder.Constant("Music/Theme.ogg", 44100, 0.5f);
+        boing.SetName("Boing");
+        theme.SetName("Music/Theme");
+    }
+    void TearDown() override
+    {
+        boing.Release();
+        theme.Release();
+        EngineTest::TearDown();
+    }
+    static bool Paused(ChannelGroup* group)
+    {
+        bool paused = false;
+        group->GetPaused(&paused);
+        return paused;
+    }
+
+    SoundFolder folder;
+    Deserializer config;
+    cSound boing;
+    cSound theme;
+};
+
+TEST_F(cSoundInStates, EngineSetsTheMasterVolumesToAHalf)
+{
+    float volume = 0.0f;
+    SoundManager::MusicGroup()->GetVolume(&volume);
+    EXPECT_FLOAT_EQ(volume, 0.5f);
+    SoundManager::EffectsGroup()->GetVolume(&volume);
+    EXPECT_FLOAT_EQ(volume, 0.5f);
+}
+
+TEST_F(cSoundInStates, PlayJoinsTheActiveStatesGroups)
+{
+    TraceState* state = Start("play");
+    ChannelGroup* group = nullptr;
+    boing.Play(false, 1.0f, 0.0f).GetGroup(&group);
+    EXPECT_EQ(group, state->SoundGroups().effects);
+    theme.Play(true, 1.0f, 0.0f).GetGroup(&group);
+    EXPECT_EQ(group, state->SoundGroups().music);
+}
+
+TEST_F(cSoundInStates, CoveredStateIsPausedAndResumedWhenUncovered)
+{
+    TraceState* below = Start("below");
+    Start("above");
+    EXPECT_TRUE(Paused(below->SoundGroups().music));
+    EXPECT_TRUE(Paused(below->SoundGroups().effects));
+    engine->PopGamestates(1);
+    engine->RunFrame();
+    EXPECT_FALSE(Paused(below->SoundGroups().music));
+    EXPECT_FALSE(Paused(below->SoundGroups().effects));
+}
+
+TEST_F(cSoundInStates, InactiveWindowPausesTheMastersAndActivationResumesThem)
+{
+    Start("play");
+    engine->SendMessage(ENGINE_DEACTIVATE, nullptr);
+    engine->RunFrame();
+    EXPECT_TRUE(Paused(SoundManager::MusicGroup()));
+    EXPECT_TRUE(Paused(SoundManager::EffectsGroup()));
+    engine->SendMessage(ENGINE_ACTIVATE, nullptr);
+    engine->RunFrame();
+    EXPECT_FALSE(Paused(SoundManager::MusicGroup()));
+}
+
+TEST_F(cSoundInStates, DestroyedStateTakesItsGroupsAndTheirSoundsAlong)
+{
+    TraceState* state = Start("play");
+    ChannelGroup* effects = state->SoundGroups().effects;
+    Channel channel = boing.Play(false, 1.0f, 0.0f);
+    engine->PopGamestates(1);
+    engine->RunFrame();
+    EXPECT_FALSE(SoundManager::GetMixer().Owns(effects));
+    EXPECT_EQ(channel.SetVolume(0.0f), AUDIO_INVALID_HANDLE);
+}
+} // namespace
+} // namespace Orvex::Testing
