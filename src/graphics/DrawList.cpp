@@ -10,7 +10,7 @@ bool DrawsBefore(const DrawEntry& a, const DrawEntry& b)
 {
     if (a.object->layer != b.object->layer)
         return a.object->layer < b.object->layer;
-    return a.object->TextureName() < b.object->TextureName();
+    return a.object->TextureId() < b.object->TextureId();
 }
 
 void SortDrawList(std::vector<DrawEntry>& list)
@@ -24,7 +24,7 @@ std::vector<DrawRun> PlanRuns(const std::vector<DrawEntry>& sorted)
     for (std::size_t i = 0; i < sorted.size(); ++i)
     {
         const GraphicsObject& object = *sorted[i].object;
-        const unsigned texture = object.TextureName();
+        const unsigned texture = object.TextureId();
         if (texture == 0)
             continue;
         const bool continues = !runs.empty() && runs.back().end == i &&

@@ -39,5 +39,5 @@ tvec2 GraphicsObject::DrawnScale(tvec2 scale, float aspect) const
     return scale;
 }
 
-unsigned GraphicsObject::TextureName() const { return texture ? texture->name : 0; }
+unsigned GraphicsObject::TextureId() const { return texture ? texture->name : 0; }
 } // namespace Orvex

@@ -38,7 +38,7 @@ public:
     // height) when aspectScaling is set and the aspect is known (above 0).
     tvec2 DrawnScale(tvec2 scale, float aspect) const;
     // The texture's OpenGL name; 0 without a texture.
-    unsigned TextureName() const;
+    unsigned TextureId() const;
 
     bool onHud = false;           // "OnHud": screen space (device units -1 to 1), identity view, never culled
     bool visible = true;          // "Visible": an invisible object is not in the frame at all

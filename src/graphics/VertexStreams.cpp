@@ -1,5 +1,7 @@
 #include "graphics/VertexStreams.h"
 
+#include <algorithm>
+
 namespace Orvex
 {
 namespace
@@ -31,23 +33,27 @@ std::size_t VertexStreams::VertexCount() const
     return streams[Attr::Position].size() / ShaderProgram::Components[Attr::Position];
 }
 
-void VertexStreams::Repeat(Attr attribute, const float* values, std::size_t vertices)
+template <Attr A> void VertexStreams::Repeat(const float* values, std::size_t vertices)
 {
-    Stream& stream = streams[attribute];
-    const int components = ShaderProgram::Components[attribute];
+    // The component count is known here, so each copy is a few moves; an insert
+    // or a copy of run-time length per vertex cost more than the copying itself.
+    constexpr auto components = static_cast<std::size_t>(ShaderProgram::Components[A]);
+    Stream& stream = streams[A];
+    const std::size_t start = stream.size();
+    stream.resize(start + components * vertices);
     for (std::size_t vertex = 0; vertex < vertices; ++vertex)
-        stream.insert(stream.end(), values, values + components);
+        std::copy_n(values, components, stream.data() + start + vertex * components);
 }
 
 void VertexStreams::AppendQuad(const QuadValues& quad)
 {
     Stream& texCoords = streams[Attr::TexCoord];
     texCoords.insert(texCoords.end(), &TexCoords[0][0], &TexCoords[0][0] + 2 * QuadVertices);
-    Repeat(Attr::Colour, &quad.colour.x, QuadVertices);
-    Repeat(Attr::Position, &quad.position.x, QuadVertices);
-    Repeat(Attr::Rotation, &quad.rotation, QuadVertices);
-    Repeat(Attr::Scale, &quad.scale.x, QuadVertices);
-    Repeat(Attr::Offset, &quad.offset.x, QuadVertices);
+    Repeat<Attr::Colour>(&quad.colour.x, QuadVertices);
+    Repeat<Attr::Position>(&quad.position.x, QuadVertices);
+    Repeat<Attr::Rotation>(&quad.rotation, QuadVertices);
+    Repeat<Attr::Scale>(&quad.scale.x, QuadVertices);
+    Repeat<Attr::Offset>(&quad.offset.x, QuadVertices);
 }
 
 void VertexStreams::AppendWithView(const VertexStreams& object, const tmat3& view)
@@ -56,9 +62,9 @@ void VertexStreams::AppendWithView(const VertexStreams& object, const tmat3& vie
         streams[attribute].insert(streams[attribute].end(), object.streams[attribute].begin(),
                                   object.streams[attribute].end());
     const std::size_t vertices = object.VertexCount();
-    Repeat(Attr::View0, &view[0].x, vertices);
-    Repeat(Attr::View1, &view[1].x, vertices);
-    Repeat(Attr::View2, &view[2].x, vertices);
+    Repeat<Attr::View0>(&view[0].x, vertices);
+    Repeat<Attr::View1>(&view[1].x, vertices);
+    Repeat<Attr::View2>(&view[2].x, vertices);
 }
 
 void VertexStreams::FillCorners()

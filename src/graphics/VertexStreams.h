@@ -51,7 +51,8 @@ public:
     const Stream& operator[](ShaderProgram::Attribute attribute) const { return streams[attribute]; }
 
 private:
-    void Repeat(ShaderProgram::Attribute attribute, const float* values, std::size_t vertices);
+    // Appends the attribute's values once for each of that many vertices.
+    template <ShaderProgram::Attribute A> void Repeat(const float* values, std::size_t vertices);
 
     std::array<Stream, ShaderProgram::AttributeCount> streams; // by attribute location
 };
