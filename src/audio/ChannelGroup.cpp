@@ -12,35 +12,29 @@ ChannelGroup::ChannelGroup(Mixer* owner, const std::string& groupName) : mixer(o
     voices.reserve(static_cast<std::size_t>(owner->VoiceCount()));
 }
 
+namespace
+{
+// Copies one field across under the mixer's lock.
+template <class T> AudioResult CopyLocked(std::mutex& mutex, const T& from, T& to)
+{
+    std::lock_guard<std::mutex> hold(mutex);
+    to = from;
+    return AUDIO_OK;
+}
+} // namespace
+
 AudioResult ChannelGroup::SetVolume(float gain)
 {
     if (!std::isfinite(gain) || gain < 0.0f)
         return AUDIO_INVALID_PARAM;
-    std::lock_guard<std::mutex> hold(mixer->mutex);
-    volume = gain;
-    return AUDIO_OK;
+    return CopyLocked(mixer->mutex, gain, volume);
 }
 
-AudioResult ChannelGroup::GetVolume(float* gain) const
-{
-    std::lock_guard<std::mutex> hold(mixer->mutex);
-    *gain = volume;
-    return AUDIO_OK;
-}
+AudioResult ChannelGroup::GetVolume(float* gain) const { return CopyLocked(mixer->mutex, volume, *gain); }
 
-AudioResult ChannelGroup::SetPaused(bool pause)
-{
-    std::lock_guard<std::mutex> hold(mixer->mutex);
-    paused = pause;
-    return AUDIO_OK;
-}
+AudioResult ChannelGroup::SetPaused(bool pause) { return CopyLocked(mixer->mutex, pause, paused); }
 
-AudioResult ChannelGroup::GetPaused(bool* pause) const
-{
-    std::lock_guard<std::mutex> hold(mixer->mutex);
-    *pause = paused;
-    return AUDIO_OK;
-}
+AudioResult ChannelGroup::GetPaused(bool* pause) const { return CopyLocked(mixer->mutex, paused, *pause); }
 
 AudioResult ChannelGroup::Stop()
 {
