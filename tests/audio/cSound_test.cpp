@@ -5,7 +5,7 @@
 #include "audio/cSound.h"
 #include "data/Serialization.h"
 #include "engine/Random.h"
-#include "engine/TestEngine.h"
+#include "SoundStates.h"
 
 namespace Orvex::Testing
 {
@@ -240,36 +240,18 @@ TEST_F(cSoundTest, DataFilesReadAndWriteTheName)
 }
 
 // The engine's states each play into their own groups, and the engine pauses them.
-class cSoundInStates : public EngineTest
+class cSoundInStates : public SoundStateTest
 {
 protected:
     void SetUp() override
     {
-        SoundManager::InitManualOutput();
-        EngineTest::SetUp();
-        std::istringstream text("[Sounds]\nPATH=" + folder.Path("") + "\nEXT=.ogg\n");
-        config = Deserializer(text, "test sounds", Deserializer::SectionFile);
-        SetAssetConfig(&config);
-        folder.Constant("Boing.ogg", 44100, 0.5f);
-        folder.Constant("Music/Theme.ogg", 44100, 0.5f);
+        SoundStateTest::SetUp();
+        Sound("Boing", 44100);
+        Sound("Music/Theme", 44100);
         boing.SetName("Boing");
         theme.SetName("Music/Theme");
     }
-    void TearDown() override
-    {
-        boing.Release();
-        theme.Release();
-        EngineTest::TearDown();
-    }
-    static bool Paused(ChannelGroup* group)
-    {
-        bool paused = false;
-        group->GetPaused(&paused);
-        return paused;
-    }
 
-    SoundFolder folder;
-    Deserializer config;
     cSound boing;
     cSound theme;
 };

@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include "SoundStates.h"
+#include "audio/PlaySoundOnCollision.h"
+#include "audio/SoundEmitter.h"
+
+namespace Orvex::Testing
+{
+namespace
+{
+class PlaySoundOnCollisionTest : public SoundStateTest
+{
+protected:
+    void SetUp() override
+    {
+        SoundStateTest::SetUp();
+        Sound("Knock", 44100);
+        state = Start("play");
+        entity = Add(*state, "crate");
+        emitter = entity->Add<SoundEmitter>();
+        emitter->sound.SetName("Knock");
+        entity->Add<PlaySoundOnCollision>();
+        entity->InitComponents();
+    }
+    void Touch(bool ghost)
+    {
+        CollisionMessage contact{};
+        contact.Self = entity;
+        contact.Ghost = ghost;
+        contact.VertexIndex = -1;
+        engine->SendMessage(MSG_COLLISION, &contact);
+        engine->RunFrame();
+    }
+
+    TraceState* state = nullptr;
+    Entity* entity = nullptr;
+    SoundEmitter* emitter = nullptr;
+};
+
+TEST_F(PlaySoundOnCollisionTest, FirstContactEvenAGhostOnePlaysItAndNoLaterOne)
+{
+    Touch(true);
+    ASSERT_TRUE(emitter->channel);
+    const Channel first = emitter->channel;
+    Touch(false);
+    EXPECT_EQ(emitter->channel, first);
+    EXPECT_EQ(Playing(state->SoundGroups().effects), 1);
+}
+
+TEST_F(PlaySoundOnCollisionTest, WithoutAnEmitterTheDependencyCheckNamesIt)
+{
+    Entity* bare = Add(*state, "bare");
+    bare->Add<PlaySoundOnCollision>();
+    try
+    {
+        bare->InitComponents();
+        FAIL() << "no dependency error";
+    }
+    catch (const std::string& error)
+    {
+        EXPECT_EQ(error, "Dependency fail. Entity bare doesn't have Component SoundEmitter");
+    }
+}
+} // namespace
+} // namespace Orvex::Testing
