@@ -10,11 +10,23 @@
 #include "engine/Engine.h"
 #include "engine/IGamestate.h"
 #include "messaging/Input.h"
+#include "memory/MemoryManager.h"
 #include "messaging/MessageSystem.h"
+#include "object/Entity.h"
 #include "object/ISystem.h"
 
 namespace Orvex
 {
+// A state with nothing but a message system, for components tried on their own.
+class BareState : public IGamestate
+{
+public:
+    BareState() : IGamestate(false, true) {}
+    void Init() override { AddSystem("MessageSystem"); }
+    void Update(float dt) override { UpdateComponents(dt); }
+    void Shutdown() override {}
+};
+
 class PlayHarness
 {
 public:
@@ -30,6 +42,33 @@ public:
         EXPECT_NE(state, nullptr) << name;
         engine.RunFrame();
         return engine.GetActiveGamestate();
+    }
+
+    IGamestate& PushBare()
+    {
+        engine.PushGamestate(New<BareState>());
+        engine.RunFrame();
+        return engine.GetActiveGamestate();
+    }
+
+    // An empty entity of the top state; components are added by the caller,
+    // who then calls Init on them (Start).
+    Entity& Spawn(const std::string& name)
+    {
+        Entity* entity = New<Entity>(name);
+        engine.GetActiveGamestate().AddEntity(entity);
+        return *entity;
+    }
+    static Entity& Start(Entity& entity)
+    {
+        entity.InitComponents();
+        return entity;
+    }
+
+    // Queues a message in the top state; it goes out at the end of the next Frame.
+    template <class Record> void Post(std::uint32_t type, const Record& record)
+    {
+        engine.GetActiveGamestate().Messages()->Post(Message::Make(type, record));
     }
 
     // One frame: the top state's systems and Update with dt, its messages, then
