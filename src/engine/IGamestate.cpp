@@ -45,8 +45,12 @@ IGamestate::~IGamestate()
         system->Shutdown();
         Delete(system);
     }
-    // Last: every listener above has unsubscribed from it by now.
-    Delete(messageSystem);
+    // Last: every listener above has unsubscribed from it by now. Forgotten
+    // before it goes, as a listener itself it would otherwise unsubscribe from
+    // its own half-destroyed self.
+    MessageSystem* messages = messageSystem;
+    messageSystem = nullptr;
+    Delete(messages);
     SoundManager::ReleaseGameStateGroups(soundGroups);
 }
 

@@ -247,28 +247,21 @@ TEST_F(EngineTest, PushByRegisteredNameRemembersTheName)
     EXPECT_EQ(engine->ActiveGamestate(), state);
 }
 
-TEST_F(EngineTest, StatesStillQueuedAtShutdownAreDestroyed)
+TEST_F(EngineTest, RunningAndQueuedStatesAreDestroyedByShutdownOrByTheEngineAlone)
 {
-    engine.reset();
-    const unsigned before = BlocksInUse();
-    engine.reset(New<Engine>());
-    Start("running");
-    Queue("queued");
-    engine->Shutdown();
-    EXPECT_NE(std::find(Trace().begin(), Trace().end(), "queued destroyed"), Trace().end());
-    engine.reset();
-    EXPECT_EQ(BlocksInUse(), before);
-}
-
-TEST_F(EngineTest, StatesLeftByAnErrorAreDestroyedWithTheEngine)
-{
-    engine.reset();
-    const unsigned before = BlocksInUse();
-    engine.reset(New<Engine>());
-    Start("running");
-    Queue("queued");
-    engine.reset();
-    EXPECT_EQ(BlocksInUse(), before);
+    for (const bool shutdownFirst : {true, false})
+    {
+        engine.reset();
+        const unsigned before = BlocksInUse();
+        engine.reset(New<Engine>());
+        Start("running");
+        Queue("queued");
+        if (shutdownFirst)
+            engine->Shutdown();
+        engine.reset(); // alone: as when an error ended the run
+        EXPECT_EQ(BlocksInUse(), before) << (shutdownFirst ? "after Shutdown" : "engine alone");
+    }
+    EXPECT_EQ(std::count(Trace().begin(), Trace().end(), "queued destroyed"), 2);
 }
 
 TEST_F(EngineTest, EngineMessagesActAtOnceAndAreNeverQueued)

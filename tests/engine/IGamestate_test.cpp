@@ -90,24 +90,27 @@ TEST_F(EngineTest, RemovalWaitsForTheNextFrameStartAndDestroysOnce)
     EXPECT_FALSE(Traced("doomed ear Update"));
 }
 
+// The error of the frame after the state's chosen camera or level-settings entity
+// was queued for removal.
+template <class Component>
+std::string ErrorOfRemovingChosen(Engine& engine, IGamestate& state, void (IGamestate::*choose)(std::uint32_t))
+{
+    Entity* chosen = AddEntity(state, "Chosen");
+    chosen->Add<Component>();
+    (state.*choose)(chosen->id);
+    state.RemoveEntity(chosen->id); // only queued: no error yet
+    return ErrorOf([&] { engine.RunFrame(); });
+}
+
 TEST_F(EngineTest, RemovingTheCameraFailsAtTheNextFrameStartNotAtTheRequest)
 {
-    TraceState* state = Start("state");
-    Entity* view = AddEntity(*state, "View");
-    view->Add<Camera>();
-    state->SetCamera(view->id);
-    state->RemoveEntity(view->id);
-    EXPECT_EQ(ErrorOf([&] { engine->RunFrame(); }), "Tried removing the Active Gamestate's Camera");
+    EXPECT_EQ(ErrorOfRemovingChosen<Camera>(*engine, *Start("state"), &IGamestate::SetCamera),
+              "Tried removing the Active Gamestate's Camera");
 }
 
 TEST_F(EngineTest, RemovingTheLevelSettingsFailsAtTheNextFrameStart)
 {
-    TraceState* state = Start("state");
-    Entity* settings = AddEntity(*state, "Settings");
-    settings->Add<LevelSettings>();
-    state->SetLevelSettings(settings->id);
-    state->RemoveEntity(settings->id);
-    EXPECT_EQ(ErrorOf([&] { engine->RunFrame(); }),
+    EXPECT_EQ(ErrorOfRemovingChosen<LevelSettings>(*engine, *Start("state"), &IGamestate::SetLevelSettings),
               "Tried removing the Active Gamestate's LevelSettings");
 }
 

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <fstream>
 
+#include <SDL.h>
+
 #include "TestEngine.h"
 #include "engine/Window.h"
 
@@ -114,6 +116,23 @@ TEST_F(EngineTest, ResizeClampsToTheMinimumAndTellsTheListeners)
     EXPECT_EQ(ear->heard[0].As<SizeMessage>().y, 480);
     Window::ResizeWindow(1920, 1080);
     EXPECT_FLOAT_EQ(Window::Aspect(), 1920.0f / 1080.0f);
+}
+
+TEST(WindowWithoutDisplay, AWindowWithoutOpenGLGivesAClearError)
+{
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    try
+    {
+        Window::CreateWindow("TumboWuffin", 0, 0, 800, 600);
+        FAIL() << "a GL window was made by a driver without OpenGL";
+    }
+    catch (const std::string& error)
+    {
+        EXPECT_EQ(error.rfind("Could not open the window: ", 0), 0u) << error;
+    }
+    EXPECT_FALSE(Window::Exists());
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 TEST(WindowWithoutDisplay, ToggleAndSwapDoNothingWithoutAWindow)
