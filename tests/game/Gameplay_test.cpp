@@ -1,0 +1,163 @@
+#include <cstdio>
+#include <fstream>
+
+#include "PlayHarness.h"
+#include "data/LevelSettings.h"
+#include "engine/AssetPaths.h"
+#include "game/states/Gameplay.h"
+#include "game/states/SpeedrunGS.h"
+#include "graphics/SpriteText.h"
+
+namespace Orvex
+{
+namespace
+{
+constexpr unsigned keyEscape = 41;
+
+// A level of nothing but its settings, written for the test and removed after it.
+class SettingsLevel
+{
+public:
+    SettingsLevel(const std::string& name, const std::string& endTimer, const std::string& next)
+        : path(AssetPath("Levels", name))
+    {
+        std::ofstream file(path);
+        file << "LevelData:\n{\n  VersionMajor=1\n  VersionMinor=3\n  LevelSettings=LevelSettings\n"
+                "  Camera=\n}\nEntities:\n{\n  0:\n  {\n    Name=LevelSettings\n    Flags=00\n"
+                "    Archetype=\n    Transform:\n    {\n      Position=0,0\n    }\n"
+                "    Color:\n    {\n      color=0,0,0,1\n    }\n    LevelSettings:\n    {\n      EndTimer="
+             << endTimer << "\n      NextLevel=" << next << "\n    }\n  }\n}\n";
+    }
+    ~SettingsLevel() { std::remove(path.c_str()); }
+
+private:
+    std::string path;
+};
+
+Gameplay& Start(PlayHarness& play, const std::string& level, const char* type = "Gameplay")
+{
+    IGamestate* state = play.engine.PushGamestate(type);
+    state->SetCurrentLevel(level);
+    play.engine.RunFrame();
+    return dynamic_cast<Gameplay&>(play.engine.GetActiveGamestate());
+}
+
+std::string ClockText(const Gameplay& state)
+{
+    return state.LevelClock()->Get<SpriteText>()->text;
+}
+
+TEST(Gameplay, RunsItsFiveSystemsAndStartsTheClock)
+{
+    SettingsLevel level("__gameplay_a", "2.5", "__gameplay_b");
+    PlayHarness play;
+    Gameplay& state = Start(play, "__gameplay_a");
+    ASSERT_EQ(state.Systems().size(), 5u);
+    EXPECT_NE(state.Messages(), nullptr);
+    EXPECT_TRUE(state.LevelRunning());
+    ASSERT_NE(state.LevelClock(), nullptr);
+    EXPECT_EQ(state.LevelClock()->name, "Timer");
+    EXPECT_EQ(state.Entities().count(state.LevelClock()->id), 0u); // private
+    play.Frame(0.5f);
+    EXPECT_EQ(ClockText(state), "0:00");
+    play.Frames(130, 0.5f);
+    EXPECT_EQ(ClockText(state), "1:05");
+}
+
+TEST(Gameplay, AnEndedLevelHandsOverAfterItsEndTimerAndTheClockRestarts)
+{
+    SettingsLevel first("__gameplay_a", "2.5", "__gameplay_b");
+    SettingsLevel second("__gameplay_b", "1", "0");
+    PlayHarness play;
+    Gameplay& state = Start(play, "__gameplay_a");
+    play.Frames(8, 0.5f);
+    EXPECT_EQ(ClockText(state), "0:04");
+    play.engine.SendMessage(MSG_END_LEVEL);
+    EXPECT_FALSE(state.LevelRunning());
+    const float stopped = state.LevelTime();
+    play.Frames(4, 0.5f); // 2 s: still ended
+    EXPECT_FLOAT_EQ(state.LevelTime(), stopped);
+    EXPECT_EQ(state.CurrentLevel(), "__gameplay_a");
+    play.Frame(0.5f); // 2.5 s: the next level loads at the next frame start
+    EXPECT_EQ(state.CurrentLevel(), "__gameplay_b");
+    EXPECT_TRUE(state.LevelRunning());
+    play.Frame(0.5f);
+    EXPECT_EQ(ClockText(state), "0:00");
+}
+
+TEST(Gameplay, ANextLevelOfZeroPopsThePlayState)
+{
+    SettingsLevel last("__gameplay_b", "1", "0");
+    PlayHarness play;
+    Start(play, "__gameplay_b");
+    play.engine.SendMessage(MSG_END_LEVEL);
+    play.Frame(0.5f);
+    EXPECT_EQ(play.engine.Gamestates().size(), 1u);
+    play.Frame(0.5f);
+    EXPECT_TRUE(play.engine.Gamestates().empty());
+}
+
+TEST(Gameplay, AnEmptyNextLevelLeavesTheEndedLevelInPlace)
+{
+    SettingsLevel level("__gameplay_a", "0.5", "");
+    PlayHarness play;
+    Gameplay& state = Start(play, "__gameplay_a");
+    play.engine.SendMessage(MSG_END_LEVEL);
+    play.Frames(4, 0.5f);
+    EXPECT_EQ(state.CurrentLevel(), "__gameplay_a");
+    EXPECT_EQ(play.engine.Gamestates().size(), 1u);
+}
+
+TEST(Gameplay, ATransitionLevelNeitherUpdatesNorDrawsTheClockButTimeRuns)
+{
+    SettingsLevel level("__gameplay_Transition", "1", "0");
+    PlayHarness play;
+    Gameplay& state = Start(play, "__gameplay_Transition");
+    play.Frames(5, 0.5f);
+    EXPECT_FLOAT_EQ(state.LevelTime(), 2.5f);
+    const SpriteText* text = state.LevelClock()->Get<SpriteText>();
+    EXPECT_EQ(text->text, "0:02");
+    EXPECT_EQ(text->renderedText, "0:00"); // as built, never re-rendered
+}
+
+TEST(Gameplay, LoadingALevelResetsTheAvailablePoints)
+{
+    SettingsLevel level("__gameplay_a", "1", "");
+    PlayHarness play;
+    Gameplay& state = Start(play, "__gameplay_a");
+    state.AddAvailablePoints(7);
+    EXPECT_EQ(state.AvailablePoints(), 7);
+    state.RequestLevel("__gameplay_a");
+    play.Frame();
+    EXPECT_EQ(state.AvailablePoints(), 0);
+}
+
+TEST(Gameplay, EscapeAsksForThePauseScreen)
+{
+    SettingsLevel level("__gameplay_a", "1", "");
+    PlayHarness play;
+    Gameplay& state = Start(play, "__gameplay_a");
+    state.Update(PlayHarness::step);
+    EXPECT_FALSE(play.engine.HasFlag(Engine::PUSH_PENDING));
+    Input::KeyDown(keyEscape);
+    state.Update(PlayHarness::step); // queued for the next frame's start
+    EXPECT_TRUE(play.engine.HasFlag(Engine::PUSH_PENDING));
+    // The queued pause screen is destroyed with the engine, never pushed here.
+}
+
+TEST(SpeedrunGS, TimesTheLevelToTheHundredthWithTheLimiterForcedOn)
+{
+    SettingsLevel level("__gameplay_a", "1", "");
+    PlayHarness play;
+    auto& state = dynamic_cast<SpeedrunGS&>(Start(play, "__gameplay_a", "SpeedrunGS"));
+    EXPECT_TRUE(play.engine.FrameLimiter());
+    play.engine.OnDeactivate();
+    play.engine.OnActivate(); // would switch it off again in other states
+    play.engine.ClearFlag(Engine::ACTIVE);
+    play.Frames(131, 0.5f);
+    EXPECT_TRUE(play.engine.FrameLimiter());
+    EXPECT_EQ(ClockText(state), "1:05");
+    EXPECT_EQ(state.RunClock()->Get<SpriteText>()->text, "1:05.50");
+}
+} // namespace
+} // namespace Orvex
