@@ -1,0 +1,122 @@
+#include "physics/ContactResponse.h"
+
+#include <string>
+
+#include <glm/geometric.hpp>
+
+#include "object/Entity.h"
+#include "physics/BaseCollider.h"
+#include "physics/ColliderQueries.h"
+#include "physics/ContactRecord.h"
+#include "physics/RigidBody.h"
+#include "physics/Transform.h"
+
+namespace Orvex
+{
+namespace
+{
+constexpr float bounceFactor = 0.95f; // applied twice: normal speed kept at 0.805
+
+struct ContactLine
+{
+    tvec2 origin;    // the first crossing
+    tvec2 direction; // second crossing minus first; never zero
+};
+
+// The vector that carries w perpendicularly onto the line.
+tvec2 Push(const ContactLine& line, tvec2 w)
+{
+    const tvec2 d = line.direction;
+    const float t = glm::dot(w - line.origin, d) / glm::dot(d, d);
+    return line.origin + t * d - w;
+}
+
+tvec2 InsideVertex(const Entity& entity, int index)
+{
+    return ToWorld(ModelMatrixOf(entity), ShapeOf(entity).points[static_cast<std::size_t>(index)]);
+}
+
+// The longer of the pushes of an entity's two inside vertices; the first on a tie.
+tvec2 LongerPush(const ContactLine& line, const Entity& entity, const int* inside)
+{
+    const tvec2 first = Push(line, InsideVertex(entity, inside[0]));
+    const tvec2 second = Push(line, InsideVertex(entity, inside[1]));
+    return glm::dot(second, second) > glm::dot(first, first) ? second : first;
+}
+
+// How far A moves to leave B, by where the one or two inside vertices are.
+tvec2 Correction(const ContactLine& line, const Entity& a, const Entity& b,
+                 const ContactRecord& record)
+{
+    if (record.countA == 1 && record.countB == 0)
+        return Push(line, InsideVertex(a, record.insideA[0]));
+    if (record.countA == 0 && record.countB == 1)
+        return -Push(line, InsideVertex(b, record.insideB[0]));
+    if (record.countA == 1)
+        return InsideVertex(b, record.insideB[0]) - InsideVertex(a, record.insideA[0]);
+    if (record.countA == 2)
+        return LongerPush(line, a, record.insideA.data());
+    return -LongerPush(line, b, record.insideB.data());
+}
+
+ContactLine CheckedLine(const ContactRecord& record)
+{
+    if (record.crossingCount != 2)
+        throw std::string("Collision System found more or less than 2 collision points");
+    const tvec2 first = record.crossings[0];
+    const tvec2 second = record.crossings[1];
+    if (first == second)
+        throw std::string("Tried constructing a line of the same points.");
+    const int inside = record.countA + record.countB;
+    if (inside == 0)
+        throw std::string("No Mesh point was found during collision check. Might be due to data corruption");
+    if (inside >= 3)
+        throw std::string("Three or more mesh points found during collision check.");
+    return {first, second - first};
+}
+
+// v loses its normal part to the line and gets it back reversed, scaled by 0.805.
+tvec2 Bounce(tvec2 velocity, tvec2 lineDirection)
+{
+    const tvec2 normal{-lineDirection.y, lineDirection.x};
+    const tvec2 k = bounceFactor * glm::normalize(normal);
+    return velocity - 2.0f * glm::dot(k, velocity) * k;
+}
+
+bool IsGhost(const Entity& entity) { return entity.collider && entity.collider->ghost; }
+
+// Without a RigidBody (dependency checks off) a shape stands still.
+bool IsStatic(const Entity& entity)
+{
+    const RigidBody* body = entity.Get<RigidBody>();
+    return !body || body->isStatic;
+}
+
+void Shift(Entity& entity, tvec2 offset)
+{
+    if (Transform* transform = entity.Get<Transform>())
+        transform->position += offset;
+}
+} // namespace
+
+tvec2 ResolveContact(Entity& a, Entity& b, ContactRecord& record)
+{
+    if (IsGhost(a) || IsGhost(b))
+    {
+        record.insideA[0] = 0;
+        record.insideB[0] = 0;
+        return {0.0f, 0.0f};
+    }
+    const ContactLine line = CheckedLine(record);
+    const tvec2 correction = Correction(line, a, b, record);
+    Shift(a, correction);
+    if (IsStatic(b))
+    {
+        if (RigidBody* body = a.Get<RigidBody>())
+            body->velocity = Bounce(body->velocity, line.direction);
+    }
+    else
+        Shift(b, -correction);
+    return 0.5f * (record.crossings[0] + record.crossings[1]);
+}
+} // namespace Orvex

@@ -1,0 +1,96 @@
+#pragma once
+// A running engine with one bare game state (a MessageSystem and nothing else),
+// and builders for the bodies the physics tests place in it by hand.
+
+#include <string>
+
+#include "data/LevelSettings.h"
+#include "engine/Engine.h"
+#include "engine/IGamestate.h"
+#include "memory/MemoryManager.h"
+#include "messaging/MessageSystem.h"
+#include "object/Entity.h"
+#include "physics/BoxCollider.h"
+#include "physics/MeshCollider.h"
+#include "physics/RigidBody.h"
+#include "physics/Transform.h"
+
+namespace Orvex
+{
+class WorldState : public IGamestate
+{
+public:
+    explicit WorldState(bool checkDependencies) : IGamestate(false, checkDependencies) {}
+    void Init() override { AddSystem(New<MessageSystem>()); }
+    void Update(float) override {}
+    void Shutdown() override {}
+};
+
+struct BodySpec
+{
+    tvec2 position{0.0f, 0.0f};
+    tvec2 scale{1.0f, 1.0f};
+    bool isStatic = true;
+    tvec2 velocity{0.0f, 0.0f};
+    float rotation = 0.0f;
+};
+
+class PhysicsWorld
+{
+public:
+    explicit PhysicsWorld(bool checkDependencies = true)
+    {
+        engine.ClearFlag(Engine::ACTIVE);
+        engine.PushGamestate(New<WorldState>(checkDependencies));
+        engine.RunFrame();
+    }
+
+    IGamestate& State() { return engine.GetActiveGamestate(); }
+
+    // An entity with a Transform and a RigidBody, not yet initialised or added.
+    Entity* Body(const std::string& name, const BodySpec& spec)
+    {
+        Entity* entity = New<Entity>(name);
+        Transform* transform = entity->Add<Transform>();
+        transform->position = spec.position;
+        transform->scale = spec.scale;
+        transform->rotation = spec.rotation;
+        RigidBody* body = entity->Add<RigidBody>();
+        body->isStatic = spec.isStatic;
+        body->velocity = spec.velocity;
+        return entity;
+    }
+    // Initialises the entity's components and adds it to the state.
+    Entity* Place(Entity* entity)
+    {
+        State().AddEntity(entity);
+        entity->InitComponents();
+        return entity;
+    }
+    Entity* Box(const std::string& name, const BodySpec& spec, bool ghost = false)
+    {
+        Entity* entity = Body(name, spec);
+        entity->Add<BoxCollider>()->ghost = ghost;
+        return Place(entity);
+    }
+    Entity* Shape(const std::string& name, const std::string& mesh, const BodySpec& spec)
+    {
+        Entity* entity = Body(name, spec);
+        entity->Add<MeshCollider>()->mesh = GetMesh(mesh);
+        return Place(entity);
+    }
+    // A level-settings entity with that gravity speed.
+    void SetGravitySpeed(float gravitySpeed)
+    {
+        Entity* settings = New<Entity>("Settings");
+        settings->Add<LevelSettings>()->gravitySpeed = gravitySpeed;
+        State().AddEntity(settings);
+        State().SetLevelSettings(settings->id);
+    }
+
+    Engine engine;
+};
+
+inline Transform& TransformOf(Entity* entity) { return *entity->Get<Transform>(); }
+inline RigidBody& BodyOf(Entity* entity) { return *entity->Get<RigidBody>(); }
+} // namespace Orvex
