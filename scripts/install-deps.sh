@@ -8,7 +8,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libglew-dev libglm-dev libimgui-dev
   libsndfile1-dev fonts-dejavu-core
-  xvfb xauth xdotool libgl1-mesa-dri
+  xvfb xauth xdotool x11-apps libx11-dev libgl1-mesa-dri
 )
 
 missing=()

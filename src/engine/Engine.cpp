@@ -13,8 +13,10 @@
 #include "engine/IGamestate.h"
 #include "engine/Log.h"
 #include "engine/Window.h"
+#include "graphics/Fonts.h"
 #include "graphics/GraphicsManager.h"
 #include "graphics/Mesh.h"
+#include "graphics/Textures.h"
 #include "memory/MemoryManager.h"
 #include "memory/StackAllocator.h"
 #include "messaging/EventTranslation.h"
@@ -88,6 +90,10 @@ Engine::~Engine()
     DestroyStates();
     SoundManager::Shutdown();
     ShutdownMeshes();
+    // A run without a window still caches images and fonts; the fonts must close
+    // before their library does, or the next engine of the process finds them dead.
+    ShutdownTextures();
+    ShutdownFonts();
     TTF_Quit();
     IMG_Quit();
     ReleaseProcessHooks();

@@ -8,7 +8,10 @@ namespace Orvex
 {
 ORVEX_REGISTER_GAMESTATE(MenuGS)
 
-MenuGS::MenuGS() : ScreenState({"GraphicsSystem", "MessageSystem"}, "menu", true) {}
+// The action system runs the camera's glide between the main card and the options.
+MenuGS::MenuGS() : ScreenState({"GraphicsSystem", "MessageSystem", "ActionSystem"}, "menu", true)
+{
+}
 
 void MenuGS::AfterComponents(float)
 {

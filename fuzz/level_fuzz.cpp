@@ -1,0 +1,51 @@
+// Arbitrary bytes as a level file, loaded into a game state by the real loader
+// with every registered component. Runs in the folder beside the data tree.
+// Errors are logged or thrown as strings; crashes, leaks and hangs are failures.
+#include <cstddef>
+#include <cstdint>
+#include <fstream>
+#include <string>
+
+#include "data/Level.h"
+#include "engine/AssetPaths.h"
+#include "engine/Engine.h"
+#include "engine/IGamestate.h"
+#include "memory/MemoryManager.h"
+
+namespace
+{
+class FuzzState : public Orvex::IGamestate
+{
+public:
+    FuzzState() : IGamestate(false, true) {}
+    void Init() override {}
+    void Update(float) override {}
+    void Shutdown() override {}
+};
+
+Orvex::Engine& TheEngine()
+{
+    static Orvex::Engine* engine = Orvex::New<Orvex::Engine>();
+    return *engine;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    TheEngine();
+    const std::string name = "__fuzz_level";
+    {
+        std::ofstream out(Orvex::AssetPath("Levels", name), std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    }
+    FuzzState state;
+    try
+    {
+        Orvex::LoadLevel(name, state);
+        state.Housekeeping();
+    }
+    catch (const std::string&)
+    {
+    }
+    return 0;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The base of the interface buttons: a click anywhere is heard, and the button
+// acts only when the cursor lies inside its collider. Which mouse button was
+// pressed is not asked, and ghost colliders count, so a button can be a ghost
+// that nothing collides with.
+
+#include "object/IComponent.h"
+
+namespace Orvex
+{
+class ClickButton : public IComponent
+{
+public:
+    // Subscribes to MSG_MOUSEBUTTONDOWN.
+    void Init() override;
+
+protected:
+    // The cursor was inside the collider when a mouse button went down.
+    virtual void OnClick() = 0;
+
+private:
+    void OnMouseDown(const void* payload);
+};
+
+// True when the cursor, taken into the world through the active camera, lies
+// inside the entity's collider; false without a collider.
+bool CursorInside(const Entity& entity);
+} // namespace Orvex

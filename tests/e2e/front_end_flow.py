@@ -1,0 +1,158 @@
+#!/usr/bin/env python3
+"""The front end through the real executable with real X events: intro, a key
+to the menu, "play", the first level, Escape to pause, resume, closing the
+window, the quit question, yes. Each stop is photographed (PNG files beside the
+game, e2e_*.png) and checked for what must show.
+
+    front_end_flow.py GAME CLOSE_WINDOW
+
+Needs DISPLAY (Xvfb), xdotool and xwd.
+"""
+
+import os
+import subprocess
+import sys
+import time
+
+from xwd_image import parse_xwd
+
+GAME, CLOSE_WINDOW = sys.argv[1], sys.argv[2]
+UNITS = 10.0  # world units across the shorter window side in every front-end level
+
+
+def run(*command):
+    return subprocess.run(command, check=True, capture_output=True, text=True).stdout.strip()
+
+
+def wait_for_window(game):
+    deadline = time.time() + 30
+    while time.time() < deadline:
+        if game.poll() is not None:
+            sys.exit(f"the game ended before showing its window (exit {game.returncode})")
+        found = subprocess.run(["xdotool", "search", "--name", "^TumboWuffin$"],
+                               capture_output=True, text=True).stdout.split()
+        if found:
+            return found[0]
+        time.sleep(0.2)
+    sys.exit("no game window within 30 s")
+
+
+class Session:
+    def __init__(self, window):
+        self.window = window
+        geometry = run("xdotool", "getwindowgeometry", "--shell", window)
+        values = dict(line.split("=") for line in geometry.splitlines())
+        self.width, self.height = int(values["WIDTH"]), int(values["HEIGHT"])
+        self.failures = []
+
+    def shot(self, name):
+        dump = subprocess.run(["xwd", "-silent", "-id", self.window],
+                              check=True, capture_output=True).stdout
+        image = parse_xwd(dump)
+        image.save_png(f"e2e_{name}.png")
+        return image
+
+    def pixel_of(self, x, y):
+        """The window pixel of a world point, the camera at the origin."""
+        per_unit = min(self.width, self.height) / UNITS
+        return int(self.width / 2 + x * per_unit), int(self.height / 2 - y * per_unit)
+
+    def click(self, x, y):
+        px, py = self.pixel_of(x, y)
+        run("xdotool", "mousemove", "--window", self.window, str(px), str(py))
+        time.sleep(0.3)
+        run("xdotool", "mousedown", "1")
+        time.sleep(0.15)
+        run("xdotool", "mouseup", "1")
+
+    def key(self, name):
+        # Held across a few frames: the states look at the key state once a frame.
+        run("xdotool", "keydown", "--window", self.window, name)
+        time.sleep(0.15)
+        run("xdotool", "keyup", "--window", self.window, name)
+
+    def expect(self, what, condition):
+        print(("ok   " if condition else "FAIL ") + what)
+        if not condition:
+            self.failures.append(what)
+
+
+def bright(r, g, b):
+    return r > 200 and g > 200 and b > 200
+
+
+def sky(r, g, b):
+    return b > 170 and b > r + 30
+
+
+def purple(r, g, b):
+    return b > r > g and b < 140
+
+
+def dark_intro(r, g, b):
+    return r < 40 and g < 35 and 25 < b < 60
+
+
+def main():
+    if not os.environ.get("DISPLAY"):
+        print("no display: skipped")
+        sys.exit(77)
+    env = dict(os.environ, SDL_AUDIODRIVER=os.environ.get("SDL_AUDIODRIVER", "dummy"))
+    game = subprocess.Popen([GAME], env=env)
+    try:
+        s = Session(wait_for_window(game))
+        w, h = s.width, s.height
+        time.sleep(2.0)
+        intro = s.shot("1_intro")
+        s.expect("intro: dark card around the logo", intro.share(0, 0, w, h // 8, dark_intro) > 0.9)
+        s.expect("intro: the logo lights the middle", intro.share(w // 3, h // 3, 2 * w // 3, 2 * h // 3,
+                                                                  lambda r, g, b: r + g + b > 300) > 0.2)
+
+        s.key("space")
+        time.sleep(1.5)
+        menu = s.shot("2_menu")
+        s.expect("menu: sky over the top", menu.share(0, 0, w, h // 10, sky) > 0.6)
+        px, py = s.pixel_of(-2.2, -1.1)
+        s.expect("menu: the green play button", menu.share(px - 60, py - 20, px + 60, py + 20,
+                                                          lambda r, g, b: g > r + 40 and g > b + 40) > 0.3)
+
+        s.click(-2.2, -1.1)
+        time.sleep(3.0)
+        play = s.shot("3_level1forest")
+        s.expect("play: the menu is gone", play.share(px - 60, py - 20, px + 60, py + 20,
+                                                      lambda r, g, b: g > r + 40 and g > b + 40) < 0.3)
+        s.expect("play: the process still runs", game.poll() is None)
+
+        s.key("Escape")
+        time.sleep(1.5)
+        pause = s.shot("4_pause")
+        s.expect("pause: the purple card in the middle",
+                 pause.share(w // 2 - 40, h // 2 - 10, w // 2 + 40, h // 2 + 10, purple) > 0.3
+                 or pause.share(0, 0, w, h // 10, purple) > 0.6)
+
+        s.click(0.0, 1.4)  # resume
+        time.sleep(1.5)
+        resumed = s.shot("5_resumed")
+        s.expect("resume: back in the level, the card gone", resumed.share(0, 0, w, h // 10, purple) < 0.6)
+
+        run(CLOSE_WINDOW, s.window)
+        time.sleep(1.5)
+        question = s.shot("6_quit")
+        s.expect("close: the quit question", question.share(0, 0, w, h // 10, purple) > 0.6)
+        s.expect("close: the game did not just end", game.poll() is None)
+
+        s.click(-2.1, -0.9)  # yes
+        try:
+            code = game.wait(timeout=15)
+        except subprocess.TimeoutExpired:
+            code = None
+        s.expect(f"yes: the process ends with code 0 (got {code})", code == 0)
+        if s.failures:
+            sys.exit(f"{len(s.failures)} check(s) failed")
+    finally:
+        if game.poll() is None:
+            game.kill()
+
+
+if __name__ == "__main__":
+    main()

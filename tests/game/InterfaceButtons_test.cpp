@@ -1,0 +1,271 @@
+#include <SDL_scancode.h>
+
+#include "PlayHarness.h"
+#include "engine/Window.h"
+#include "game/components/ChangeResolutionOnClick.h"
+#include "game/components/DisplayFPS.h"
+#include "game/components/ExpandOnMouseOver.h"
+#include "game/components/FadePushGSOnClick.h"
+#include "game/components/MoveCamera.h"
+#include "game/components/PopGSOnClick.h"
+#include "game/components/PopGSOnKey.h"
+#include "game/components/PushGSOnClick.h"
+#include "game/components/RestartButton.h"
+#include "graphics/Camera.h"
+#include "graphics/Color.h"
+#include "graphics/Sprite.h"
+#include "graphics/SpriteText.h"
+#include "physics/BoxCollider.h"
+#include "physics/RigidBody.h"
+#include "physics/Transform.h"
+
+namespace Orvex
+{
+// What the buttons push: a bare registered state.
+class ButtonTargetGS : public IGamestate
+{
+    ORVEX_GAMESTATE(ButtonTargetGS)
+    ButtonTargetGS() : IGamestate(true, true) {}
+    void Init() override { AddSystem("MessageSystem"); }
+    void Update(float dt) override { UpdateComponents(dt); }
+    void Shutdown() override {}
+};
+ORVEX_REGISTER_GAMESTATE(ButtonTargetGS)
+
+namespace
+{
+constexpr int windowWidth = 800, windowHeight = 600;
+
+// Buttons in a state without a camera, where device and world coordinates agree.
+class Buttons : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Window::ResizeWindow(windowWidth, windowHeight);
+        state = &play.PushBare();
+    }
+
+    // A 1 x 1 box at position, solid or ghost, with the component T.
+    template <class T> T& MakeButton(tvec2 position, bool ghost = false)
+    {
+        Entity& entity = play.Spawn("button");
+        entity.Add<Transform>()->position = position;
+        entity.Add<RigidBody>();
+        entity.Add<BoxCollider>()->ghost = ghost;
+        T* button = entity.Add<T>();
+        PlayHarness::Start(entity);
+        return *button;
+    }
+
+    // The cursor over a world point (identity view), then a click in that frame.
+    void ClickAt(tvec2 point)
+    {
+        PointAt(point);
+        play.engine.SendMessage(MSG_MOUSEBUTTONDOWN);
+        play.Frame();
+    }
+    static void PointAt(tvec2 point)
+    {
+        Input::Current().mouseX = static_cast<int>((point.x + 1.0f) * 0.5f * windowWidth);
+        Input::Current().mouseY = static_cast<int>((1.0f - point.y) * 0.5f * windowHeight);
+    }
+
+    std::size_t Depth() const { return play.engine.Gamestates().size(); }
+
+    PlayHarness play;
+    IGamestate* state = nullptr;
+};
+
+TEST_F(Buttons, PushActsOnlyOnClicksInsideItsColliderGhostsIncluded)
+{
+    auto& solid = MakeButton<PushGSOnClick>({0.5f, 0.5f});
+    solid.gamestate = "ButtonTargetGS";
+    ClickAt({-0.5f, -0.5f});
+    EXPECT_EQ(Depth(), 1u);
+    ClickAt({0.6f, 0.4f});
+    ASSERT_EQ(Depth(), 2u);
+    EXPECT_EQ(play.engine.GetActiveGamestate().TypeName(), "ButtonTargetGS");
+
+    auto& ghost = MakeButton<PopGSOnClick>({0.0f, 0.0f}, true);
+    ghost.popCount = 1;
+    ClickAt({0.1f, -0.1f});
+    EXPECT_EQ(Depth(), 1u);
+}
+
+TEST_F(Buttons, AnUnregisteredStateNameRefusesThePush)
+{
+    MakeButton<PushGSOnClick>({0.0f, 0.0f}).gamestate = "NoSuchGS";
+    ClickAt({0.0f, 0.0f});
+    EXPECT_EQ(Depth(), 1u);
+}
+
+TEST_F(Buttons, PopCountsCoverSeveralStatesAndZeroPopsNone)
+{
+    play.engine.PushGamestate("ButtonTargetGS");
+    play.engine.PushGamestate("ButtonTargetGS");
+    play.Frame();
+    ASSERT_EQ(Depth(), 3u);
+    auto& pop = MakeButton<PopGSOnClick>({0.0f, 0.0f});
+    ClickAt({0.0f, 0.0f});
+    EXPECT_EQ(Depth(), 3u);
+    pop.popCount = 2;
+    ClickAt({0.0f, 0.0f});
+    EXPECT_EQ(Depth(), 1u);
+}
+
+TEST_F(Buttons, PopOnKeyListensForItsScancodeOnly)
+{
+    Entity& card = play.Spawn("card");
+    PopGSOnKey* key = card.Add<PopGSOnKey>();
+    key->popCount = 1;
+    key->scancode = SDL_SCANCODE_ESCAPE;
+    PlayHarness::Start(card);
+    play.Press(SDL_SCANCODE_RETURN);
+    EXPECT_EQ(Depth(), 1u);
+    play.Press(SDL_SCANCODE_ESCAPE);
+    EXPECT_EQ(Depth(), 0u);
+}
+
+// A screen with no systems hears no messages; its key is polled instead.
+class SilentGS : public IGamestate
+{
+public:
+    SilentGS() : IGamestate(true, true) {}
+    void Init() override {}
+    void Update(float dt) override { UpdateComponents(dt); }
+    void Shutdown() override {}
+};
+
+TEST_F(Buttons, PopOnKeyStillWorksOnAScreenWithoutMessages)
+{
+    play.engine.PushGamestate(New<SilentGS>());
+    play.Frame();
+    Entity& card = play.Spawn("card");
+    PopGSOnKey* key = card.Add<PopGSOnKey>();
+    key->popCount = 1;
+    key->scancode = SDL_SCANCODE_ESCAPE;
+    PlayHarness::Start(card);
+    Input::KeyDown(SDL_SCANCODE_ESCAPE);
+    play.Frame();
+    EXPECT_EQ(Depth(), 1u);
+    play.Frame(); // held: not new again, no second pop
+    EXPECT_EQ(Depth(), 1u);
+}
+
+TEST_F(Buttons, RestartReloadsTheUncoveredLevelOrDoesNothingAlone)
+{
+    MakeButton<RestartButton>({0.0f, 0.0f});
+    ClickAt({0.0f, 0.0f});
+    EXPECT_EQ(Depth(), 1u) << "nothing below to restart";
+
+    state->SetCurrentLevel("testlv");
+    play.engine.PushGamestate("ButtonTargetGS");
+    play.Frame();
+    MakeButton<RestartButton>({0.0f, 0.0f});
+    ClickAt({0.0f, 0.0f});
+    EXPECT_EQ(Depth(), 1u);
+    EXPECT_EQ(state->RequestedLevel(), "testlv"); // loads at its next frame start
+}
+
+TEST_F(Buttons, FadeBlackensTheCurtainThenPushesOnTheFirstFrameAfter)
+{
+    Entity& curtain = play.Spawn("curtain");
+    curtain.Add<Transform>();
+    Color* colour = curtain.Add<Color>();
+    Sprite* sprite = curtain.Add<Sprite>();
+    sprite->visible = false;
+    PlayHarness::Start(curtain);
+    auto& fade = MakeButton<FadePushGSOnClick>({0.0f, 0.0f});
+    fade.gamestate = "ButtonTargetGS";
+    fade.fadeName = "curtain";
+
+    ClickAt({0.0f, 0.0f});
+    EXPECT_TRUE(sprite->visible);
+    play.Frames(3, 0.25f); // the click frame's update came before the click
+    EXPECT_FLOAT_EQ(colour->color.a, 0.5f);
+    play.Frames(3, 0.25f);
+    EXPECT_FLOAT_EQ(colour->color.a, 1.0f);
+    EXPECT_EQ(Depth(), 1u);
+    play.Frame(0.25f);
+    EXPECT_EQ(Depth(), 2u);
+    EXPECT_FALSE(sprite->visible);
+    EXPECT_EQ(colour->color, tvec4(0.0f, 0.0f, 0.0f, 0.0f));
+    EXPECT_FALSE(fade.fading);
+}
+
+TEST_F(Buttons, HoverGrowsAndRecoloursOnlySolidDrawnButtonsAndRestoresAtOnce)
+{
+    Entity& entity = play.Spawn("hover");
+    Transform* transform = entity.Add<Transform>();
+    transform->scale = {0.5f, 0.25f};
+    Color* colour = entity.Add<Color>();
+    entity.Add<Sprite>();
+    entity.Add<RigidBody>();
+    BoxCollider* box = entity.Add<BoxCollider>();
+    ExpandOnMouseOver* hover = entity.Add<ExpandOnMouseOver>();
+    hover->newColor = {1.0f, 0.0f, 0.0f, 1.0f};
+    PlayHarness::Start(entity);
+
+    PointAt({0.1f, 0.05f});
+    play.Frame();
+    EXPECT_EQ(transform->scale, tvec2(0.75f, 0.5f));
+    EXPECT_EQ(colour->color, tvec4(1.0f, 0.0f, 0.0f, 1.0f));
+    PointAt({0.9f, 0.9f});
+    play.Frame();
+    EXPECT_EQ(transform->scale, tvec2(0.5f, 0.25f));
+    EXPECT_EQ(colour->color, tvec4(1.0f));
+
+    box->ghost = true;
+    PointAt({0.0f, 0.0f});
+    play.Frame();
+    EXPECT_EQ(transform->scale, tvec2(0.5f, 0.25f));
+}
+
+TEST_F(Buttons, MoveCameraGlidesTheActiveCameraOverOneSecondEasingOut)
+{
+    state->AddSystem("ActionSystem");
+    Entity& view = play.Spawn("Camera");
+    Transform* eye = view.Add<Transform>();
+    view.Add<Camera>()->size = 2.0f;
+    PlayHarness::Start(view);
+    state->SetCamera(view.id);
+    auto& move = MakeButton<MoveCamera>({0.0f, 0.0f});
+    move.position = {8.0f, -4.0f};
+
+    ClickAt({0.0f, 0.0f});
+    play.Frames(30, 1.0f / 60.0f);
+    // QuadOut at half time covers three quarters of the way.
+    EXPECT_NEAR(eye->position.x, 6.0f, 1e-3f);
+    EXPECT_NEAR(eye->position.y, -3.0f, 1e-3f);
+    play.Frames(31, 1.0f / 60.0f);
+    EXPECT_EQ(eye->position, tvec2(8.0f, -4.0f));
+}
+
+TEST(ChangeResolution, ATooLargeRequestGetsTheWholeDisplay)
+{
+    EXPECT_EQ(ChosenResolution({1920, 1080}, {1600, 900}).width, 1600);
+    EXPECT_EQ(ChosenResolution({1920, 1080}, {1600, 900}).height, 900);
+    const PixelSize fits = ChosenResolution({1280, 720}, {1920, 1080});
+    EXPECT_EQ(fits.width, 1280);
+    EXPECT_EQ(fits.height, 720);
+    // Wide enough but too short is still too small.
+    EXPECT_EQ(ChosenResolution({1600, 1200}, {1920, 1080}).width, 1920);
+}
+
+TEST(DisplayFPSText, ShowsTheFramesOfTheLastSecond)
+{
+    PlayHarness play;
+    play.PushBare();
+    Entity& entity = play.Spawn("fps");
+    DisplayFPS* fps = entity.Add<DisplayFPS>();
+    SpriteText* text = entity.Add<SpriteText>();
+    constexpr std::int64_t frame = 16666667; // nanoseconds, 60 Hz
+    for (std::int64_t i = 0; i < 150; ++i)
+        fps->Tick(i * frame);
+    EXPECT_EQ(text->text, "FPS: 60");
+    fps->Tick(149 * frame + 2000000000); // a two-second stall
+    EXPECT_EQ(text->text, "FPS: 1");
+}
+} // namespace
+} // namespace Orvex
