@@ -1,0 +1,168 @@
+#include "game/components/TumboController.h"
+
+#include <cmath>
+
+#include "audio/SoundEmitter.h"
+#include "data/Level.h"
+#include "engine/Engine.h"
+#include "engine/IGamestate.h"
+#include "game/components/Timer.h"
+#include "graphics/Sprite.h"
+#include "messaging/Input.h"
+#include "messaging/Message.h"
+#include "object/Entity.h"
+#include "physics/RigidBody.h"
+#include "physics/Transform.h"
+
+namespace Orvex
+{
+ORVEX_REGISTER_COMPONENT(TumboController)
+
+ORVEX_MEMBERS(TumboController)
+{
+    ORVEX_FIELD(rotSpeed, "RotSpeed");
+    ORVEX_FIELD(jump, "Jump");
+    ORVEX_FIELD(clamp, "Clamp");
+    ORVEX_FIELD(controller, "Controller");
+    ORVEX_FIELD(normalSound, "NormalSound");
+    ORVEX_FIELD(sideSound, "SideSound");
+    ORVEX_FIELD(bounceySound, "BounceySound");
+    ORVEX_FIELD(rocketSound, "RocketSound");
+}
+
+namespace
+{
+constexpr float Pi = 3.1415927f;
+constexpr float HalfPi = 1.5707964f;
+
+struct KeyPair
+{
+    unsigned left;
+    unsigned right;
+};
+constexpr KeyPair Layouts[] = {{4, 7}, {80, 79}, {92, 94}}; // A/D, arrows, keypad 4/6
+
+// v / |v|, or zero for a zero vector.
+tvec2 Direction(const tvec2& v)
+{
+    const float length = glm::length(v);
+    return length > 0.0f ? v / length : tvec2(0.0f, 0.0f);
+}
+} // namespace
+
+tvec2 LandingVelocity(const tvec2& velocity, float rotation, float jump)
+{
+    const tvec2 up(-std::sin(rotation), std::cos(rotation));
+    const tvec2 blend = Direction(velocity) + 2.0f * up + tvec2(0.0f, 1.0f);
+    const tvec2 direction = Direction(blend);
+    return jump * (direction == tvec2(0.0f, 0.0f) ? tvec2(0.0f, 1.0f) : direction);
+}
+
+void TumboController::Init()
+{
+    RequireComponent<Transform>();
+    RequireComponent<RigidBody>();
+    RequireComponent<Sprite>();
+    RequireComponent<SoundEmitter>();
+    RequireComponent<Timer>();
+    Subscribe(MSG_COLLISION, &TumboController::OnCollision);
+    Subscribe(MSG_BOUNCE, &TumboController::OnBounce);
+    Subscribe(MSG_ROCKET_START, &TumboController::OnRocketStart);
+    Subscribe(MSG_ROCKET_END, &TumboController::OnRocketEnd);
+}
+
+void TumboController::Update(float dt)
+{
+    dustTimer += dt;
+    if (controller >= sizeof Layouts / sizeof Layouts[0])
+        return;
+    if (Input::KeyHeld(Layouts[controller].left))
+        Lean(1.0f, dt);
+    if (Input::KeyHeld(Layouts[controller].right))
+        Lean(-1.0f, dt);
+}
+
+void TumboController::Lean(float direction, float dt)
+{
+    Transform* transform = owner->Get<Transform>();
+    RigidBody* body = owner->Get<RigidBody>();
+    if (!transform || !body)
+        return;
+    float& rotation = transform->rotation;
+    rotation += direction * rotSpeed * Pi * dt;
+    if (rotation * direction > clamp)
+        rotation = direction * clamp;
+    // Pushed sideways only while leaning the way the key turns, not on the way back.
+    if (rotation * direction > 0.0f)
+        body->velocity.x += std::cos(rotation + HalfPi) * dt * jump / 0.75f;
+}
+
+void TumboController::OnCollision(const void* payload)
+{
+    const CollisionMessage& contact = *static_cast<const CollisionMessage*>(payload);
+    if (contact.Ghost)
+        return;
+    lastContactVertex = contact.VertexIndex;
+    if (contact.VertexIndex == FootVertex)
+        Land();
+    else
+        SideContact(contact.Point);
+}
+
+void TumboController::Land()
+{
+    Transform* transform = owner->Get<Transform>();
+    RigidBody* body = owner->Get<RigidBody>();
+    if (transform && body)
+        body->velocity = LandingVelocity(body->velocity, transform->rotation, jump);
+    ContactSound(normalSound);
+}
+
+void TumboController::SideContact(const tvec2& point)
+{
+    ContactSound(sideSound);
+    if (dustTimer <= DustGap)
+        return;
+    dustTimer = 0.0f;
+    IGamestate* state = Engine::Get()->ActiveGamestate();
+    if (!state)
+        return;
+    Entity* dust = CreateFromArchetype("Dust", "Dust");
+    if (Transform* transform = dust->Get<Transform>())
+        transform->position = point;
+    state->AddEntity(dust);
+}
+
+void TumboController::ContactSound(cSound& sound)
+{
+    Timer* timer = owner->Get<Timer>();
+    if (!timer || timer->time - timer->mark <= SoundGap)
+        return;
+    if (!rocketActive)
+        sound.Play(false, 1.0f, 0.0f);
+    timer->mark = timer->time;
+}
+
+void TumboController::OnBounce(const void* payload)
+{
+    const BounceMessage& bounce = *static_cast<const BounceMessage*>(payload);
+    if (bounce.target != owner || lastContactVertex != FootVertex)
+        return;
+    if (!rocketActive)
+        bounceySound.Play(false, 1.0f, 0.0f);
+    if (RigidBody* body = owner->Get<RigidBody>())
+        body->velocity *= bounce.factor;
+}
+
+void TumboController::OnRocketStart(const void*)
+{
+    rocketActive = true;
+}
+
+void TumboController::OnRocketEnd(const void*)
+{
+    rocketActive = false;
+    if (SoundEmitter* emitter = owner->Get<SoundEmitter>())
+        emitter->Silence();
+}
+} // namespace Orvex

@@ -1,0 +1,191 @@
+#include <cmath>
+
+#include "PlayHarness.h"
+#include "audio/SoundEmitter.h"
+#include "game/components/Timer.h"
+#include "game/components/TumboController.h"
+#include "graphics/Color.h"
+#include "graphics/Sprite.h"
+#include "physics/RigidBody.h"
+#include "physics/Transform.h"
+
+namespace Orvex
+{
+namespace
+{
+constexpr unsigned keyA = 4, keyD = 7;
+constexpr float halfPi = 1.5707964f;
+
+struct Dog
+{
+    Entity* entity;
+    Transform* transform;
+    RigidBody* body;
+    Timer* timer;
+    TumboController* controller;
+};
+
+Dog MakeDog(PlayHarness& play)
+{
+    Entity& dog = play.Spawn("TumboWuffin");
+    Transform* transform = dog.Add<Transform>();
+    RigidBody* body = dog.Add<RigidBody>();
+    dog.Add<Color>();
+    dog.Add<Sprite>();
+    dog.Add<SoundEmitter>();
+    Timer* timer = dog.Add<Timer>();
+    TumboController* controller = dog.Add<TumboController>();
+    controller->jump = 10.0f;
+    PlayHarness::Start(dog);
+    return {&dog, transform, body, timer, controller};
+}
+
+void Touch(PlayHarness& play, Dog& dog, int vertex, tvec2 point = tvec2(0.0f), bool ghost = false)
+{
+    play.Post(MSG_COLLISION, CollisionMessage{dog.entity, nullptr, point, vertex, ghost});
+    play.Frame(0.0f);
+}
+
+TEST(TumboController, HoldingLeftLeansUpToTheClampAndPushesLeftOnceLeaning)
+{
+    PlayHarness play;
+    play.PushBare();
+    Dog dog = MakeDog(play);
+    Input::KeyDown(keyA);
+    play.Frame(0.1f);
+    EXPECT_NEAR(dog.transform->rotation, 3.1415927f * 0.1f, 1e-6f);
+    const float push = std::cos(dog.transform->rotation + halfPi) * 0.1f * 10.0f / 0.75f;
+    EXPECT_NEAR(dog.body->velocity.x, push, 1e-5f);
+    EXPECT_LT(push, 0.0f);
+    play.Frames(10, 0.1f);
+    EXPECT_FLOAT_EQ(dog.transform->rotation, halfPi);
+}
+
+TEST(TumboController, TurningBackFromTheOtherSideDoesNotPush)
+{
+    PlayHarness play;
+    play.PushBare();
+    Dog dog = MakeDog(play);
+    dog.transform->rotation = 1.0f;
+    Input::KeyDown(keyD);
+    play.Frame(0.1f);
+    EXPECT_NEAR(dog.transform->rotation, 1.0f - 3.1415927f * 0.1f, 1e-6f);
+    EXPECT_FLOAT_EQ(dog.body->velocity.x, 0.0f);
+}
+
+TEST(TumboController, LandingUprightOnAStraightFallJumpsStraightUp)
+{
+    EXPECT_EQ(LandingVelocity(tvec2(0.0f, -3.0f), 0.0f, 10.0f), tvec2(0.0f, 10.0f));
+    const tvec2 sideways = LandingVelocity(tvec2(0.0f, -3.0f), halfPi, 10.0f);
+    EXPECT_NEAR(sideways.x, -10.0f, 1e-5f);
+    EXPECT_NEAR(sideways.y, 0.0f, 1e-5f);
+}
+
+TEST(TumboController, LandingAtRestOrWithACancellingBlendIsNeverNaN)
+{
+    const tvec2 rest = LandingVelocity(tvec2(0.0f), 0.0f, 10.0f);
+    EXPECT_EQ(rest, tvec2(0.0f, 10.0f));
+    // Upside down and rising: (0, 1) + 2 (0, -1) + (0, 1) = (0, 0).
+    const tvec2 cancelled = LandingVelocity(tvec2(0.0f, 5.0f), 3.1415927f, 10.0f);
+    EXPECT_FALSE(std::isnan(cancelled.x) || std::isnan(cancelled.y));
+    EXPECT_NEAR(glm::length(cancelled), 10.0f, 1e-4f);
+}
+
+TEST(TumboController, AFootContactSetsTheJumpAndABounceScalesIt)
+{
+    PlayHarness play;
+    play.PushBare();
+    Dog dog = MakeDog(play);
+    dog.body->velocity = tvec2(0.0f, -4.0f);
+    Touch(play, dog, 2);
+    EXPECT_EQ(dog.body->velocity, tvec2(0.0f, 10.0f));
+    play.Post(MSG_BOUNCE, BounceMessage{dog.entity, 1.5f});
+    play.Frame(0.0f);
+    EXPECT_EQ(dog.body->velocity, tvec2(0.0f, 15.0f));
+}
+
+TEST(TumboController, ABounceAfterASideContactOrForAnotherEntityIsIgnored)
+{
+    PlayHarness play;
+    play.PushBare();
+    Dog dog = MakeDog(play);
+    Touch(play, dog, 2);
+    play.Post(MSG_BOUNCE, BounceMessage{nullptr, 3.0f});
+    play.Frame(0.0f);
+    EXPECT_EQ(dog.body->velocity, tvec2(0.0f, 10.0f));
+    Touch(play, dog, 0);
+    play.Post(MSG_BOUNCE, BounceMessage{dog.entity, 3.0f});
+    play.Frame(0.0f);
+    EXPECT_EQ(dog.body->velocity, tvec2(0.0f, 10.0f));
+}
+
+TEST(TumboController, AGhostContactChangesNothingNotEvenTheLastVertex)
+{
+    PlayHarness play;
+    play.PushBare();
+    Dog dog = MakeDog(play);
+    dog.body->velocity = tvec2(1.0f, -1.0f);
+    Touch(play, dog, 0);
+    Touch(play, dog, 2, tvec2(0.0f), true);
+    EXPECT_EQ(dog.controller->lastContactVertex, 0);
+    EXPECT_EQ(dog.body->velocity, tvec2(1.0f, -1.0f));
+}
+
+TEST(TumboController, ContactsCloserThanATenthMakeOneSoundEvenWhileTheRocketSilencesThem)
+{
+    PlayHarness play;
+    play.PushBare();
+    Dog dog = MakeDog(play);
+    play.Frame(0.2f);
+    Touch(play, dog, 2);
+    EXPECT_FLOAT_EQ(dog.timer->mark, 0.2f);
+    play.Frame(0.05f);
+    Touch(play, dog, 2);
+    EXPECT_FLOAT_EQ(dog.timer->mark, 0.2f); // too soon: no sound, no new mark
+    play.Post(MSG_ROCKET_START, CollisionMessage{dog.entity, nullptr, tvec2(0.0f), -1, false});
+    play.Frame(0.1f);
+    EXPECT_TRUE(dog.controller->rocketActive);
+    Touch(play, dog, 5);
+    EXPECT_FLOAT_EQ(dog.timer->mark, 0.35f);
+    play.Post(MSG_ROCKET_END, CollisionMessage{});
+    play.Frame(0.0f);
+    EXPECT_FALSE(dog.controller->rocketActive);
+}
+
+TEST(TumboController, SideContactsEveryFrameRaiseOneDustPuffPerHalfSecondAtTheirPoint)
+{
+    PlayHarness play;
+    IGamestate& state = play.PushBare();
+    Dog dog = MakeDog(play);
+    for (int i = 0; i < 60; ++i) // one second of side contacts
+    {
+        play.Frame(1.0f / 60.0f);
+        Touch(play, dog, 0, tvec2(static_cast<float>(i), 1.0f));
+    }
+    std::vector<float> puffs;
+    for (const auto& entry : state.Entities())
+        if (entry.second->name == "Dust")
+            puffs.push_back(entry.second->Get<Transform>()->position.x);
+    ASSERT_EQ(puffs.size(), 1u); // the first faded out at 0.5 s
+    EXPECT_GE(puffs[0], 58.0f);
+}
+
+TEST(TumboController, NeedsItsCompanionsInOrder)
+{
+    PlayHarness play;
+    play.PushBare();
+    Entity& dog = play.Spawn("TumboWuffin");
+    dog.Add<Transform>();
+    dog.Add<TumboController>();
+    try
+    {
+        PlayHarness::Start(dog);
+        FAIL() << "no error";
+    }
+    catch (const std::string& error)
+    {
+        EXPECT_EQ(error, "Dependency fail. Entity TumboWuffin doesn't have Component RigidBody");
+    }
+}
+} // namespace
+} // namespace Orvex
