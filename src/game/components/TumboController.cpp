@@ -58,6 +58,8 @@ tvec2 LandingVelocity(const tvec2& velocity, float rotation, float jump)
     return jump * (direction == tvec2(0.0f, 0.0f) ? tvec2(0.0f, 1.0f) : direction);
 }
 
+bool IsPlayer(const Entity* entity) { return entity && entity->Get<TumboController>(); }
+
 void TumboController::Init()
 {
     RequireComponent<Transform>();

@@ -15,6 +15,8 @@
 
 namespace Orvex
 {
+class Entity;
+
 class TumboController : public IComponent
 {
     ORVEX_COMPONENT(TumboController)
@@ -57,4 +59,7 @@ private:
 // The speed-Jump velocity of a landing: the normalised blend of the incoming
 // direction, 2 x the body's up and world up, for a body turned by rotation (radians).
 tvec2 LandingVelocity(const tvec2& velocity, float rotation, float jump);
+
+// An entity is the player when it has a TumboController.
+bool IsPlayer(const Entity* entity);
 } // namespace Orvex

@@ -1,0 +1,79 @@
+#include "PlayHarness.h"
+#include "game/components/Pickup.h"
+#include "game/components/TumboController.h"
+#include "graphics/Color.h"
+#include "graphics/Sprite.h"
+#include "physics/BoxCollider.h"
+#include "physics/RigidBody.h"
+#include "physics/Transform.h"
+
+namespace Orvex
+{
+namespace
+{
+Entity& MakeBone(PlayHarness& play)
+{
+    Entity& bone = play.Spawn("Bone");
+    bone.Add<Transform>();
+    bone.Add<RigidBody>();
+    bone.Add<BoxCollider>();
+    bone.Add<Color>();
+    bone.Add<Sprite>();
+    bone.Add<Pickup>();
+    return PlayHarness::Start(bone);
+}
+
+void Touch(PlayHarness& play, Entity& self, Entity* other)
+{
+    play.Post(MSG_COLLISION, CollisionMessage{&self, other, tvec2(0.0f), -1, true});
+    play.Frame(0.0f);
+}
+
+TEST(Pickup, ThePlayersTouchCollectsOnceHidesAndRemovesItLater)
+{
+    PlayHarness play;
+    IGamestate& state = play.PushBare();
+    Entity& bone = MakeBone(play);
+    Entity& dog = play.Spawn("TumboWuffin");
+    dog.Add<TumboController>(); // enough to be recognised
+    const std::uint32_t id = bone.id;
+    Touch(play, bone, &dog);
+    EXPECT_TRUE(bone.Get<Pickup>()->collected);
+    EXPECT_FALSE(bone.Get<Sprite>()->visible);
+    Touch(play, bone, &dog);
+    play.Frames(2, 0.5f);
+    EXPECT_EQ(state.Entities().count(id), 1u);
+    play.Frame(0.5f); // 1.5 s
+    EXPECT_EQ(state.Entities().count(id), 0u);
+}
+
+TEST(Pickup, OtherEntitiesDoNotCollectIt)
+{
+    PlayHarness play;
+    play.PushBare();
+    Entity& bone = MakeBone(play);
+    Entity& rock = play.Spawn("Rock");
+    Touch(play, bone, &rock);
+    Touch(play, bone, nullptr);
+    EXPECT_FALSE(bone.Get<Pickup>()->collected);
+    EXPECT_TRUE(bone.Get<Sprite>()->visible);
+}
+
+TEST(Pickup, NeedsACollider)
+{
+    PlayHarness play;
+    play.PushBare();
+    Entity& bone = play.Spawn("Bone");
+    bone.Add<Pickup>();
+    try
+    {
+        PlayHarness::Start(bone);
+        FAIL() << "no error";
+    }
+    catch (const std::string& error)
+    {
+        EXPECT_EQ(error, "Dependency fail. Entity Bone doesn't have a Collider");
+    }
+}
+} // namespace
+} // namespace Orvex
