@@ -161,3 +161,19 @@ TEST(SpeedrunGS, TimesTheLevelToTheHundredthWithTheLimiterForcedOn)
 }
 } // namespace
 } // namespace Orvex
+
+namespace Orvex
+{
+namespace
+{
+TEST(Gameplay, StartsInTheForestWithThePlayerAndItsPoints)
+{
+    PlayHarness play;
+    Gameplay& state = dynamic_cast<Gameplay&>(play.Push("Gameplay"));
+    EXPECT_EQ(state.CurrentLevel(), "Level1Forest");
+    EXPECT_NE(state.FindEntity("TumboWuffin"), nullptr);
+    EXPECT_EQ(state.AvailablePoints(), 15 + 4 * 3);
+    play.Frames(60);
+}
+} // namespace
+} // namespace Orvex
