@@ -1,8 +1,11 @@
 // Arbitrary bytes as a level file, loaded into a game state by the real loader
 // with every registered component. Runs in the folder beside the data tree.
-// Errors are logged or thrown as strings; crashes, leaks and hangs are failures.
+// Errors are logged or thrown (strings, or the standard library's number
+// conversion errors, which the process entry reports like any other); crashes,
+// leaks and hangs are failures.
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <fstream>
 #include <string>
 
@@ -45,6 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         state.Housekeeping();
     }
     catch (const std::string&)
+    {
+    }
+    catch (const std::exception&)
     {
     }
     return 0;

@@ -4,5 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 folder=$1
 shift
-cmake -S . -B "$folder" "$@" >/dev/null
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$folder" "${launcher[@]}" "$@" >/dev/null
 cmake --build "$folder" -j"$(nproc)"

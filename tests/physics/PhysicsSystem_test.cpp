@@ -23,10 +23,10 @@ protected:
 TEST_F(PhysicsStep, DefaultBodyStaysWhereItIs)
 {
     world.SetGravitySpeed(10.0f);
-    Entity* entity = world.Place(world.Body("Crate", {}));
-    entity->Get<RigidBody>()->~RigidBody();
-    new (entity->Get<RigidBody>()) RigidBody(); // the factory's defaults, owner kept below
-    entity->Get<RigidBody>()->owner = entity;
+    Entity* entity = New<Entity>("Crate");
+    entity->Add<Transform>();
+    entity->Add<RigidBody>(); // the factory's defaults
+    world.Place(entity);
     physics.Update(0.5f);
     EXPECT_EQ(TransformOf(entity).position, tvec2(0.0f, 0.0f));
     EXPECT_TRUE(BodyOf(entity).isStatic);
