@@ -60,13 +60,5 @@ TEST(CameraController, OppositeKeysCancel)
     EXPECT_EQ(flight.transform().position, (tvec2{1.0f, 2.0f}));
     EXPECT_EQ(flight.camera->size, 10.0f);
 }
-
-TEST(CameraController, NeedsACamera)
-{
-    CameraScene scene;
-    Entity* entity = scene.Add("Free");
-    entity->Add<CameraController>();
-    EXPECT_EQ(InitError(*entity), "Dependency fail. Entity Free doesn't have Component Camera");
-}
 } // namespace
 } // namespace Orvex

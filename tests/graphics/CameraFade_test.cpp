@@ -45,13 +45,5 @@ TEST(CameraFade, ZeroDistanceOrNoCameraLeavesTheAlpha)
     fade->distanceTillFadedOut = 0.0f;
     EXPECT_EQ(AlphaAfterUpdate(fade), 0.75f);
 }
-
-TEST(CameraFade, NeedsAColor)
-{
-    CameraScene scene;
-    Entity* entity = scene.Add("Plank");
-    entity->Add<CameraFade>();
-    EXPECT_EQ(InitError(*entity), "Dependency fail. Entity Plank doesn't have Component Color");
-}
 } // namespace
 } // namespace Orvex

@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <set>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "CameraScene.h"
 #include "engine/Random.h"
@@ -17,6 +19,13 @@ void ExpectNear(tvec2 actual, tvec2 expected, float tolerance = 1e-5f)
 {
     EXPECT_NEAR(actual.x, expected.x, tolerance);
     EXPECT_NEAR(actual.y, expected.y, tolerance);
+}
+
+// Size 10 at (3, 4) on a square window: the view spans 5 units each way.
+Camera* SquareCamera(CameraScene& scene)
+{
+    Window::ResizeWindow(800, 800);
+    return scene.AddCamera("Cam", {3.0f, 4.0f}, 10.0f);
 }
 
 TEST(CameraSize, ShorterWindowSideShowsSize)
@@ -44,8 +53,7 @@ TEST(CameraSize, FollowsTheWindow)
 TEST(CameraView, MapsTheVisibleRectangleOntoTheDeviceSquare)
 {
     CameraScene scene;
-    Window::ResizeWindow(800, 800);
-    Camera* camera = scene.AddCamera("Cam", {3.0f, 4.0f}, 10.0f);
+    Camera* camera = SquareCamera(scene);
     const tmat3 view = camera->GetViewMatrix(1.0f, 1.0f);
     ExpectNear(Apply(view, {3.0f, 4.0f}), {0.0f, 0.0f});
     ExpectNear(Apply(view, {8.0f, 4.0f}), {1.0f, 0.0f});
@@ -55,8 +63,7 @@ TEST(CameraView, MapsTheVisibleRectangleOntoTheDeviceSquare)
 TEST(CameraView, TurnedCameraShowsWhatIsAboveItOnTheRight)
 {
     CameraScene scene;
-    Window::ResizeWindow(800, 800);
-    Camera* camera = scene.AddCamera("Cam", {3.0f, 4.0f}, 10.0f);
+    Camera* camera = SquareCamera(scene);
     camera->owner->Get<Transform>()->rotation = halfTurn / 2.0f;
     // (3, 9) - (3, 4) = (0, 5), turned by -90 degrees: (5, 0), over the half width 5.
     ExpectNear(Apply(camera->GetViewMatrix(1.0f, 1.0f), {3.0f, 9.0f}), {1.0f, 0.0f});
@@ -65,8 +72,7 @@ TEST(CameraView, TurnedCameraShowsWhatIsAboveItOnTheRight)
 TEST(CameraView, ParallaxScalesTheCameraPositionOnly)
 {
     CameraScene scene;
-    Window::ResizeWindow(800, 800);
-    Camera* camera = scene.AddCamera("Cam", {3.0f, 4.0f}, 10.0f);
+    Camera* camera = SquareCamera(scene);
     camera->owner->Get<Transform>()->rotation = halfTurn / 2.0f;
     // Parallax 0: as if the camera stayed at the origin, still turned and zoomed.
     ExpectNear(Apply(camera->GetViewMatrix(0.0f, 0.0f), {0.0f, 5.0f}), {1.0f, 0.0f});
@@ -92,8 +98,7 @@ TEST(CameraView, ScreenToWorldUndoesTheView)
 TEST(CameraView, PlainViewIgnoresRotationAndShake)
 {
     CameraScene scene;
-    Window::ResizeWindow(800, 800);
-    Camera* camera = scene.AddCamera("Cam", {3.0f, 4.0f}, 10.0f);
+    Camera* camera = SquareCamera(scene);
     camera->owner->Get<Transform>()->rotation = 1.0f;
     camera->StartShake(2.0f, 1.0f, 0.1f);
     ExpectNear(Apply(camera->GetPlainViewMatrix(), {8.0f, 4.0f}), {1.0f, 0.0f});
@@ -163,12 +168,28 @@ TEST(CameraMove, OnlyTheActiveCameraFollowsTheMessage)
     EXPECT_EQ(other->owner->Get<Transform>()->position, (tvec2{1.0f, 1.0f}));
 }
 
-TEST(CameraInit, NeedsATransform)
+TEST(CameraComponents, DependencyChecksNameWhatIsMissing)
 {
-    Entity* entity = New<Entity>("Cam");
-    entity->Add<Camera>();
-    EXPECT_EQ(InitError(*entity), "Dependency fail. Entity Cam doesn't have Component Transform");
-    Delete(entity);
+    const struct
+    {
+        std::vector<std::string> components;
+        std::string error;
+    } cases[] = {
+        {{"Camera"}, "Component Transform"},
+        {{"Transform", "CameraController"}, "Component Camera"},
+        {{"Transform", "CameraFade"}, "Component Color"},
+        {{"Transform", "FollowCam"}, "Component Camera"},
+        {{"Transform", "Camera", "DynamicCamera"}, "Component FollowCam"},
+    };
+    CameraScene scene;
+    for (const auto& test : cases)
+    {
+        Entity* entity = New<Entity>("Cam");
+        scene.state->AddEntity(entity);
+        for (const std::string& component : test.components)
+            ASSERT_NE(entity->AddComponent(component), nullptr) << component;
+        EXPECT_EQ(InitError(*entity), "Dependency fail. Entity Cam doesn't have " + test.error);
+    }
 }
 
 TEST(CameraInit, WithoutTransformViewsFromTheOrigin)
