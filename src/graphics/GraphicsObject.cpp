@@ -23,10 +23,15 @@ void GraphicsObject::PrepareFrame(const CullView* cull, float aspect)
 void GraphicsObject::BuildQuad(const tvec4& colour, const Transform& transform,
                                const CullView* cull, float aspect)
 {
+    BuildQuad(QuadValues{colour, transform.position, transform.rotation, transform.scale, offset},
+              cull, aspect);
+}
+
+void GraphicsObject::BuildQuad(QuadValues quad, const CullView* cull, float aspect)
+{
     if (!visible)
         return;
-    const QuadValues quad{colour, transform.position, transform.rotation,
-                          DrawnScale(transform.scale, aspect), offset};
+    quad.scale = DrawnScale(quad.scale, aspect);
     if (!onHud && cull && IsCulled(*cull, parallax, quad))
         return;
     streams.AppendQuad(quad);

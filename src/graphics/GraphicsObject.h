@@ -34,6 +34,9 @@ public:
     // the object is invisible or (not on the HUD) culled by cull.
     void BuildQuad(const tvec4& colour, const Transform& transform, const CullView* cull,
                    float aspect);
+    // The same for a quad given by its values (a particle's); quad.scale is
+    // taken before DrawnScale.
+    void BuildQuad(QuadValues quad, const CullView* cull, float aspect);
     // The scale the quad is drawn with: x divided by aspect (window width /
     // height) when aspectScaling is set and the aspect is known (above 0).
     tvec2 DrawnScale(tvec2 scale, float aspect) const;

@@ -1,0 +1,392 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "GlWindow.h"
+#include "ParticleScene.h"
+#include "data/Deserializer.h"
+#include "data/Serialization.h"
+#include "engine/Random.h"
+#include "graphics/Textures.h"
+#include "object/TypeRegistry.h"
+
+namespace Orvex
+{
+namespace
+{
+// An inactive emitter at the origin whose particles live long and do not fade.
+struct Emitting
+{
+    Emitting()
+    {
+        emitter = scene.AddEmitter("Sparks");
+        emitter->active = false;
+        emitter->particleDuration = 100.0f;
+        emitter->emitCount = 1;
+        emitter->owner->InitComponents();
+    }
+    Particle& One()
+    {
+        emitter->EmitOne();
+        return *emitter->Particles().begin();
+    }
+
+    ParticleScene scene;
+    ParticleEmitter* emitter;
+};
+
+TEST(ParticleBursts, ActiveEmitterBurstsOnceTheTimerExceedsThePeriod)
+{
+    Emitting emitting;
+    ParticleEmitter& emitter = *emitting.emitter;
+    emitter.active = true;
+    emitter.emitCount = 25;
+    emitter.emitRate = 0.5f;
+    const unsigned expected[] = {0, 0, 25, 25, 25, 50}; // 0.5 is not past the period
+    for (unsigned count : expected)
+    {
+        emitter.Update(0.25f);
+        EXPECT_EQ(emitter.Particles().Size(), count);
+    }
+}
+
+TEST(ParticleBursts, InactiveEmitterEmitsOnlyOnRequest)
+{
+    Emitting emitting;
+    emitting.emitter->emitCount = 4;
+    for (int frame = 0; frame < 10; ++frame)
+        emitting.emitter->Update(0.25f);
+    EXPECT_TRUE(emitting.emitter->Particles().Empty());
+    emitting.emitter->EmitBurst();
+    EXPECT_EQ(emitting.emitter->Particles().Size(), 4u);
+}
+
+TEST(ParticleBursts, SizeSpreadsAroundEmitCount)
+{
+    Emitting emitting;
+    emitting.emitter->emitCount = 25;
+    emitting.emitter->randomEmitCount = 3;
+    Random::Seed(3);
+    std::set<long long> sizes;
+    for (int burst = 0; burst < 2000; ++burst)
+        sizes.insert(emitting.emitter->DrawBurstSize());
+    // Truncation toward zero: 22 needs a draw of exactly 0, 29 one of exactly 1.
+    EXPECT_GE(*sizes.begin(), 22);
+    EXPECT_LE(*sizes.begin(), 23);
+    EXPECT_GE(*sizes.rbegin(), 28);
+    EXPECT_LE(*sizes.rbegin(), 29);
+}
+
+TEST(ParticleBursts, SizeBelowOneEmitsNothing)
+{
+    Emitting emitting;
+    emitting.emitter->emitCount = 0;
+    emitting.emitter->EmitBurst();
+    emitting.emitter->Emit(-5);
+    EXPECT_TRUE(emitting.emitter->Particles().Empty());
+    emitting.emitter->emitCount = 2;
+    emitting.emitter->randomEmitCount = 1000;
+    Random::Seed(11);
+    for (int burst = 0; burst < 50; ++burst)
+    {
+        const std::size_t before = emitting.emitter->Particles().Size();
+        const long long size = emitting.emitter->DrawBurstSize();
+        emitting.emitter->Emit(size);
+        EXPECT_EQ(emitting.emitter->Particles().Size(), before + (size > 0 ? size : 0));
+    }
+}
+
+TEST(ParticleSpawn, TakesTheEmitterValuesAtTheEntityPosition)
+{
+    Emitting emitting;
+    ParticleEmitter& emitter = *emitting.emitter;
+    emitter.owner->Get<Transform>()->position = {3.0f, 4.0f};
+    emitter.spawnOffset = {1.0f, -1.0f};
+    emitter.color = {0.5f, 0.25f, 1.0f, 0.75f};
+    emitter.colorChange = cColorChanger{0.1f, 0.2f, 0.3f, 0.4f};
+    emitter.velocity = {2.0f, 3.0f};
+    emitter.acceleration = {0.0f, -9.0f};
+    emitter.scale = {0.5f, 0.25f};
+    emitter.growthRate = {1.0f, 2.0f};
+    emitter.rotation = 0.5f;
+    emitter.rotationRate = 2.0f;
+    const Particle& particle = emitting.One();
+    EXPECT_EQ(particle.life, 100.0f);
+    EXPECT_EQ(particle.fade, 0.5f);
+    EXPECT_EQ(particle.colour, emitter.color);
+    EXPECT_EQ(particle.colourChange, (tvec4{0.1f, 0.2f, 0.3f, 0.4f}));
+    EXPECT_EQ(particle.position, (tvec2{4.0f, 3.0f}));
+    EXPECT_EQ(particle.velocity, emitter.velocity);
+    EXPECT_EQ(particle.acceleration, emitter.acceleration);
+    EXPECT_EQ(particle.scale, emitter.scale);
+    EXPECT_EQ(particle.growth, emitter.growthRate);
+    EXPECT_EQ(particle.rotation, 0.5f);
+    EXPECT_EQ(particle.rotationRate, 2.0f);
+}
+
+TEST(ParticleSpawn, SpreadsStayWithinTheirHalfWidths)
+{
+    Emitting emitting;
+    ParticleEmitter& emitter = *emitting.emitter;
+    emitter.randomVelocity = {2.0f, 0.5f};
+    emitter.randomDuration = 0.5f;
+    Random::Seed(5);
+    emitter.Emit(500);
+    float lowest = 0.0f;
+    float highest = 0.0f;
+    for (const Particle& particle : emitter.Particles())
+    {
+        EXPECT_LE(std::abs(particle.velocity.y), 0.5f);
+        EXPECT_NEAR(particle.life, 100.0f, 0.5f);
+        lowest = std::min(lowest, particle.velocity.x);
+        highest = std::max(highest, particle.velocity.x);
+    }
+    EXPECT_GE(lowest, -2.0f);
+    EXPECT_LE(highest, 2.0f);
+    EXPECT_LT(lowest, -1.8f); // the whole width is used
+    EXPECT_GT(highest, 1.8f);
+}
+
+TEST(ParticleSpawn, EvenScalingKeepsTheAspectOfScaleAndGrowth)
+{
+    Emitting emitting;
+    ParticleEmitter& emitter = *emitting.emitter;
+    emitter.evenRandomScaling = true;
+    emitter.scale = {2.0f, 1.0f};
+    emitter.randomScale = {1.0f, 0.5f};
+    emitter.growthRate = {4.0f, 2.0f};
+    emitter.randomGrowthRate = {2.0f, 1.0f};
+    Random::Seed(9);
+    for (int i = 0; i < 20; ++i)
+        emitter.EmitOne();
+    for (const Particle& particle : emitter.Particles())
+    {
+        EXPECT_FLOAT_EQ(particle.scale.x, 2.0f * particle.scale.y);
+        EXPECT_FLOAT_EQ(particle.growth.x, 2.0f * particle.growth.y);
+    }
+}
+
+TEST(ParticleLife, WithoutFadeVanishesTheFrameItsLifeRunsOut)
+{
+    Emitting emitting;
+    emitting.emitter->particleDuration = 1.0f;
+    emitting.emitter->fadeDuration = 0.0f;
+    emitting.emitter->EmitOne();
+    for (int frame = 0; frame < 3; ++frame)
+        emitting.emitter->Update(0.25f);
+    EXPECT_EQ(emitting.emitter->Particles().Size(), 1u);
+    EXPECT_EQ(emitting.emitter->streams.QuadCount(), 1u);
+    emitting.emitter->Update(0.25f);
+    EXPECT_TRUE(emitting.emitter->Particles().Empty());
+    EXPECT_EQ(emitting.emitter->streams.QuadCount(), 0u);
+}
+
+TEST(ParticleLife, FadingKeepsMovingAndLosesAlphaAtOneOverFade)
+{
+    Emitting emitting;
+    ParticleEmitter& emitter = *emitting.emitter;
+    emitter.particleDuration = 0.5f;
+    emitter.fadeDuration = 0.5f;
+    emitter.colorChange = cColorChanger{-1.0f, 0.0f, 0.0f, 0.0f};
+    emitter.velocity = {4.0f, 0.0f};
+    Particle& particle = emitting.One();
+    emitter.Update(0.25f); // alive: the colour changes
+    EXPECT_EQ(particle.colour, (tvec4{0.75f, 1.0f, 1.0f, 1.0f}));
+    emitter.Update(0.25f); // life 0: fading, red stays
+    EXPECT_EQ(particle.colour, (tvec4{0.75f, 1.0f, 1.0f, 0.5f}));
+    EXPECT_EQ(particle.position.x, 2.0f);
+    emitter.Update(0.25f);
+    EXPECT_EQ(particle.colour.a, 0.0f);
+    EXPECT_EQ(particle.position.x, 3.0f);
+    emitter.Update(0.25f);
+    EXPECT_TRUE(emitter.Particles().Empty());
+}
+
+TEST(ParticleLife, ShrunkBelowZeroDisappearsWhateverItsLife)
+{
+    Emitting emitting;
+    emitting.emitter->growthRate = {0.0f, -4.0f};
+    emitting.emitter->EmitOne();
+    emitting.emitter->Update(0.5f);
+    EXPECT_TRUE(emitting.emitter->Particles().Empty());
+}
+
+TEST(ParticleLife, FadeSpreadToZeroOrBelowVanishesInsteadOfLivingOn)
+{
+    Emitting emitting;
+    ParticleEmitter& emitter = *emitting.emitter;
+    emitter.particleDuration = 0.25f;
+    emitter.fadeDuration = 0.5f;
+    emitting.One().fade = -0.5f; // what a spread wider than the fade may draw
+    emitter.EmitOne();
+    emitter.Update(0.25f);
+    ASSERT_EQ(emitter.Particles().Size(), 1u);
+    EXPECT_EQ(emitter.Particles().begin()->fade, 0.5f);
+}
+
+TEST(ParticleLife, RemovalInTheMiddleKeepsTheOthersInOrder)
+{
+    Emitting emitting;
+    ParticleEmitter& emitter = *emitting.emitter;
+    for (float life : {5.0f, 0.1f, 6.0f, 0.1f, 7.0f})
+    {
+        emitter.EmitOne();
+        Particle* last = nullptr;
+        for (Particle& particle : emitter.Particles())
+            last = &particle;
+        last->life = life;
+        last->fade = 0.0f;
+    }
+    emitter.fadeDuration = 0.0f;
+    emitter.Update(0.5f);
+    std::vector<float> lives;
+    for (const Particle& particle : emitter.Particles())
+        lives.push_back(particle.life);
+    EXPECT_EQ(lives, (std::vector<float>{4.5f, 5.5f, 6.5f}));
+    emitter.EmitOne(); // appends after the last one left
+    EXPECT_EQ(emitter.Particles().Size(), 4u);
+}
+
+// Velocity after one second of pull from the origin on a particle at distance.
+float PulledVelocity(float distance, float range)
+{
+    Emitting emitting;
+    ParticleEmitter& emitter = *emitting.emitter;
+    emitter.hasParticleGravity = true;
+    emitter.gravityStrength = 1.0f;
+    emitter.gravityRange = range;
+    emitter.gravMinCoeff = 0.1f;
+    emitter.spawnOffset = {distance, 0.0f};
+    const Particle& particle = emitting.One();
+    emitter.Update(1.0f);
+    return particle.velocity.x;
+}
+
+TEST(ParticleGravity, PullIsASpringWeakenedTowardTheRange)
+{
+    EXPECT_FLOAT_EQ(PulledVelocity(1.0f, 0.0f), -0.5f);        // half the distance
+    EXPECT_FLOAT_EQ(PulledVelocity(3.0f, 0.0f), -1.5f);        // no range: any distance
+    EXPECT_FLOAT_EQ(PulledVelocity(1.0f, 2.0f), -0.5f * 0.55f); // 0.1 * 0.5 + 0.5
+    EXPECT_EQ(PulledVelocity(3.0f, 2.0f), 0.0f);               // out of range
+}
+
+TEST(ParticleGravity, AccelerationAddsToThePull)
+{
+    Emitting emitting;
+    emitting.emitter->acceleration = {0.0f, -2.0f};
+    const Particle& particle = emitting.One();
+    emitting.emitter->Update(0.5f);
+    EXPECT_EQ(particle.velocity, (tvec2{0.0f, -1.0f}));
+    EXPECT_EQ(particle.position, (tvec2{0.0f, -0.5f}));
+}
+
+TEST(ParticleDrawing, OneQuadPerParticleCulledByTheCamera)
+{
+    Emitting emitting;
+    ParticleEmitter& emitter = *emitting.emitter;
+    emitting.scene.AddCamera("Cam", {0.0f, 0.0f}, 10.0f);
+    emitter.Emit(3);
+    emitting.One().position = {100.0f, 0.0f}; // off screen
+    emitter.Update(0.0f);
+    EXPECT_EQ(emitter.streams.QuadCount(), 3u);
+    emitter.onHud = true; // screen space is never culled
+    emitter.Update(0.0f);
+    EXPECT_EQ(emitter.streams.QuadCount(), 4u);
+    emitter.visible = false;
+    emitter.Update(0.0f);
+    EXPECT_EQ(emitter.streams.QuadCount(), 0u);
+    EXPECT_EQ(emitter.Particles().Size(), 4u);
+}
+
+TEST(ParticleDrawing, CollectingLeavesTheParticleQuadsAsTheUpdateBuiltThem)
+{
+    Emitting emitting;
+    emitting.emitter->Emit(2);
+    emitting.emitter->Update(0.0f);
+    emitting.emitter->PrepareFrame(nullptr, 1.0f);
+    EXPECT_EQ(emitting.emitter->streams.QuadCount(), 2u);
+}
+
+TEST(ParticleEmitterData, KeysReadIntoTheFields)
+{
+    Deserializer values;
+    values.SetValue("emitCount", "7");
+    values.SetValue("randomEmitCount", "-2");
+    values.SetValue("colorChange", "0.5,0,-1,0.25");
+    values.SetValue("randomVelocity", "1,3");
+    values.SetValue("evenRandomScaling", "1");
+    values.SetValue("active", "0");
+    values.SetValue("emitRate", "");
+    ParticleEmitter emitter;
+    TypeRegistry::FindComponent("ParticleEmitter")->ReadFields(emitter, values);
+    EXPECT_EQ(emitter.emitCount, 7u);
+    EXPECT_EQ(emitter.randomEmitCount, -2);
+    EXPECT_EQ(emitter.colorChange.PerSecond(), (tvec4{0.5f, 0.0f, -1.0f, 0.25f}));
+    EXPECT_EQ(emitter.randomVelocity, (tvec2{1.0f, 3.0f}));
+    EXPECT_TRUE(emitter.evenRandomScaling);
+    EXPECT_FALSE(emitter.active);
+    EXPECT_EQ(emitter.emitRate, 0.5f); // empty: the default
+}
+
+TEST(ParticleEmitterData, ColourChangeIsWrittenLikeAVector)
+{
+    ParticleEmitter emitter;
+    emitter.colorChange = cColorChanger{0.5f, 0.0f, -1.0f, 0.25f};
+    std::string text;
+    {
+        SerialOutput output;
+        TypeRegistry::FindComponent("ParticleEmitter")->WriteFields(emitter);
+        text = output.Text();
+    }
+    EXPECT_NE(text.find("colorChange=" + Text::FormatVec4({0.5f, 0.0f, -1.0f, 0.25f}) + "\n"),
+              std::string::npos)
+        << text;
+    EXPECT_LT(text.find("aspectScaling="), text.find("updateInEditor="));
+    EXPECT_LT(text.find("rotationRate="), text.find("randomRotationRate="));
+}
+
+TEST(ParticleEmitterData, NeedsATransform)
+{
+    ParticleScene scene;
+    Entity* entity = New<Entity>("Loose");
+    scene.state->AddEntity(entity);
+    entity->Add<ParticleEmitter>()->texture = &scene.texture;
+    EXPECT_EQ(InitError(*entity), "Dependency fail. Entity Loose doesn't have Component Transform");
+}
+
+using ParticleTexture = GlWindow;
+
+TEST_F(ParticleTexture, NoneOrDefaultFallsBackToSquare)
+{
+    cTexture* const square = GetTexture("Square");
+    for (cTexture* given : {static_cast<cTexture*>(nullptr), GetDefaultTexture(), square})
+    {
+        Pooled<Entity> entity(New<Entity>("Sparks"));
+        entity->Add<Transform>();
+        entity->Add<ParticleEmitter>()->texture = given;
+        entity->InitComponents();
+        EXPECT_EQ(entity->Get<ParticleEmitter>()->texture, square);
+    }
+    Pooled<Entity> entity(New<Entity>("Sparks"));
+    entity->Add<Transform>();
+    cTexture own{99, 4, 4};
+    entity->Add<ParticleEmitter>()->texture = &own;
+    entity->InitComponents();
+    EXPECT_EQ(entity->Get<ParticleEmitter>()->texture, &own);
+}
+
+TEST(ParticleEmitterData, DestroyedEntityFreesItsLiveParticles)
+{
+    ParticleScene scene;
+    const unsigned before = BlocksInUse();
+    ParticleEmitter* emitter = scene.AddEmitter("Sparks");
+    emitter->owner->InitComponents();
+    emitter->Emit(300);
+    emitter->Update(0.1f);
+    EXPECT_GT(BlocksInUse(), before + 300);
+    scene.state->RemoveEntity(emitter->owner->id);
+    scene.state->Housekeeping();
+    EXPECT_EQ(BlocksInUse(), before);
+}
+} // namespace
+} // namespace Orvex
