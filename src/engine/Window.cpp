@@ -168,7 +168,9 @@ void SwapBuffers()
 void SetCursorVisible(bool visible)
 {
     state.cursorVisible = visible;
-    SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+    // SDL dereferences its video device here; states also run without one (tools, tests).
+    if (SDL_WasInit(SDL_INIT_VIDEO))
+        SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
 }
 
 SDL_Window* Handle() { return state.window; }

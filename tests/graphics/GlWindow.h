@@ -71,25 +71,43 @@ public:
     static ::testing::AssertionResult Near(int x, int y, std::array<int, 3> rgb, int tolerance = 12)
     {
         const std::array<int, 4> p = Pixel(x, y);
-        for (int i = 0; i < 3; ++i)
-            if (std::abs(p[i] - rgb[i]) > tolerance)
-                return ::testing::AssertionFailure()
-                       << "pixel (" << x << ", " << y << ") is " << p[0] << "," << p[1] << ","
-                       << p[2] << " not " << rgb[0] << "," << rgb[1] << "," << rgb[2];
-        return ::testing::AssertionSuccess();
+        if (Within(p, rgb, tolerance))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << p[0] << ","
+                                             << p[1] << "," << p[2] << " not " << rgb[0] << ","
+                                             << rgb[1] << "," << rgb[2];
     }
 
-    // Pixels of the rectangle [x0, x1) x [y0, y1) whose red, green and blue all exceed 200.
-    static int BrightPixels(int x0, int y0, int x1, int y1)
+    static bool Within(const std::array<int, 4>& p, const std::array<int, 3>& rgb, int tolerance)
     {
-        int bright = 0;
+        for (int i = 0; i < 3; ++i)
+            if (std::abs(p[i] - rgb[i]) > tolerance)
+                return false;
+        return true;
+    }
+
+    // Pixels of the rectangle [x0, x1) x [y0, y1) for which test(pixel) holds.
+    template <class Test> static int CountPixels(int x0, int y0, int x1, int y1, Test test)
+    {
+        int count = 0;
         for (int y = y0; y < y1; ++y)
             for (int x = x0; x < x1; ++x)
-            {
-                const std::array<int, 4> p = Pixel(x, y);
-                bright += p[0] > 200 && p[1] > 200 && p[2] > 200;
-            }
-        return bright;
+                count += test(Pixel(x, y)) ? 1 : 0;
+        return count;
+    }
+
+    // Pixels of the rectangle whose red, green and blue all exceed 200.
+    static int BrightPixels(int x0, int y0, int x1, int y1)
+    {
+        return CountPixels(x0, y0, x1, y1, [](const std::array<int, 4>& p)
+                           { return p[0] > 200 && p[1] > 200 && p[2] > 200; });
+    }
+
+    // Pixels of the rectangle within tolerance of the colour (0 to 255 each) in r, g, b.
+    static int PixelsNear(int x0, int y0, int x1, int y1, std::array<int, 3> rgb, int tolerance = 12)
+    {
+        return CountPixels(x0, y0, x1, y1, [&](const std::array<int, 4>& p)
+                           { return Within(p, rgb, tolerance); });
     }
 
 protected:

@@ -2,12 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <SDL_scancode.h>
+
+#include "CameraScene.h"
+#include "GlWindow.h"
 #include "TestScene.h"
 #include "data/LevelSettings.h"
 #include "engine/Window.h"
 #include "graphics/Mesh.h"
 #include "graphics/SceneView.h"
+#include "graphics/Screenshot.h"
 #include "graphics/SpriteText.h"
+#include "graphics/Textures.h"
+#include "messaging/Input.h"
 
 namespace Orvex
 {
@@ -100,19 +107,35 @@ TEST_F(GraphicsFrame, HigherLayerSortsLaterWhateverTheTable)
     EXPECT_EQ(graphics.DrawList()[0].object, bottom);
     EXPECT_EQ(graphics.DrawList()[1].object, top);
 }
-} // namespace
-} // namespace Orvex
+
+// The editor is not part of this program, so asking for it leaves its refusal in the log.
+std::string LogOfUpdateWith(std::initializer_list<unsigned> keysDown)
+{
+    CameraScene scene;
+    GraphicsSystem graphics;
+    Input::Roll();
+    for (unsigned key : keysDown)
+        Input::KeyDown(key);
+    ::testing::internal::CaptureStderr();
+    graphics.Update(0.0f);
+    const std::string log = ::testing::internal::GetCapturedStderr();
+    for (unsigned key : keysDown)
+        Input::KeyUp(key);
+    Input::Roll();
+    return log;
+}
+
+TEST(EditorHotkey, CtrlWithF5AsksForTheLevelEditor)
+{
+    const std::string editor = "\"LevelEditor\"";
+    EXPECT_NE(LogOfUpdateWith({SDL_SCANCODE_LCTRL, SDL_SCANCODE_F5}).find(editor), std::string::npos);
+    EXPECT_NE(LogOfUpdateWith({SDL_SCANCODE_RCTRL, SDL_SCANCODE_F5}).find(editor), std::string::npos);
+    EXPECT_EQ(LogOfUpdateWith({SDL_SCANCODE_F5}).find(editor), std::string::npos);
+    EXPECT_EQ(LogOfUpdateWith({SDL_SCANCODE_LCTRL, SDL_SCANCODE_F4}).find(editor), std::string::npos);
+}
 
 // --- Rendered frames, read back from the window ------------------------------
 
-#include "GlWindow.h"
-#include "graphics/Screenshot.h"
-#include "graphics/Textures.h"
-
-namespace Orvex
-{
-namespace
-{
 // Pixel of a device point on the test window.
 int PixelX(float x) { return static_cast<int>((x + 1.0f) * 0.5f * GlWindow::Width); }
 int PixelY(float y) { return static_cast<int>((1.0f - y) * 0.5f * GlWindow::Height); }
