@@ -22,15 +22,7 @@ protected:
         entity->Add<PlaySoundOnCollision>();
         entity->InitComponents();
     }
-    void Touch(bool ghost)
-    {
-        CollisionMessage contact{};
-        contact.Self = entity;
-        contact.Ghost = ghost;
-        contact.VertexIndex = -1;
-        engine->SendMessage(MSG_COLLISION, &contact);
-        engine->RunFrame();
-    }
+    void Touch(bool ghost) { SoundStateTest::Touch(entity, nullptr, ghost); }
 
     TraceState* state = nullptr;
     Entity* entity = nullptr;

@@ -12,6 +12,7 @@
 #include "data/Deserializer.h"
 #include "engine/AssetPaths.h"
 #include "engine/TestEngine.h"
+#include "messaging/Message.h"
 
 namespace Orvex::Testing
 {
@@ -30,6 +31,17 @@ protected:
     void Sound(const std::string& name, int frames, float value = 0.5f)
     {
         folder.Constant(name + ".ogg", frames, value);
+    }
+    // One contact of self with other, delivered by a frame.
+    void Touch(Entity* self, Entity* other, bool ghost = false)
+    {
+        CollisionMessage contact{};
+        contact.Self = self;
+        contact.Other = other;
+        contact.Ghost = ghost;
+        contact.VertexIndex = -1;
+        engine->SendMessage(MSG_COLLISION, &contact);
+        engine->RunFrame();
     }
     std::vector<float> Pull(int frames)
     {
