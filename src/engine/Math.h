@@ -9,4 +9,6 @@ namespace Orvex
 using tvec2 = glm::vec2;
 using tvec4 = glm::vec4; // also colours: (red, green, blue, alpha), each 0 to 1
 using tmat3 = glm::mat3; // 2D homogeneous transform, column-major
+
+constexpr float Pi = 3.1415927f;
 } // namespace Orvex

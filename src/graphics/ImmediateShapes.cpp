@@ -48,13 +48,27 @@ void DrawLine(tvec2 from, tvec2 to, const tmat3& toDevice, const tvec4& colour)
     glEnd();
 }
 
-void DrawClosedOutline(const std::vector<tvec2>& points, const tmat3& toDevice,
-                       const tvec4& colour)
+namespace
 {
-    if (!Begin(GL_LINE_LOOP, colour))
+void DrawThrough(GLenum mode, const std::vector<tvec2>& points, const tmat3& toDevice,
+                 const tvec4& colour)
+{
+    if (!Begin(mode, colour))
         return;
     for (tvec2 point : points)
         Vertex(toDevice, point);
     glEnd();
+}
+} // namespace
+
+void DrawClosedOutline(const std::vector<tvec2>& points, const tmat3& toDevice,
+                       const tvec4& colour)
+{
+    DrawThrough(GL_LINE_LOOP, points, toDevice, colour);
+}
+
+void DrawTriangleStrip(const std::vector<tvec2>& points, const tvec4& colour)
+{
+    DrawThrough(GL_TRIANGLE_STRIP, points, tmat3(1.0f), colour);
 }
 } // namespace Orvex

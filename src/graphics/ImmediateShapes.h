@@ -19,4 +19,6 @@ void DrawLine(tvec2 from, tvec2 to, const tmat3& toDevice, const tvec4& colour);
 // The polygon through the points, back to the first.
 void DrawClosedOutline(const std::vector<tvec2>& points, const tmat3& toDevice,
                        const tvec4& colour);
+// A strip of triangles through points already in device coordinates.
+void DrawTriangleStrip(const std::vector<tvec2>& points, const tvec4& colour);
 } // namespace Orvex

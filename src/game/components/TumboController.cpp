@@ -32,7 +32,6 @@ ORVEX_MEMBERS(TumboController)
 
 namespace
 {
-constexpr float Pi = 3.1415927f;
 constexpr float HalfPi = 1.5707964f;
 
 struct KeyPair
