@@ -93,16 +93,7 @@ TEST(RigidBodyInit, RequiresATransform)
     PhysicsWorld world;
     Entity* entity = New<Entity>("Loose");
     entity->Add<RigidBody>();
-    world.State().AddEntity(entity);
-    try
-    {
-        entity->InitComponents();
-        FAIL() << "no dependency error";
-    }
-    catch (const std::string& error)
-    {
-        EXPECT_EQ(error, "Dependency fail. Entity Loose doesn't have Component Transform");
-    }
+    EXPECT_EQ(world.PlaceFailure(entity), "Dependency fail. Entity Loose doesn't have Component Transform");
 }
 
 TEST(RigidBodyInit, BodyWithoutTransformIsSkippedWhenChecksAreOff)

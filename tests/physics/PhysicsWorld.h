@@ -1,12 +1,17 @@
 #pragma once
 // A running engine with one bare game state (a MessageSystem and nothing else),
-// and builders for the bodies the physics tests place in it by hand.
+// and builders for the bodies and shapes the physics tests place in it by hand.
 
+#include <cstdint>
+#include <deque>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "data/LevelSettings.h"
 #include "engine/Engine.h"
 #include "engine/IGamestate.h"
+#include "graphics/Mesh.h"
 #include "memory/MemoryManager.h"
 #include "messaging/MessageSystem.h"
 #include "object/Entity.h"
@@ -34,6 +39,19 @@ struct BodySpec
     tvec2 velocity{0.0f, 0.0f};
     float rotation = 0.0f;
 };
+
+// A closed outline through the points in order, filled by a fan from the first.
+inline cMesh Polygon(const std::vector<tvec2>& points)
+{
+    cMesh mesh;
+    mesh.points = points;
+    const auto count = static_cast<std::uint32_t>(points.size());
+    for (std::uint32_t i = 0; i < count; ++i)
+        mesh.edges.push_back({i, (i + 1) % count});
+    for (std::uint32_t i = 1; i + 1 < count; ++i)
+        mesh.faces.push_back({0, i, i + 1});
+    return mesh;
+}
 
 class PhysicsWorld
 {
@@ -67,18 +85,39 @@ public:
         entity->InitComponents();
         return entity;
     }
+    // Adds the entity and initialises it; the error text it raised, or "".
+    std::string PlaceFailure(Entity* entity)
+    {
+        try
+        {
+            Place(entity);
+        }
+        catch (const std::string& error)
+        {
+            return error;
+        }
+        return "";
+    }
     Entity* Box(const std::string& name, const BodySpec& spec, bool ghost = false)
     {
         Entity* entity = Body(name, spec);
         entity->Add<BoxCollider>()->ghost = ghost;
         return Place(entity);
     }
-    Entity* Shape(const std::string& name, const std::string& mesh, const BodySpec& spec)
+    Entity* Shape(const std::string& name, cMesh* mesh, const BodySpec& spec, bool ghost = false)
     {
         Entity* entity = Body(name, spec);
-        entity->Add<MeshCollider>()->mesh = GetMesh(mesh);
+        MeshCollider* collider = entity->Add<MeshCollider>();
+        collider->mesh = mesh;
+        collider->ghost = ghost;
         return Place(entity);
     }
+    Entity* Shape(const std::string& name, const std::string& mesh, const BodySpec& spec)
+    {
+        return Shape(name, GetMesh(mesh), spec);
+    }
+    // A mesh outside the library that lives as long as the world.
+    cMesh* Keep(cMesh mesh) { return &meshes.emplace_back(std::move(mesh)); }
     // A level-settings entity with that gravity speed.
     void SetGravitySpeed(float gravitySpeed)
     {
@@ -88,6 +127,7 @@ public:
         State().SetLevelSettings(settings->id);
     }
 
+    std::deque<cMesh> meshes; // declared first: outlives the engine's entities
     Engine engine;
 };
 
