@@ -39,8 +39,6 @@ void ExpectNear(tvec2 actual, tvec2 expected)
 }
 
 cMesh Diamond() { return Polygon({{0.0f, -0.5f}, {0.5f, 0.0f}, {0.0f, 0.5f}, {-0.5f, 0.0f}}); }
-// Its slope y = x / 2 faces up and to the left.
-cMesh Ramp() { return Polygon({{-1.0f, -0.5f}, {1.0f, -0.5f}, {1.0f, 0.5f}}); }
 
 class CollisionPass : public ::testing::Test
 {

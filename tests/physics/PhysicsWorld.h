@@ -53,6 +53,9 @@ inline cMesh Polygon(const std::vector<tvec2>& points)
     return mesh;
 }
 
+// A triangle 2 wide and 1 high whose slope y = x / 2 faces up and to the left.
+inline cMesh Ramp() { return Polygon({{-1.0f, -0.5f}, {1.0f, -0.5f}, {1.0f, 0.5f}}); }
+
 class PhysicsWorld
 {
 public:

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "PhysicsWorld.h"
+#include "physics/ColliderQueries.h"
+
+namespace Orvex
+{
+namespace
+{
+constexpr float quarterTurn = 1.5707964f;
+
+class ColliderQueries : public ::testing::Test
+{
+protected:
+    // A 2 × 1 box turned a quarter: it covers x 2.5 to 3.5, y 3 to 5.
+    Entity* StandingBox() { return world.Box("Door", {{3.0f, 4.0f}, {2.0f, 1.0f}, true, {}, quarterTurn}); }
+    Entity* PlacedRamp(tvec2 position) { return world.Shape("Ramp", world.Keep(Ramp()), {position}); }
+
+    PhysicsWorld world;
+};
+
+TEST_F(ColliderQueries, PointInMeshFollowsTheModelMatrix)
+{
+    const Entity& door = *StandingBox();
+    const cMesh& square = *GetMesh("Square");
+    EXPECT_TRUE(PointInMesh({3.0f, 4.9f}, square, door));
+    EXPECT_TRUE(PointInMesh({3.4f, 3.1f}, square, door));
+    EXPECT_FALSE(PointInMesh({3.9f, 4.0f}, square, door)); // inside were it not turned
+    EXPECT_FALSE(PointInMesh({3.0f, 5.1f}, square, door));
+}
+
+TEST_F(ColliderQueries, MeshWithoutFacesContainsNothing)
+{
+    cMesh stick;
+    stick.points = {{-1.0f, 0.0f}, {1.0f, 0.0f}};
+    stick.edges = {{0, 1}};
+    EXPECT_FALSE(PointInMesh({0.0f, 0.0f}, stick, tmat3(1.0f)));
+}
+
+TEST_F(ColliderQueries, PointOnAnEdgeCountsByTheWinding)
+{
+    const cMesh& square = *GetMesh("Square");
+    cMesh reversed = square;
+    for (cMesh::Face& face : reversed.faces)
+        std::swap(face[1], face[2]);
+    // On the top edge the one edge function is 0, which the strict tests count
+    // with the other two only when those are positive.
+    EXPECT_TRUE(PointInMesh({0.0f, 0.5f}, square, tmat3(1.0f)));
+    EXPECT_FALSE(PointInMesh({0.0f, 0.5f}, reversed, tmat3(1.0f)));
+    EXPECT_TRUE(PointInMesh({0.2f, 0.3f}, square, tmat3(1.0f)));
+    EXPECT_TRUE(PointInMesh({0.2f, 0.3f}, reversed, tmat3(1.0f)));
+}
+
+TEST_F(ColliderQueries, PointInColliderUsesTheColliderShape)
+{
+    EXPECT_TRUE(PointInCollider({0.4f, 0.4f}, *world.Box("Crate", {})));
+    EXPECT_TRUE(PointInCollider({0.4f, 0.4f}, *world.Box("Sensor", {}, true)));
+    const Entity& ramp = *PlacedRamp({0.0f, 0.0f});
+    EXPECT_TRUE(PointInCollider({0.5f, 0.0f}, ramp));   // below the slope's 0.25
+    EXPECT_FALSE(PointInCollider({-0.5f, 0.3f}, ramp)); // above its -0.25, inside its bounds
+    EXPECT_FALSE(PointInCollider({0.0f, 0.0f}, *world.Place(world.Body("Bare", {}))));
+}
+
+TEST_F(ColliderQueries, BoundsAreTheShapeAfterTheModelMatrix)
+{
+    const ColliderBounds door = GetColliderBounds(*StandingBox());
+    EXPECT_NEAR(door.minX, 2.5f, 1e-5f);
+    EXPECT_NEAR(door.maxX, 3.5f, 1e-5f);
+    EXPECT_NEAR(door.maxY, 5.0f, 1e-5f);
+    EXPECT_NEAR(door.minY, 3.0f, 1e-5f);
+    const ColliderBounds ramp = GetColliderBounds(*PlacedRamp({10.0f, -2.0f}));
+    EXPECT_FLOAT_EQ(ramp.minX, 9.0f);
+    EXPECT_FLOAT_EQ(ramp.maxX, 11.0f);
+    EXPECT_FLOAT_EQ(ramp.maxY, -1.5f);
+    EXPECT_FLOAT_EQ(ramp.minY, -2.5f);
+}
+} // namespace
+} // namespace Orvex
