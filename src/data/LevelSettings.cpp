@@ -1,6 +1,8 @@
 #include "data/LevelSettings.h"
 
+#include "engine/IGamestate.h"
 #include "graphics/Color.h"
+#include "object/Entity.h"
 
 namespace Orvex
 {
@@ -14,4 +16,10 @@ ORVEX_MEMBERS(LevelSettings)
 }
 
 void LevelSettings::Init() { RequireComponent<Color>(); }
+
+LevelSettings* LevelSettingsOf(const IGamestate& state)
+{
+    Entity* entity = state.LevelSettingsEntity();
+    return entity ? entity->Get<LevelSettings>() : nullptr;
+}
 } // namespace Orvex

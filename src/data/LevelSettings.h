@@ -7,6 +7,8 @@
 
 namespace Orvex
 {
+class IGamestate;
+
 class LevelSettings : public IComponent
 {
     ORVEX_COMPONENT(LevelSettings)
@@ -17,4 +19,7 @@ class LevelSettings : public IComponent
     float endTimer = 0.0f;      // seconds between the level's end and the next level
     std::string nextLevel;      // a name beginning with '0' means "back to the state below"
 };
+
+// The LevelSettings of the state's level-settings entity; null when it has none.
+LevelSettings* LevelSettingsOf(const IGamestate& state);
 } // namespace Orvex

@@ -27,6 +27,16 @@ bool Begin(GLenum mode, const tvec4& colour)
     glBegin(mode);
     return true;
 }
+
+void DrawThrough(GLenum mode, const std::vector<tvec2>& points, const tmat3& toDevice,
+                 const tvec4& colour)
+{
+    if (!Begin(mode, colour))
+        return;
+    for (tvec2 point : points)
+        Vertex(toDevice, point);
+    glEnd();
+}
 } // namespace
 
 void DrawFilledMesh(const cMesh& mesh, const tmat3& toDevice, const tvec4& colour)
@@ -47,19 +57,6 @@ void DrawLine(tvec2 from, tvec2 to, const tmat3& toDevice, const tvec4& colour)
     Vertex(toDevice, to);
     glEnd();
 }
-
-namespace
-{
-void DrawThrough(GLenum mode, const std::vector<tvec2>& points, const tmat3& toDevice,
-                 const tvec4& colour)
-{
-    if (!Begin(mode, colour))
-        return;
-    for (tvec2 point : points)
-        Vertex(toDevice, point);
-    glEnd();
-}
-} // namespace
 
 void DrawClosedOutline(const std::vector<tvec2>& points, const tmat3& toDevice,
                        const tvec4& colour)

@@ -17,8 +17,7 @@ namespace
 // state without a level still runs its bodies (they simply do not fall).
 float LevelGravity(const IGamestate& state)
 {
-    const Entity* settingsEntity = state.LevelSettingsEntity();
-    const LevelSettings* settings = settingsEntity ? settingsEntity->Get<LevelSettings>() : nullptr;
+    const LevelSettings* settings = LevelSettingsOf(state);
     return settings ? settings->gravitySpeed : 0.0f;
 }
 } // namespace

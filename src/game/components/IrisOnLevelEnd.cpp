@@ -32,8 +32,7 @@ constexpr float HeldOuterRadius = 2.5f;
 
 float EndTimer(const IGamestate& state)
 {
-    const Entity* settings = state.LevelSettingsEntity();
-    const LevelSettings* level = settings ? settings->Get<LevelSettings>() : nullptr;
+    const LevelSettings* level = LevelSettingsOf(state);
     return level ? level->endTimer : 0.0f;
 }
 

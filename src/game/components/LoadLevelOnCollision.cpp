@@ -24,9 +24,8 @@ void LoadLevelOnCollision::OnCollision(const void* payload)
     Engine& engine = *Engine::Get();
     engine.SendMessage(MSG_END_LEVEL);
     if (IGamestate* state = engine.ActiveGamestate())
-        if (Entity* settingsEntity = state->LevelSettingsEntity())
-            if (LevelSettings* settings = settingsEntity->Get<LevelSettings>())
-                settings->nextLevel = levelName;
+        if (LevelSettings* settings = LevelSettingsOf(*state))
+            settings->nextLevel = levelName;
     SoundEmitter* emitter = owner->Get<SoundEmitter>();
     if (emitter && !sounded)
     {

@@ -88,8 +88,7 @@ void Gameplay::ShowClock(Entity& clock, float dt) const
 
 void Gameplay::HandOver(float dt)
 {
-    const LevelSettings* settings =
-        levelSettings ? levelSettings->Get<LevelSettings>() : nullptr;
+    const LevelSettings* settings = LevelSettingsOf(*this);
     // A level without settings has no EndTimer and no next level: it stays ended.
     if (!settings)
         return;
