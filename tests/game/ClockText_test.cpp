@@ -26,5 +26,12 @@ TEST(RunClockText, RoundingUpToTheMinuteCarriesIntoTheMinutes)
     EXPECT_EQ(RunClockText(59.996f), "1:00.00");
     EXPECT_EQ(RunClockText(119.999f), "2:00.00");
 }
+TEST(RunClockText, NegativeTimesShowZeroAndTheClockStopsAtItsLastMinute)
+{
+    EXPECT_EQ(RunClockText(-3.0f), "0:00.00");
+    EXPECT_EQ(RunClockText(599950.0f), "9999:10.00");
+    EXPECT_EQ(RunClockText(600000.0f), "9999:59.99");
+    EXPECT_EQ(RunClockText(1.0e12f), "9999:59.99");
+}
 } // namespace
 } // namespace Orvex

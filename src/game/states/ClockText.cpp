@@ -1,5 +1,6 @@
 #include "game/states/ClockText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -27,7 +28,12 @@ std::string LevelClockText(float seconds)
 
 std::string RunClockText(float seconds)
 {
-    const long hundredths = std::lround(static_cast<double>(seconds) * 100.0);
-    return Formatted("%ld:%5.2f", hundredths / 6000, static_cast<double>(hundredths % 6000) / 100.0);
+    // Whole numbers in known ranges always fit the 16 bytes; the clock stops at
+    // 9999:59.99, a week of play.
+    constexpr long Last = 9999L * 6000 + 5999;
+    const double clamped = std::clamp(static_cast<double>(seconds) * 100.0, 0.0, double(Last));
+    const long hundredths = std::clamp(std::lround(clamped), 0L, Last);
+    const long rest = hundredths % 6000;
+    return Formatted("%ld:%02ld.%02ld", hundredths / 6000, rest / 100, rest % 100);
 }
 } // namespace Orvex
