@@ -6,6 +6,7 @@
 #include "data/Level.h"
 #include "engine/Engine.h"
 #include "engine/IGamestate.h"
+#include "game/components/BounceParticle.h"
 #include "game/components/Timer.h"
 #include "graphics/Sprite.h"
 #include "messaging/Input.h"
@@ -117,6 +118,8 @@ void TumboController::Land()
     if (transform && body)
         body->velocity = LandingVelocity(body->velocity, transform->rotation, jump);
     ContactSound(normalSound);
+    if (BounceParticle* sparks = owner->Get<BounceParticle>())
+        sparks->EmitBounce();
 }
 
 void TumboController::SideContact(const tvec2& point)

@@ -1,7 +1,8 @@
 #pragma once
 // The dog on its spring stick: every landing of the stick's foot (vertex 2 of the
-// body's collision mesh) is a jump of fixed speed, two keys lean the body, and
-// contacts make throttled sounds and, on the sides, dust.
+// body's collision mesh) is a jump of fixed speed with a spray of sparks (the
+// entity's BounceParticle), two keys lean the body, and contacts make throttled
+// sounds and, on the sides, dust.
 //
 // The jump direction blends the incoming direction (weight 1), the leaning
 // body's axis (weight 2) and world up (weight 1), so leaning steers and a straight

@@ -1,0 +1,154 @@
+#include "PlayHarness.h"
+#include "audio/SoundEmitter.h"
+#include "game/components/BounceParticle.h"
+#include "game/components/Timer.h"
+#include "game/components/TumboController.h"
+#include "graphics/Color.h"
+#include "graphics/ParticleEmitter.h"
+#include "graphics/Sprite.h"
+#include "physics/RigidBody.h"
+#include "physics/Transform.h"
+
+namespace Orvex
+{
+namespace
+{
+// The dog with its sparks: bursts of exactly ten, each particle keeping the
+// emitter's velocity, so the side it flies to tells which half it came from.
+struct SparkingDog
+{
+    explicit SparkingDog(PlayHarness& play)
+    {
+        Entity& dog = play.Spawn("TumboWuffin");
+        transform = dog.Add<Transform>();
+        dog.Add<RigidBody>();
+        dog.Add<Color>();
+        dog.Add<Sprite>();
+        dog.Add<SoundEmitter>();
+        dog.Add<Timer>();
+        controller = dog.Add<TumboController>();
+        emitter = dog.Add<ParticleEmitter>();
+        sparks = dog.Add<BounceParticle>();
+        PlayHarness::Start(dog);
+        entity = &dog;
+        emitter->active = false;
+        emitter->emitCount = 10;
+        emitter->randomVelocity = tvec2(0.0f);
+        emitter->velocity = tvec2(-2.0f, 1.0f);
+        emitter->spawnOffset = tvec2(-0.1f, -0.8f);
+        emitter->acceleration = tvec2(-1.0f, -5.0f);
+    }
+    // Particles flying left and right.
+    std::pair<int, int> Sides() const
+    {
+        std::pair<int, int> sides{0, 0};
+        for (const Particle& particle : emitter->Particles())
+            ++(particle.velocity.x < 0.0f ? sides.first : sides.second);
+        return sides;
+    }
+
+    Entity* entity = nullptr;
+    Transform* transform = nullptr;
+    TumboController* controller = nullptr;
+    ParticleEmitter* emitter = nullptr;
+    BounceParticle* sparks = nullptr;
+};
+
+TEST(BounceParticle, TheLeanMovesSparksToItsSideAndTheEmitterIsPutBack)
+{
+    PlayHarness play;
+    play.PushBare();
+    SparkingDog dog(play);
+    dog.sparks->EmitBounce();
+    EXPECT_EQ(dog.Sides(), std::make_pair(10, 10));
+
+    dog.emitter->Particles().Clear();
+    dog.transform->rotation = dog.controller->clamp * 0.5f; // leaning left, half way
+    dog.sparks->EmitBounce();
+    EXPECT_EQ(dog.Sides(), std::make_pair(15, 5));
+    const Particle& mirrored = *std::next(dog.emitter->Particles().begin(), 15);
+    EXPECT_EQ(mirrored.acceleration, tvec2(1.0f, -5.0f));
+    EXPECT_FLOAT_EQ(mirrored.position.x, 0.1f);
+
+    dog.emitter->Particles().Clear();
+    dog.transform->rotation = -dog.controller->clamp;
+    dog.sparks->EmitBounce();
+    EXPECT_EQ(dog.Sides(), std::make_pair(0, 20));
+
+    EXPECT_EQ(dog.emitter->velocity, tvec2(-2.0f, 1.0f));
+    EXPECT_EQ(dog.emitter->spawnOffset, tvec2(-0.1f, -0.8f));
+    EXPECT_EQ(dog.emitter->acceleration, tvec2(-1.0f, -5.0f));
+}
+
+TEST(BounceParticle, BurstSizesBelowOneOrAZeroClampAreSafe)
+{
+    PlayHarness play;
+    play.PushBare();
+    SparkingDog dog(play);
+    dog.controller->clamp = 0.0f;
+    dog.transform->rotation = 0.5f;
+    dog.sparks->EmitBounce();
+    EXPECT_EQ(dog.Sides(), std::make_pair(10, 10));
+
+    dog.emitter->Particles().Clear();
+    dog.emitter->emitCount = 0;
+    dog.emitter->randomEmitCount = -3; // every draw below zero
+    dog.sparks->EmitBounce();
+    EXPECT_TRUE(dog.emitter->Particles().Empty());
+}
+
+TEST(BounceParticle, BouncySparksTakeTheirColoursAndAdditionsThenTheEmitterIsRestored)
+{
+    PlayHarness play;
+    play.PushBare();
+    SparkingDog dog(play);
+    dog.sparks->bouncyRandomColor = tvec4(0.0f);
+    dog.emitter->color = tvec4(0.3f, 0.3f, 0.3f, 1.0f);
+    dog.emitter->particleDuration = 0.1f;
+    dog.emitter->scale = tvec2(0.1f, 0.2f);
+    dog.emitter->rotationRate = 0.7f;
+    dog.sparks->EmitBouncyBounce();
+    ASSERT_EQ(dog.emitter->Particles().Size(), 20u);
+    const Particle& spark = *dog.emitter->Particles().begin();
+    EXPECT_EQ(spark.colour, tvec4(1.0f, 0.0f, 1.0f, 1.0f));
+    EXPECT_FLOAT_EQ(spark.life, 0.25f);
+    EXPECT_EQ(spark.scale, tvec2(0.1f, 0.2f) + tvec2(0.25f));
+    EXPECT_EQ(spark.growth, tvec2(0.5f));
+    EXPECT_FLOAT_EQ(spark.rotationRate, 10.7f);
+
+    for (int i = 0; i < 100; ++i)
+        dog.sparks->EmitBouncyBounce();
+    EXPECT_EQ(dog.emitter->color, tvec4(0.3f, 0.3f, 0.3f, 1.0f));
+    EXPECT_EQ(dog.emitter->randomColor, tvec4(0.0f));
+    EXPECT_EQ(dog.emitter->particleDuration, 0.1f);
+    EXPECT_EQ(dog.emitter->scale, tvec2(0.1f, 0.2f));
+    EXPECT_EQ(dog.emitter->growthRate, tvec2(0.0f));
+    EXPECT_EQ(dog.emitter->rotationRate, 0.7f);
+}
+
+TEST(BounceParticle, EveryLandingOfTheFootSparksAndOtherContactsDoNot)
+{
+    PlayHarness play;
+    play.PushBare();
+    SparkingDog dog(play);
+    play.Post(MSG_COLLISION, CollisionMessage{dog.entity, nullptr, tvec2(0.0f), 2, false});
+    play.Frame(0.0f);
+    EXPECT_EQ(dog.emitter->Particles().Size(), 20u);
+    play.Post(MSG_COLLISION, CollisionMessage{dog.entity, nullptr, tvec2(0.0f), 2, true});
+    play.Post(MSG_COLLISION, CollisionMessage{dog.entity, nullptr, tvec2(0.0f), 1, false});
+    play.Frame(0.0f);
+    EXPECT_EQ(dog.emitter->Particles().Size(), 20u);
+}
+
+TEST(BounceParticle, NeedsItsEmitter)
+{
+    PlayHarness play;
+    play.PushBare();
+    Entity& dog = play.Spawn("Dog");
+    dog.Add<Transform>();
+    dog.Add<RigidBody>();
+    dog.Add<BounceParticle>();
+    EXPECT_EQ(PlayHarness::StartError(dog), "Dependency fail. Entity Dog doesn't have Component ParticleEmitter");
+}
+} // namespace
+} // namespace Orvex
