@@ -2,6 +2,7 @@
 #include "game/components/Pickup.h"
 #include "game/components/TumboController.h"
 #include "graphics/Color.h"
+#include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
 #include "physics/BoxCollider.h"
 #include "physics/RigidBody.h"
@@ -11,7 +12,7 @@ namespace Orvex
 {
 namespace
 {
-Entity& MakeBone(PlayHarness& play)
+Entity& MakeBone(PlayHarness& play, bool glowing = false)
 {
     Entity& bone = play.Spawn("Bone");
     bone.Add<Transform>();
@@ -20,6 +21,8 @@ Entity& MakeBone(PlayHarness& play)
     bone.Add<Color>();
     bone.Add<Sprite>();
     bone.Add<Pickup>();
+    if (glowing)
+        bone.Add<ParticleEmitter>();
     return PlayHarness::Start(bone);
 }
 
@@ -45,6 +48,20 @@ TEST(Pickup, ThePlayersTouchCollectsOnceHidesAndRemovesItLater)
     EXPECT_EQ(state.Entities().count(id), 1u);
     play.Frame(0.5f); // 1.5 s
     EXPECT_EQ(state.Entities().count(id), 0u);
+}
+
+TEST(Pickup, CollectingItStopsItsGlow)
+{
+    PlayHarness play;
+    play.PushBare();
+    Entity& bone = MakeBone(play, true);
+    ParticleEmitter* glow = bone.Get<ParticleEmitter>();
+    Entity& dog = play.Spawn("TumboWuffin");
+    dog.Add<TumboController>();
+    Touch(play, bone, &dog);
+    EXPECT_FALSE(glow->active);
+    play.Frames(60);
+    EXPECT_TRUE(glow->Particles().Empty());
 }
 
 TEST(Pickup, OtherEntitiesDoNotCollectIt)

@@ -4,6 +4,7 @@
 #include "engine/Engine.h"
 #include "game/components/TumboController.h"
 #include "game/states/Gameplay.h"
+#include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
 #include "messaging/Message.h"
 #include "object/Entity.h"
@@ -35,6 +36,8 @@ void Pickup::OnCollision(const void* payload)
     collected = true;
     if (Sprite* sprite = owner->Get<Sprite>())
         sprite->visible = false;
+    if (ParticleEmitter* glow = owner->Get<ParticleEmitter>())
+        glow->active = false;
     if (SoundEmitter* emitter = owner->Get<SoundEmitter>())
         emitter->Play();
 }
