@@ -1,0 +1,274 @@
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+
+#include "PlayHarness.h"
+#include "data/LevelSettings.h"
+#include "engine/AssetPaths.h"
+#include "game/components/EndParticles.h"
+#include "game/components/EndingPop.h"
+#include "game/components/EndingTrigger.h"
+#include "game/components/Fireworks.h"
+#include "game/components/KillAfterTime.h"
+#include "game/components/Pickup.h"
+#include "game/components/PickupParticleHelper.h"
+#include "game/components/TumboController.h"
+#include "graphics/Camera.h"
+#include "graphics/Color.h"
+#include "graphics/FollowCam.h"
+#include "graphics/ParticleEmitter.h"
+#include "graphics/Sprite.h"
+#include "graphics/SpriteText.h"
+#include "physics/BoxCollider.h"
+#include "physics/RigidBody.h"
+#include "physics/Transform.h"
+
+namespace Orvex
+{
+namespace
+{
+constexpr unsigned keySpace = 44, keyEnter = 40;
+
+// The last level in small: settings, a following camera, the dog, the trigger and
+// the final object (a pickup worth 20 with its hidden text and Space to leave).
+struct FinalLevel
+{
+    FinalLevel()
+    {
+        state = &play.PushBare();
+        state->AddSystem("ActionSystem");
+        Entity& settings = play.Spawn("LevelSettings");
+        settings.Add<Color>();
+        level = settings.Add<LevelSettings>();
+        PlayHarness::Start(settings);
+        state->SetLevelSettings(settings.id);
+
+        Entity& view = play.Spawn("Camera");
+        view.Add<Transform>()->position = tvec2(1.0f, 2.0f);
+        view.Add<Camera>();
+        follow = view.Add<FollowCam>();
+        PlayHarness::Start(view);
+        camera = &view;
+
+        Entity& dog = play.Spawn("TumboWuffin");
+        dog.Add<Transform>();
+        dog.Add<TumboController>();
+        player = &dog;
+
+        Entity& trigger = play.Spawn("EndTrigger");
+        ending = trigger.Add<EndingTrigger>();
+        ending->finalObjectName = "Final";
+        PlayHarness::Start(trigger);
+
+        Entity& final = play.Spawn("Final");
+        final.Add<Transform>()->position = tvec2(41.0f, -3.0f);
+        final.Add<RigidBody>();
+        final.Add<BoxCollider>();
+        final.Add<Color>();
+        final.Add<Sprite>();
+        Pickup* pickup = final.Add<Pickup>();
+        pickup->score = 20;
+        pickup->destroyDelay = 1000.0f; // the explosions outlast the default
+
+        final.Add<ParticleEmitter>();
+        text = final.Add<SpriteText>();
+        text->visible = false;
+        pop = final.Add<EndingPop>();
+        explosions = final.Add<EndParticles>();
+        explosions->randSpawnOffset = tvec2(7.5f, 0.5f);
+        PlayHarness::Start(final);
+        finalObject = &final;
+    }
+    void Touch(Entity& self, Entity* other)
+    {
+        play.Post(MSG_COLLISION, CollisionMessage{&self, other, tvec2(0.0f), -1, true});
+        play.Frame(0.0f);
+    }
+    std::vector<const Entity*> Bursts() const
+    {
+        std::vector<const Entity*> bursts;
+        for (const auto& entry : state->Entities())
+            if (entry.second->name == "explosion")
+                bursts.push_back(entry.second);
+        return bursts;
+    }
+    void KeyDown(unsigned scancode)
+    {
+        play.Post(MSG_KEYDOWN, KeyMessage{scancode});
+        play.Frame(0.0f);
+    }
+
+    PlayHarness play;
+    IGamestate* state = nullptr;
+    LevelSettings* level = nullptr;
+    Entity* camera = nullptr;
+    FollowCam* follow = nullptr;
+    Entity* player = nullptr;
+    EndingTrigger* ending = nullptr;
+    Entity* finalObject = nullptr;
+    SpriteText* text = nullptr;
+    EndingPop* pop = nullptr;
+    EndParticles* explosions = nullptr;
+};
+
+TEST(EndingTrigger, ThePlayersTouchStopsTheWorldAndGlidesTheCameraToTheFinalObject)
+{
+    FinalLevel level;
+    level.Touch(*level.ending->owner, &level.play.Spawn("Rock"));
+    EXPECT_FALSE(level.ending->done);
+    EXPECT_EQ(level.level->gravitySpeed, 10.0f);
+
+    level.state->SetCamera(level.camera->id);
+    level.Touch(*level.ending->owner, level.player);
+    EXPECT_TRUE(level.follow->stopped);
+    EXPECT_EQ(level.level->gravitySpeed, 0.0f);
+    EXPECT_TRUE(level.text->visible);
+    EXPECT_TRUE(level.pop->active);
+    Transform* view = level.camera->Get<Transform>();
+    level.play.Frames(60);
+    EXPECT_NEAR(view->position.x, 21.0f, 0.5f); // half way after 1 s
+    EXPECT_NEAR(view->position.y, -0.5f, 0.1f);
+    level.play.Frames(61);
+    EXPECT_EQ(view->position, tvec2(41.0f, -3.0f));
+
+    view->position = tvec2(0.0f);
+    level.Touch(*level.ending->owner, level.player); // once only
+    level.play.Frames(10);
+    EXPECT_EQ(view->position, tvec2(0.0f));
+}
+
+TEST(EndingTrigger, WithoutItsFinalObjectTheLevelPlaysOn)
+{
+    FinalLevel level;
+    level.ending->finalObjectName = "Missing";
+    level.Touch(*level.ending->owner, level.player);
+    EXPECT_FALSE(level.ending->done);
+    EXPECT_FALSE(level.follow->stopped);
+    EXPECT_EQ(level.level->gravitySpeed, 10.0f);
+}
+
+TEST(EndingPop, SpaceLeavesOnlyOnceTheEndingHasBegun)
+{
+    FinalLevel level;
+    level.KeyDown(keySpace);
+    EXPECT_EQ(level.play.engine.Gamestates().size(), 1u);
+    level.pop->active = true;
+    level.KeyDown(keyEnter);
+    EXPECT_EQ(level.play.engine.Gamestates().size(), 1u);
+    level.KeyDown(keySpace);
+    EXPECT_TRUE(level.play.engine.Gamestates().empty());
+}
+
+TEST(EndParticles, TheTouchReleasesTheFirstAndOneFollowsEveryHalfSecond)
+{
+    FinalLevel level;
+    EXPECT_EQ(level.finalObject->Get<ParticleEmitter>()->emitCount, 20u);
+    level.play.Frames(60);
+    level.Touch(*level.finalObject, &level.play.Spawn("Rock"));
+    EXPECT_TRUE(level.Bursts().empty());
+
+    level.Touch(*level.finalObject, level.player);
+    ASSERT_EQ(level.Bursts().size(), 1u);
+    const Entity& first = *level.Bursts().front();
+    EXPECT_EQ(first.Get<ParticleEmitter>()->Particles().Size(), 1u); // 20 points / 20
+    EXPECT_EQ(first.Get<PickupParticleHelper>()->particlesPerPoint, 1u);
+    EXPECT_TRUE(first.Get<PickupParticleHelper>()->tracking);
+    const tvec2 place = first.Get<Transform>()->position; // no camera here: world units
+    EXPECT_LE(std::abs(place.x - 41.0f), 7.5f);
+    EXPECT_LE(std::abs(place.y + 3.0f), 0.5f);
+
+    level.play.Frame(0.5f);
+    EXPECT_EQ(level.Bursts().size(), 1u); // not yet: strictly more than half a second
+    level.play.Frame(0.01f);
+    EXPECT_EQ(level.Bursts().size(), 2u);
+    level.play.Frames(40, 0.51f);
+    EXPECT_EQ(level.explosions->released, 20u);
+    level.Touch(*level.finalObject, level.player);
+    EXPECT_EQ(level.explosions->released, 20u);
+}
+
+TEST(EndParticles, NoExplosionsReleaseNothing)
+{
+    FinalLevel level;
+    level.explosions->numExplosions = 0;
+    level.Touch(*level.finalObject, level.player);
+    level.play.Frames(10, 0.6f);
+    EXPECT_EQ(level.explosions->released, 0u);
+    EXPECT_TRUE(level.Bursts().empty());
+}
+
+TEST(EndParticles, FewerPointsThanExplosionsGiveEmptyBursts)
+{
+    FinalLevel few;
+    few.finalObject->Get<Pickup>()->score = 7;
+    few.explosions->numExplosions = 8;
+    few.Touch(*few.finalObject, few.player);
+    ASSERT_EQ(few.Bursts().size(), 1u);
+    EXPECT_TRUE(few.Bursts().front()->Get<ParticleEmitter>()->Particles().Empty());
+}
+
+TEST(EndParticles, NeedsItsPickup)
+{
+    PlayHarness play;
+    play.PushBare();
+    Entity& final = play.Spawn("Final");
+    final.Add<Transform>();
+    final.Add<ParticleEmitter>();
+    final.Add<EndParticles>();
+    EXPECT_EQ(PlayHarness::StartError(final), "Dependency fail. Entity Final doesn't have Component Pickup");
+}
+
+// A rocket archetype written for the test and removed after it.
+class RocketArchetype
+{
+public:
+    RocketArchetype() : path(AssetPath("Archetypes", "__test_rocket"))
+    {
+        std::ofstream(path) << "Transform:\n{\n  Position=0,0\n}\nRigidBody:\n{\n  Static=0\n}\n"
+                               "Color:\n{\n  color=1,1,1,1\n}\nKillAfterTime:\n{\n  Time=9\n}\n";
+    }
+    ~RocketArchetype() { std::remove(path.c_str()); }
+
+private:
+    std::string path;
+};
+
+TEST(Fireworks, EverySpaceFiresCountRocketsWithWholeRandomSpeedsAndLives)
+{
+    RocketArchetype archetype;
+    FinalLevel level;
+    Entity& launcher = level.play.Spawn("Launcher");
+    launcher.Add<Transform>()->position = tvec2(3.0f, 4.0f);
+    Fireworks* fireworks = launcher.Add<Fireworks>();
+    fireworks->archetype = "__test_rocket";
+    fireworks->count = 25;
+    PlayHarness::Start(launcher);
+    level.KeyDown(keyEnter);
+    level.KeyDown(keySpace);
+    std::vector<const Entity*> rockets;
+    for (const auto& entry : level.state->Entities())
+        if (entry.second->archetype == "__test_rocket")
+            rockets.push_back(entry.second);
+    ASSERT_EQ(rockets.size(), 25u);
+    bool sideways = false;
+    for (const Entity* rocket : rockets)
+    {
+        EXPECT_EQ(rocket->name, "");
+        EXPECT_EQ(rocket->Get<Transform>()->position, tvec2(3.0f, 4.0f));
+        const tvec2 speed = rocket->Get<RigidBody>()->velocity;
+        EXPECT_EQ(speed.x, std::trunc(speed.x));
+        EXPECT_EQ(speed.y, std::trunc(speed.y));
+        EXPECT_GE(speed.x, -2.0f);
+        EXPECT_LE(speed.x, 3.0f);
+        EXPECT_GE(speed.y, 3.0f);
+        EXPECT_LE(speed.y, 8.0f);
+        sideways |= speed.x != 0.0f;
+        const float life = rocket->Get<KillAfterTime>()->time;
+        EXPECT_EQ(life, std::trunc(life));
+        EXPECT_GE(life, 1.0f);
+        EXPECT_LE(life, 4.0f);
+    }
+    EXPECT_TRUE(sideways);
+}
+} // namespace
+} // namespace Orvex
