@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "PhysicsWorld.h"
@@ -96,6 +97,14 @@ public:
     }
 
     const std::vector<CollisionMessage>& Heard() const { return ContactLog::Heard(); }
+    // x and y in the order the pass walks the entity table.
+    std::pair<Entity*, Entity*> InPassOrder(Entity* x, Entity* y)
+    {
+        for (const auto& entry : world.State().Entities())
+            if (entry.second == x || entry.second == y)
+                return entry.second == x ? std::pair{x, y} : std::pair{y, x};
+        return {x, y};
+    }
     // The two messages of one resolved contact, about a first.
     void ExpectContact(Entity* a, Entity* b, tvec2 point, int vertexA, int vertexB)
     {
@@ -194,6 +203,41 @@ TEST_F(CollisionPass, TwoMovingBodiesArePushedApartWithoutBouncing)
     EXPECT_EQ(BodyOf(upper).velocity, tvec2(0.0f, -1.0f));
     EXPECT_EQ(BodyOf(lower).velocity, tvec2(0.0f, 1.0f));
     EXPECT_EQ(Heard().size(), 2u);
+}
+
+// The mover's box is taken once, before its pairs: lifted against a block later
+// in the walk, it does not meet that block this frame.
+TEST_F(CollisionPass, MoverKeepsItsBoxForItsOwnPairs)
+{
+    Entity* crate = Moving("Crate", {{0.0f, 0.9f}, {1.0f, 1.0f}, false, {0.0f, -2.0f}});
+    const auto [below, above] = InPassOrder(Still("One", {}), Still("Two", {}));
+    TransformOf(below).scale = {4.0f, 1.0f};
+    // Half as wide, its bottom at 1.45: clear of the crate's top until the lift to 1.5.
+    TransformOf(above).position = {0.0f, 1.95f};
+    TransformOf(above).scale = {0.5f, 1.0f};
+    Step();
+    ExpectNear(TransformOf(crate).position, {0.0f, 1.0f});
+    ExpectContact(crate, below, {0.0f, 0.5f}, 0, -1);
+}
+
+// Everyone else's box is where it stands now: a crate pushed into a platform by
+// a mover earlier in the walk lands on it in its own turn.
+TEST_F(CollisionPass, BodyPushedEarlierInThePassIsMetWhereItNowIs)
+{
+    Still("Platform", {{0.0f, 0.0f}, {4.0f, 1.0f}});
+    const auto [pusher, pushed] = InPassOrder(Moving("One", {}), Moving("Two", {}));
+    // 0.05 above the platform's top...
+    TransformOf(pushed).position = {0.0f, 1.05f};
+    BodyOf(pushed).velocity = {0.0f, -2.0f};
+    // ...until the pusher, half as wide and 0.15 into its top, lifts itself out
+    // and drives it 0.1 into the platform.
+    TransformOf(pusher).position = {0.0f, 1.9f};
+    TransformOf(pusher).scale = {0.5f, 1.0f};
+    Step();
+    ExpectNear(TransformOf(pusher).position, {0.0f, 2.05f});
+    ExpectNear(TransformOf(pushed).position, {0.0f, 1.0f});
+    ExpectNear(BodyOf(pushed).velocity, {0.0f, 1.61f});
+    EXPECT_EQ(Heard().size(), 4u);
 }
 
 TEST_F(CollisionPass, GhostsReportContactsButNothingMoves)
