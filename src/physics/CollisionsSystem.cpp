@@ -64,21 +64,34 @@ void PostCollisions(Entity& a, Entity& b, tvec2 point, const ContactRecord& reco
 
 void CollisionsSystem::Update([[maybe_unused]] float dt)
 {
-    for (const auto& entry : Engine::Get()->GetActiveGamestate().Entities())
-        if (IsMovingCollider(*entry.second))
-            CollideWithAll(*entry.second);
+    GatherColliders();
+    for (std::size_t a = 0; a < colliders.size(); ++a)
+        if (IsMovingCollider(*colliders[a].entity))
+            CollideWithAll(a);
 }
 
-void CollisionsSystem::CollideWithAll(Entity& a)
+void CollisionsSystem::GatherColliders()
 {
-    // Taken once: a response moving A does not change which pairs are tried.
-    const ColliderBounds boundsA = GetColliderBounds(a);
+    colliders.clear();
     for (const auto& entry : Engine::Get()->GetActiveGamestate().Entities())
+        if (entry.second->collider)
+            colliders.push_back({entry.second, GetColliderBounds(*entry.second)});
+}
+
+void CollisionsSystem::CollideWithAll(std::size_t a)
+{
+    Entity& entityA = *colliders[a].entity;
+    // Taken once: a response moving A does not change which pairs are tried.
+    const ColliderBounds boundsA = colliders[a].bounds;
+    for (std::size_t b = 0; b < colliders.size(); ++b)
     {
-        Entity& b = *entry.second;
-        if (&b == &a || !b.collider || !Overlap(boundsA, GetColliderBounds(b)))
+        Entity& entityB = *colliders[b].entity;
+        if (&entityB == &entityA || !Overlap(boundsA, colliders[b].bounds))
             continue;
-        CollidePair(a, b);
+        CollidePair(entityA, entityB);
+        // Cheap beside the narrow phase, and right whichever way the pair ended.
+        colliders[a].bounds = GetColliderBounds(entityA);
+        colliders[b].bounds = GetColliderBounds(entityB);
     }
 }
 
