@@ -1,7 +1,7 @@
 #pragma once
 // An engine with one pushed game state that has a message system, for the
 // camera tests: entities are made in it, and messages sent to it are delivered
-// on request.
+// on request. Without dependency checks the state stands for the editor's.
 
 #include <string>
 
@@ -19,7 +19,11 @@ namespace Orvex
 class CameraTestState : public IGamestate
 {
 public:
-    CameraTestState() : IGamestate(false, true) { AddSystem(New<MessageSystem>()); }
+    explicit CameraTestState(bool checkDependencies)
+        : IGamestate(false, checkDependencies)
+    {
+        AddSystem(New<MessageSystem>());
+    }
     void Init() override {}
     void Update(float) override {}
     void Shutdown() override {}
@@ -27,7 +31,8 @@ public:
 
 struct CameraScene
 {
-    CameraScene()
+    explicit CameraScene(bool checkDependencies = true)
+        : state(New<CameraTestState>(checkDependencies))
     {
         engine.PushGamestate(state);
         engine.RunFrame();
@@ -56,7 +61,7 @@ struct CameraScene
     void Deliver() { state->Messages()->DeliverAll(); }
 
     Engine engine;
-    CameraTestState* state = New<CameraTestState>();
+    CameraTestState* state;
 };
 
 // The error text of initialising entity's components, or "no error".
