@@ -4,6 +4,7 @@
 // pressed is not asked, and ghost colliders count, so a button can be a ghost
 // that nothing collides with.
 
+#include "graphics/CursorHit.h"
 #include "object/IComponent.h"
 
 namespace Orvex
@@ -21,8 +22,4 @@ protected:
 private:
     void OnMouseDown(const void* payload);
 };
-
-// True when the cursor, taken into the world through the active camera, lies
-// inside the entity's collider; false without a collider.
-bool CursorInside(const Entity& entity);
 } // namespace Orvex
