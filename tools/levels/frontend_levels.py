@@ -21,6 +21,8 @@ INK = (0.16, 0.12, 0.26, 1.0)
 CREAM = (1.0, 0.96, 0.86, 1.0)
 BUTTON = (4.0, 1.0)
 EVERY_STATE = 99  # a pop count above any stack depth ends the program
+HOVER_SOUND = "MenuHover"
+CLICK_SOUND = "MenuClick"
 
 
 def transform(position, scale=(1.0, 1.0)):
@@ -43,9 +45,10 @@ def picture(name, texture, position, scale, layer, parallax=(1, 1)):
                               "DrawMesh": False}})
 
 
-def text(name, string, position, height, colour=CREAM, layer=5, outline=2):
+def text(name, string, position, height, colour=CREAM, layer=5, outline=2, align=1):
+    """align: 0 starts the text at position, 1 centres it there, 2 ends it there."""
     return (name, {"Transform": transform(position, (1, height)), "Color": {"color": colour},
-                   "SpriteText": {"Text": string, "Outline": outline, "Align": 1,
+                   "SpriteText": {"Text": string, "Outline": outline, "Align": align,
                                   "layer": layer}})
 
 
@@ -72,6 +75,36 @@ def text_button(name, string, position, behaviour, fields):
     return (name, components)
 
 
+def with_sounds(entity):
+    """A hover tick on the button; its Timer keeps the tick from repeating
+    within a fifth of a second when the cursor brushes in and out."""
+    _, components = entity
+    components["SoundEmitter"] = {"Sound": HOVER_SOUND, "Volume": 0.8, "PitchRand": 0.04}
+    components["Timer"] = {}
+    components["SoundOnMouseOver"] = {}
+    return entity
+
+
+# SliderBar is 512 x 64 pixels; its first and last ticks (volume 0 and 1) sit
+# 36 and 476 pixels in, so 2.75 units either side of the centre at this size.
+SLIDER_BAR = (6.4, 0.8)
+SLIDER_REACH = 2.75
+EFFECTS, MUSIC = 0, 1  # the slider's "Type"
+
+
+def volume_slider(name, label, position, group):
+    """A labelled track with a knob that sets a master volume as it is dragged."""
+    x, y = position
+    knob = picture(name + "Knob", "SliderKnob", position, (0.9, 0.9), 6)
+    _, components = knob
+    clickable(components)
+    components["ExpandOnMouseOver"]["ScaleUp"] = 0.15
+    components["SoundSlider"] = {"MinX": x - SLIDER_REACH, "MaxX": x + SLIDER_REACH, "Type": group}
+    return [text(name + "Label", label, (x - SLIDER_BAR[0] / 2 - 0.3, y), 0.6, CREAM, 5, 2, 2),
+            picture(name + "Track", "SliderBar", position, SLIDER_BAR, 4),
+            with_sounds(knob)]
+
+
 def intro():
     return [settings((0.09, 0.07, 0.16, 1)), camera(),
             picture("Logo", "StudioLogo", (0, 0.4), (8, 4), 2),
@@ -93,34 +126,43 @@ def menu():
             # One wide sky for both cards, moving at half speed as the view pans.
             picture("Sky", "MenuBackground", (5, 0), (36, 18), 0, (0.5, 0.5)),
             picture("Title", "Title", (0, 2.4), (8, 4), 2),
-            button("Play", "ButtonPlay", (-2.2, -1.1), "PushGSOnClick", {"Gamestate": "Gameplay"}),
-            button("Speedrun", "ButtonSpeedrun", (2.2, -1.1), "PushGSOnClick",
-                   {"Gamestate": "SpeedrunGS"}),
-            button("Options", "ButtonOptions", (-2.2, -2.4), "MoveCamera",
-                   {"Position": (OPTIONS_X, 0), "Sound": "Switch"}),
-            button("Quit", "ButtonQuit", (2.2, -2.4), "PopGSOnClick", {"PopCount": 1}),
+            with_sounds(button("Play", "ButtonPlay", (-2.2, -1.1), "PushGSOnClick",
+                               {"Gamestate": "Gameplay"})),
+            with_sounds(button("Speedrun", "ButtonSpeedrun", (2.2, -1.1), "PushGSOnClick",
+                               {"Gamestate": "SpeedrunGS"})),
+            with_sounds(button("Options", "ButtonOptions", (-2.2, -2.4), "MoveCamera",
+                               {"Position": (OPTIONS_X, 0), "Sound": CLICK_SOUND})),
+            with_sounds(button("Quit", "ButtonQuit", (2.2, -2.4), "PopGSOnClick", {"PopCount": 1})),
             text("EditorHint", "Ctrl+F5 opens the level editor", (0, -3.9), 0.42, CREAM, 5, 2),
-            text("OptionsHeading", "Options", (OPTIONS_X, 3.6), 1.1, CREAM, 5, 3),
-            button("Fullscreen", "ButtonFullscreen", (OPTIONS_X, 2.0), "FullscreenOnClick"),
-            picture("ResolutionLabel", "ButtonResolution", (OPTIONS_X, 0.6), (3.2, 0.8), 4),
-            text_button("Res720", "1280 x 720", (OPTIONS_X - 4.2, -0.5),
-                        "ChangeResolutionOnClick", {"Width": 1280, "Height": 720}),
-            text_button("Res900", "1600 x 900", (OPTIONS_X, -0.5),
-                        "ChangeResolutionOnClick", {"Width": 1600, "Height": 900}),
-            text_button("Res1080", "1920 x 1080", (OPTIONS_X + 4.2, -0.5),
-                        "ChangeResolutionOnClick", {"Width": 1920, "Height": 1080}),
-            button("Back", "ButtonBack", (OPTIONS_X, -3.6), "MoveCamera",
-                   {"Position": (0, 0), "Sound": "Switch"})]
+            *options_card()]
+
+
+def options_card():
+    x = OPTIONS_X
+    return [text("OptionsHeading", "Options", (x, 3.7), 1.1, CREAM, 5, 3),
+            with_sounds(button("Fullscreen", "ButtonFullscreen", (x, 2.3), "FullscreenOnClick")),
+            picture("ResolutionLabel", "ButtonResolution", (x, 1.05), (3.2, 0.8), 4),
+            with_sounds(text_button("Res720", "1280 x 720", (x - 4.2, 0.1),
+                                    "ChangeResolutionOnClick", {"Width": 1280, "Height": 720})),
+            with_sounds(text_button("Res900", "1600 x 900", (x, 0.1),
+                                    "ChangeResolutionOnClick", {"Width": 1600, "Height": 900})),
+            with_sounds(text_button("Res1080", "1920 x 1080", (x + 4.2, 0.1),
+                                    "ChangeResolutionOnClick", {"Width": 1920, "Height": 1080})),
+            *volume_slider("Music", "Music", (x + 1.0, -1.2), MUSIC),
+            *volume_slider("Effects", "Effects", (x + 1.0, -2.3), EFFECTS),
+            with_sounds(button("Back", "ButtonBack", (x, -3.6), "MoveCamera",
+                               {"Position": (0, 0), "Sound": CLICK_SOUND}))]
 
 
 def pause():
     # The stack under the card is intro, menu, play state: two pops reach the menu.
     return [settings((0.10, 0.08, 0.20, 1)), camera(),
             picture("Panel", "PausePanel", (0, 0), (7.6, 7.6), 2),
-            button("Resume", "ButtonResume", (0, 1.4), "PopGSOnClick", {"PopCount": 1}),
-            button("Restart", "ButtonRestart", (0, 0.1), "RestartButton"),
-            button("Menu", "ButtonMenu", (0, -1.2), "PopGSOnClick", {"PopCount": 2}),
-            button("Quit", "ButtonQuit", (0, -2.5), "PushGSOnClick", {"Gamestate": "QuitGS"})]
+            with_sounds(button("Resume", "ButtonResume", (0, 1.4), "PopGSOnClick", {"PopCount": 1})),
+            with_sounds(button("Restart", "ButtonRestart", (0, 0.1), "RestartButton")),
+            with_sounds(button("Menu", "ButtonMenu", (0, -1.2), "PopGSOnClick", {"PopCount": 2})),
+            with_sounds(button("Quit", "ButtonQuit", (0, -2.5), "PushGSOnClick",
+                               {"Gamestate": "QuitGS"}))]
 
 
 def quit_question():
