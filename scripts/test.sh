@@ -36,7 +36,7 @@ run_suite() {
   (cd "$folder" && ctest --output-on-failure) || status=1
 }
 
-run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite build -DCMAKE_BUILD_TYPE=Release
 run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DORVEX_SANITIZE=ON -DORVEX_BENCH=OFF
 
 if ls fuzz/*_fuzz.cpp >/dev/null 2>&1; then

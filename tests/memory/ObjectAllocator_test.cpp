@@ -33,7 +33,9 @@ template <unsigned Size> Layout LayoutOf()
     return {Pool::Stride, Pool::BlocksPerPage, Pool::PageBytes};
 }
 
-template <class Pool> unsigned OAErrorOf(Pool& pool, void* block)
+// Not inlined: with a constant foreign or null pointer inlined into Free, the
+// optimiser warns about the header write on the path the check throws out of.
+template <class Pool> [[gnu::noinline]] unsigned OAErrorOf(Pool& pool, void* block)
 {
     try
     {
