@@ -81,6 +81,49 @@ TEST(TumboController, LandingUprightOnAStraightFallJumpsStraightUp)
     EXPECT_NEAR(sideways.y, 0.0f, 1e-5f);
 }
 
+TEST(TumboController, AStraightFallJumpsAlongTheBodyAtFullSpeedForEveryLean)
+{
+    for (float lean : {-1.1f, -0.5f, 0.25f, 1.1f})
+    {
+        const tvec2 jump = LandingVelocity(tvec2(0.0f, -3.0f), lean, 10.0f);
+        EXPECT_NEAR(jump.x, -10.0f * std::sin(lean), 1e-5f) << lean;
+        EXPECT_NEAR(jump.y, 10.0f * std::cos(lean), 1e-5f) << lean;
+    }
+    // A slanted landing keeps full speed and mirrors with the lean.
+    const tvec2 right = LandingVelocity(tvec2(2.0f, -3.0f), -0.5f, 10.0f);
+    const tvec2 left = LandingVelocity(tvec2(-2.0f, -3.0f), 0.5f, 10.0f);
+    EXPECT_NEAR(glm::length(right), 10.0f, 1e-5f);
+    EXPECT_GT(right.x, 0.0f);
+    EXPECT_NEAR(left.x, -right.x, 1e-5f);
+    EXPECT_NEAR(left.y, right.y, 1e-5f);
+}
+
+TEST(TumboController, EachLayoutLeansWithItsOwnKeysAndAnUnknownOneWithNone)
+{
+    const unsigned keys[][2] = {{keyA, keyD}, {80, 79}, {92, 94}};
+    for (unsigned layout = 0; layout < 4; ++layout)
+    {
+        PlayHarness play;
+        play.PushBare();
+        Dog dog = MakeDog(play);
+        dog.controller->controller = layout;
+        for (unsigned other = 0; other < 3; ++other)
+            if (other != layout)
+                Input::KeyDown(keys[other][0]);
+        play.Frame(0.1f);
+        EXPECT_FLOAT_EQ(dog.transform->rotation, 0.0f) << layout;
+        if (layout == 3)
+            continue;
+        Input::KeyDown(keys[layout][0]);
+        play.Frame(0.1f);
+        EXPECT_NEAR(dog.transform->rotation, 3.1415927f * 0.1f, 1e-6f) << layout;
+        Input::KeyUp(keys[layout][0]);
+        Input::KeyDown(keys[layout][1]);
+        play.Frames(2, 0.1f);
+        EXPECT_NEAR(dog.transform->rotation, -3.1415927f * 0.1f, 1e-6f) << layout;
+    }
+}
+
 TEST(TumboController, LandingAtRestOrWithACancellingBlendIsNeverNaN)
 {
     const tvec2 rest = LandingVelocity(tvec2(0.0f), 0.0f, 10.0f);
