@@ -77,13 +77,6 @@ TEST_F(HoverSound, SoundsOncePerEntryAndNeverWithinAFifthOfASecondOfTheLast)
         EXPECT_FALSE(FrameWithCursor(true)) << "frame " << i << " inside";
 }
 
-TEST_F(HoverSound, TheFirstFifthOfASecondIsQuietSoAMenuOpeningUnderTheCursorIsSilent)
-{
-    Button("Play");
-    EXPECT_FALSE(FrameWithCursor(true, 0.1f));
-    EXPECT_FALSE(FrameWithCursor(true, 0.2f)); // still inside: no new entry
-}
-
 TEST_F(HoverSound, GhostAndUndrawnEntitiesAreNeverOver)
 {
     Entity& ghost = Button("Ghost", true, true);
