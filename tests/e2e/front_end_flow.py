@@ -16,7 +16,6 @@ import time
 
 from xwd_image import parse_xwd
 
-GAME, CLOSE_WINDOW = sys.argv[1], sys.argv[2]
 UNITS = 10.0  # world units across the shorter window side in every front-end level
 
 
@@ -94,11 +93,12 @@ def dark_intro(r, g, b):
 
 
 def main():
+    game_path, close_window = sys.argv[1], sys.argv[2]
     if not os.environ.get("DISPLAY"):
         print("no display: skipped")
         sys.exit(77)
     env = dict(os.environ, SDL_AUDIODRIVER=os.environ.get("SDL_AUDIODRIVER", "dummy"))
-    game = subprocess.Popen([GAME], env=env)
+    game = subprocess.Popen([game_path], env=env)
     try:
         s = Session(wait_for_window(game))
         w, h = s.width, s.height
@@ -138,7 +138,7 @@ def main():
         resumed = s.shot("5_resumed")
         s.expect("resume: back in the level, the card gone", resumed.share(0, 0, w, h // 10, purple) < 0.6)
 
-        run(CLOSE_WINDOW, s.window)
+        run(close_window, s.window)
         time.sleep(1.5)
         question = s.shot("6_quit")
         s.expect("close: the quit question", question.share(0, 0, w, h // 10, purple) > 0.6)
