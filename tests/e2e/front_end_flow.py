@@ -92,69 +92,80 @@ def dark_intro(r, g, b):
     return r < 40 and g < 35 and 25 < b < 60
 
 
-def main():
-    game_path, close_window = sys.argv[1], sys.argv[2]
+def run_game(command, checks):
+    """Starts the game (skipped without a display), waits for its window and hands
+    a Session and the process to checks(s, game); fails when a check failed. The
+    game is ended whatever happens."""
     if not os.environ.get("DISPLAY"):
         print("no display: skipped")
         sys.exit(77)
     env = dict(os.environ, SDL_AUDIODRIVER=os.environ.get("SDL_AUDIODRIVER", "dummy"))
-    game = subprocess.Popen([game_path], env=env)
+    game = subprocess.Popen(command, env=env)
     try:
         s = Session(wait_for_window(game))
-        w, h = s.width, s.height
-        time.sleep(2.0)
-        intro = s.shot("1_intro")
-        s.expect("intro: dark card around the logo", intro.share(0, 0, w, h // 8, dark_intro) > 0.9)
-        s.expect("intro: the logo lights the middle", intro.share(w // 3, h // 3, 2 * w // 3, 2 * h // 3,
-                                                                  lambda r, g, b: r + g + b > 300) > 0.2)
-
-        s.key("space")
-        time.sleep(1.5)
-        menu = s.shot("2_menu")
-        s.expect("menu: sky over the top", menu.share(0, 0, w, h // 10, sky) > 0.6)
-        px, py = s.pixel_of(-2.2, -1.1)
-        s.expect("menu: the green play button", menu.share(px - 60, py - 20, px + 60, py + 20,
-                                                          lambda r, g, b: g > r + 40 and g > b + 40) > 0.3)
-
-        s.click(-2.2, -1.1)
-        time.sleep(3.0)
-        play = s.shot("3_level1forest")
-        # The forest is green too, so the orange speed-run button tells the menu apart.
-        ox, oy = s.pixel_of(2.2, -1.1)
-        orange = lambda r, g, b: r > g + 40 and g > b + 40
-        s.expect("menu: the orange speed-run button", menu.share(ox - 130, oy - 28, ox + 130, oy + 28, orange) > 0.2)
-        s.expect("play: the menu is gone", play.share(ox - 130, oy - 28, ox + 130, oy + 28, orange) < 0.05)
-        s.expect("play: the process still runs", game.poll() is None)
-
-        s.key("Escape")
-        time.sleep(1.5)
-        pause = s.shot("4_pause")
-        s.expect("pause: the purple card in the middle",
-                 pause.share(w // 2 - 40, h // 2 - 10, w // 2 + 40, h // 2 + 10, purple) > 0.3
-                 or pause.share(0, 0, w, h // 10, purple) > 0.6)
-
-        s.click(0.0, 1.4)  # resume
-        time.sleep(1.5)
-        resumed = s.shot("5_resumed")
-        s.expect("resume: back in the level, the card gone", resumed.share(0, 0, w, h // 10, purple) < 0.6)
-
-        run(close_window, s.window)
-        time.sleep(1.5)
-        question = s.shot("6_quit")
-        s.expect("close: the quit question", question.share(0, 0, w, h // 10, purple) > 0.6)
-        s.expect("close: the game did not just end", game.poll() is None)
-
-        s.click(-2.1, -0.9)  # yes
-        try:
-            code = game.wait(timeout=15)
-        except subprocess.TimeoutExpired:
-            code = None
-        s.expect(f"yes: the process ends with code 0 (got {code})", code == 0)
+        checks(s, game)
         if s.failures:
             sys.exit(f"{len(s.failures)} check(s) failed")
     finally:
         if game.poll() is None:
             game.kill()
+
+
+def front_end_checks(s, game, close_window):
+    w, h = s.width, s.height
+    time.sleep(2.0)
+    intro = s.shot("1_intro")
+    s.expect("intro: dark card around the logo", intro.share(0, 0, w, h // 8, dark_intro) > 0.9)
+    s.expect("intro: the logo lights the middle", intro.share(w // 3, h // 3, 2 * w // 3, 2 * h // 3,
+                                                              lambda r, g, b: r + g + b > 300) > 0.2)
+
+    s.key("space")
+    time.sleep(1.5)
+    menu = s.shot("2_menu")
+    s.expect("menu: sky over the top", menu.share(0, 0, w, h // 10, sky) > 0.6)
+    px, py = s.pixel_of(-2.2, -1.1)
+    s.expect("menu: the green play button", menu.share(px - 60, py - 20, px + 60, py + 20,
+                                                      lambda r, g, b: g > r + 40 and g > b + 40) > 0.3)
+
+    s.click(-2.2, -1.1)
+    time.sleep(3.0)
+    play = s.shot("3_level1forest")
+    # The forest is green too, so the orange speed-run button tells the menu apart.
+    ox, oy = s.pixel_of(2.2, -1.1)
+    orange = lambda r, g, b: r > g + 40 and g > b + 40
+    s.expect("menu: the orange speed-run button", menu.share(ox - 130, oy - 28, ox + 130, oy + 28, orange) > 0.2)
+    s.expect("play: the menu is gone", play.share(ox - 130, oy - 28, ox + 130, oy + 28, orange) < 0.05)
+    s.expect("play: the process still runs", game.poll() is None)
+
+    s.key("Escape")
+    time.sleep(1.5)
+    pause = s.shot("4_pause")
+    s.expect("pause: the purple card in the middle",
+             pause.share(w // 2 - 40, h // 2 - 10, w // 2 + 40, h // 2 + 10, purple) > 0.3
+             or pause.share(0, 0, w, h // 10, purple) > 0.6)
+
+    s.click(0.0, 1.4)  # resume
+    time.sleep(1.5)
+    resumed = s.shot("5_resumed")
+    s.expect("resume: back in the level, the card gone", resumed.share(0, 0, w, h // 10, purple) < 0.6)
+
+    run(close_window, s.window)
+    time.sleep(1.5)
+    question = s.shot("6_quit")
+    s.expect("close: the quit question", question.share(0, 0, w, h // 10, purple) > 0.6)
+    s.expect("close: the game did not just end", game.poll() is None)
+
+    s.click(-2.1, -0.9)  # yes
+    try:
+        code = game.wait(timeout=15)
+    except subprocess.TimeoutExpired:
+        code = None
+    s.expect(f"yes: the process ends with code 0 (got {code})", code == 0)
+
+
+def main():
+    game_path, close_window = sys.argv[1], sys.argv[2]
+    run_game([game_path], lambda s, game: front_end_checks(s, game, close_window))
 
 
 if __name__ == "__main__":
