@@ -3,7 +3,8 @@
 // releases the first, and one more follows every explosionFrequency seconds until
 // numExplosions are out. Each explosion is a score burst on the HUD at a random
 // place around the object, carrying an equal share of the Score, one point a
-// particle.
+// particle. The pickup's destroyDelay has to outlast the string (numExplosions x
+// explosionFrequency): the object's removal ends it, with the rest of the score.
 
 #include "engine/Math.h"
 #include "object/IComponent.h"
