@@ -18,10 +18,17 @@ namespace Orvex
 struct cMesh;
 class GraphicsObject;
 
+// The sort keys are copied from the object when it is collected: nothing changes
+// them while the frame is drawn, and comparing them in the entry spares the sort
+// a walk to every object and its texture.
 struct DrawEntry
 {
-    GraphicsObject* object = nullptr;
-    const cMesh* mesh = nullptr; // drawn filled beneath the object's quad; null for none
+    DrawEntry(GraphicsObject* object, const cMesh* mesh);
+
+    GraphicsObject* object;
+    const cMesh* mesh; // drawn filled beneath the object's quad; null for none
+    int layer;         // the object's layer
+    unsigned texture;  // the object's texture (OpenGL name); 0 for none
 };
 
 // A stretch [begin, end) of the sorted list with one layer and one texture.

@@ -42,6 +42,32 @@ tvec4 ColourOf(const Entity& entity)
     const Color* color = entity.Get<Color>();
     return color ? color->color : tvec4(1.0f);
 }
+
+// Neighbours in a run mostly share their view (all on the HUD, or all at one
+// parallax), so the last one is kept rather than rebuilt for every object.
+class LastView
+{
+public:
+    explicit LastView(const SceneView& view) : view(view) {}
+    const tmat3& For(const GraphicsObject& object)
+    {
+        if (!known || object.onHud != onHud || object.parallax != parallax)
+        {
+            matrix = view.ViewFor(object);
+            onHud = object.onHud;
+            parallax = object.parallax;
+            known = true;
+        }
+        return matrix;
+    }
+
+private:
+    const SceneView& view;
+    bool known = false;
+    bool onHud = false;
+    tvec2 parallax{0.0f};
+    tmat3 matrix{1.0f};
+};
 } // namespace
 
 tvec4 BackgroundColour(const IGamestate& state)
@@ -87,7 +113,8 @@ void GraphicsSystem::Collect(const IGamestate& state, const SceneView& view, flo
     for (const auto& entry : state.Entities())
         for (unsigned id : drawableIds)
         {
-            auto* object = dynamic_cast<GraphicsObject*>(entry.second->Get(id));
+            // Every id of the list is a GraphicsObject kind.
+            auto* object = static_cast<GraphicsObject*>(entry.second->Get(id));
             if (!object || !object->visible)
                 continue;
             object->PrepareFrame(view.Cull(), aspect);
@@ -98,6 +125,7 @@ void GraphicsSystem::Collect(const IGamestate& state, const SceneView& view, flo
 
 void GraphicsSystem::DrawOneRun(const DrawRun& run, const SceneView& view)
 {
+    LastView lastView(view);
     for (std::size_t i = run.begin; i < run.end; ++i)
     {
         const DrawEntry& entry = drawList[i];
@@ -105,9 +133,8 @@ void GraphicsSystem::DrawOneRun(const DrawRun& run, const SceneView& view)
         // A culled object has no quad, and its mesh lies within the quad's reach.
         if (object.streams.VertexCount() == 0)
             continue;
-        const tmat3 objectView = view.ViewFor(object);
-        const Transform* transform = object.owner->Get<Transform>();
-        if (entry.mesh && transform)
+        const tmat3& objectView = lastView.For(object);
+        if (const Transform* transform = entry.mesh ? object.owner->Get<Transform>() : nullptr)
             DrawFilledMesh(*entry.mesh, objectView * transform->GetModelMatrix(),
                            ColourOf(*object.owner));
         batch.Append(object.streams, objectView);
