@@ -1,11 +1,8 @@
 #include "game/components/ExpandOnMouseOver.h"
 
-#include "game/components/ClickButton.h"
 #include "graphics/Color.h"
-#include "graphics/Sprite.h"
-#include "graphics/SpriteText.h"
+#include "graphics/CursorHit.h"
 #include "object/Entity.h"
-#include "physics/BaseCollider.h"
 #include "physics/Transform.h"
 
 namespace Orvex
@@ -28,17 +25,10 @@ void ExpandOnMouseOver::Init()
 
 void ExpandOnMouseOver::Update(float)
 {
-    const bool hovered = Hovered();
+    const bool hovered = CursorOverSolid(*owner);
     if (Transform* transform = owner->Get<Transform>())
         transform->scale = hovered ? restScale + tvec2(scaleUp, scaleUp) : restScale;
     if (Color* color = owner->Get<Color>())
         color->color = hovered ? newColor : restColor;
-}
-
-bool ExpandOnMouseOver::Hovered() const
-{
-    const bool drawn = owner->Get<Sprite>() || owner->Get<SpriteText>();
-    const BaseCollider* collider = owner->collider;
-    return drawn && collider && !collider->ghost && CursorInside(*owner);
 }
 } // namespace Orvex

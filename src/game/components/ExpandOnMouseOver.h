@@ -21,8 +21,5 @@ class ExpandOnMouseOver : public IComponent
 
     tvec2 restScale{1.0f, 1.0f};
     tvec4 restColor{1.0f, 1.0f, 1.0f, 1.0f};
-
-private:
-    bool Hovered() const;
 };
 } // namespace Orvex
