@@ -169,8 +169,9 @@ def quit_question():
     return [settings((0.10, 0.08, 0.20, 1)), camera(),
             picture("Panel", "QuitPanel", (0, 0.3), (9, 4.5), 2),
             text("Question", "Leave the game?", (0, 0.6), 0.7, CREAM, 5, 2),
-            button("Yes", "ButtonYes", (-2.1, -0.9), "PopGSOnClick", {"PopCount": EVERY_STATE}),
-            button("No", "ButtonNo", (2.1, -0.9), "PopGSOnClick", {"PopCount": 1})]
+            with_sounds(button("Yes", "ButtonYes", (-2.1, -0.9), "PopGSOnClick",
+                               {"PopCount": EVERY_STATE})),
+            with_sounds(button("No", "ButtonNo", (2.1, -0.9), "PopGSOnClick", {"PopCount": 1}))]
 
 
 def plain_screen(words):
