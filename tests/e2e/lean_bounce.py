@@ -13,7 +13,8 @@ import subprocess
 import sys
 import time
 
-from front_end_flow import run_game
+sys.dont_write_bytecode = True  # no cache of the shared module beside the sources
+from front_end_flow import run_game  # noqa: E402
 
 
 def dog_orange(r, g, b):
