@@ -42,7 +42,7 @@ def dog_place(image):
 
 
 def lean_checks(s, game):
-    time.sleep(2.0)
+    s.await_shot("lean_0_upright", lambda image: dog_place(image) is not None)
     # The keys go to the focused window, and a window without focus pauses.
     subprocess.run(["xdotool", "mousemove", "--window", s.window, str(s.width // 2), str(s.height // 2)],
                    check=True)
