@@ -2,14 +2,14 @@
 // The live particles of one emitter: a singly linked list of pool blocks in
 // spawn order, with no cap of its own.
 //
-// A particle stays where it was allocated until it is removed, so others may
-// keep pointers to particles they track (a pickup burst counting arrivals);
-// such a pointer is valid until the emitter's update drops that particle.
+// A particle stays where it was allocated until it is removed, but the emitter
+// frees it when its life ends, whoever still points at it: code that tracks
+// particles (a pickup burst counting arrivals) walks the live list each frame
+// instead of keeping pointers.
 // Removal happens while walking: the walk unlinks in place, so a frame costs
 // one pass and no allocation beyond the nodes of new particles.
-// Rejected: std::vector (a removal in the middle moves every later particle and
-// breaks those pointers) and std::list (nodes from the global heap rather than
-// the pools).
+// Rejected: std::vector (a removal in the middle moves every later particle)
+// and std::list (nodes from the global heap rather than the pools).
 
 #include <cstddef>
 #include <iterator>
