@@ -104,22 +104,20 @@ TEST(WuffinAnimation, AtRestTheFallingFramesFollowAndTheLastIsHeld)
     EXPECT_EQ(dog.sprite->texture, dog.animation->impactFrames[1]);
 }
 
-TEST(WuffinAnimation, OneImpactFrameNeverShowsPastTheArray)
+TEST(WuffinAnimation, FewerThanTwoImpactFramesIsAnErrorNamingTheEntity)
 {
-    PlayHarness play;
-    play.PushBare();
-    Entity& dog = play.Spawn("TumboWuffin");
-    dog.Add<Transform>();
-    dog.Add<Color>();
-    Sprite* sprite = dog.Add<Sprite>();
-    WuffinAnimation* animation = dog.Add<WuffinAnimation>();
-    animation->numFramesImpact = 1;
-    PlayHarness::Start(dog);
-    const cTexture* before = sprite->texture;
-    Land(play, dog);
-    EXPECT_EQ(sprite->texture, before); // frame 1 does not exist
-    play.Frames(3, 0.26f);
-    EXPECT_EQ(sprite->texture, animation->impactFrames[0]);
+    for (unsigned frames : {0u, 1u})
+    {
+        PlayHarness play;
+        play.PushBare();
+        Entity& dog = play.Spawn("TumboWuffin");
+        dog.Add<Transform>();
+        dog.Add<Sprite>();
+        dog.Add<WuffinAnimation>()->numFramesImpact = frames;
+        EXPECT_EQ(PlayHarness::StartError(dog), "WuffinAnimation of TumboWuffin: numFramesImpact is " +
+                                                    std::to_string(frames) +
+                                                    ", a landing needs at least 2 impact frames");
+    }
 }
 
 TEST(WuffinAnimation, NeedsASprite)

@@ -35,6 +35,11 @@ std::vector<cTexture*> LoadFrames(const std::string& base, unsigned count)
 void WuffinAnimation::Init()
 {
     RequireComponent<Sprite>();
+    // The landing steps from frame 1 to the last and back; with fewer there is
+    // nothing to step to.
+    if (numFramesImpact < 2)
+        throw "WuffinAnimation of " + owner->name + ": numFramesImpact is " +
+            std::to_string(numFramesImpact) + ", a landing needs at least 2 impact frames";
     impactFrames = LoadFrames(impactTextureName, numFramesImpact);
     fallingFrames = LoadFrames(fallingTextureName, numFramesFalling);
     sprite = owner->Get<Sprite>();
