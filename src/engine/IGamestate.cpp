@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/Level.h"
+#include "engine/Engine.h"
 #include "engine/Window.h"
 #include "memory/MemoryManager.h"
 #include "messaging/MessageSystem.h"
@@ -80,6 +81,12 @@ Entity* IGamestate::FindEntity(const std::string& name) const
     return nullptr;
 }
 
+Entity* IGamestate::FindEntity(std::uint32_t id) const
+{
+    const auto found = entities.find(id);
+    return found != entities.end() ? found->second : nullptr;
+}
+
 void IGamestate::SetCamera(std::uint32_t id)
 {
     camera = EntityWith(entities, id, "Camera", "Tried setting Entity without Camera component as Camera: ");
@@ -135,4 +142,16 @@ void IGamestate::Housekeeping()
 void IGamestate::PauseSounds(bool paused) { SoundManager::PauseGameStateGroups(soundGroups, paused); }
 
 void IGamestate::ApplyCursor() const { Window::SetCursorVisible(showCursor); }
+
+IGamestate* ActiveState()
+{
+    Engine* engine = Engine::Get();
+    return engine ? engine->ActiveGamestate() : nullptr;
+}
+
+Entity* FindInActiveState(const std::string& name)
+{
+    const IGamestate* state = ActiveState();
+    return state ? state->FindEntity(name) : nullptr;
+}
 } // namespace Orvex

@@ -46,6 +46,8 @@ public:
     void AddEntity(Entity* entity);
     // First entity, in table order, with exactly this name; null when none.
     Entity* FindEntity(const std::string& name) const;
+    // The entity with that id while it is in the table; null once it is gone.
+    Entity* FindEntity(std::uint32_t id) const;
     // The entity must have a Camera / LevelSettings component.
     void SetCamera(std::uint32_t id);
     void SetLevelSettings(std::uint32_t id);
@@ -97,4 +99,9 @@ protected:
     std::vector<Entity*> updateSnapshot;       // reused by UpdateComponents
     GamestateSoundGroups soundGroups;          // every sound this state plays
 };
+
+// The top state of the running engine; null without an engine or a state.
+IGamestate* ActiveState();
+// The active state's first entity of that name; null when there is none.
+Entity* FindInActiveState(const std::string& name);
 } // namespace Orvex

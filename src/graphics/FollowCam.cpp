@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/Engine.h"
 #include "engine/IGamestate.h"
 #include "graphics/Camera.h"
 #include "object/Entity.h"
@@ -22,16 +21,6 @@ ORVEX_MEMBERS(FollowCam)
     ORVEX_FIELD(upperBounds, "UpperBounds");
     ORVEX_FIELD(objectName, "ObjectName");
 }
-
-namespace
-{
-Entity* FindInActiveState(const std::string& name)
-{
-    Engine* engine = Engine::Get();
-    IGamestate* state = engine ? engine->ActiveGamestate() : nullptr;
-    return state ? state->FindEntity(name) : nullptr;
-}
-} // namespace
 
 void FollowCam::Init()
 {

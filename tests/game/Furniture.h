@@ -1,0 +1,39 @@
+#pragma once
+// Pieces of a level for trying the furniture: a player that other components
+// recognise, solid boxes, and touches delivered as the collision system would.
+
+#include "PlayHarness.h"
+#include "game/components/TumboController.h"
+#include "physics/BoxCollider.h"
+#include "physics/RigidBody.h"
+#include "physics/Transform.h"
+
+namespace Orvex
+{
+// An entity others take for the player; its own components are not started.
+inline Entity& MakePlayer(PlayHarness& play, tvec2 position = tvec2(0.0f))
+{
+    Entity& player = play.Spawn("TumboWuffin");
+    player.Add<Transform>()->position = position;
+    player.Add<RigidBody>()->isStatic = false;
+    player.Add<TumboController>();
+    return player;
+}
+
+// A static box at position; the caller adds the component tried and starts it.
+inline Entity& MakeBox(PlayHarness& play, const std::string& name, tvec2 position = tvec2(0.0f))
+{
+    Entity& box = play.Spawn(name);
+    box.Add<Transform>()->position = position;
+    box.Add<RigidBody>();
+    box.Add<BoxCollider>();
+    return box;
+}
+
+// A contact of self with other, delivered in a frame of no time.
+inline void Touch(PlayHarness& play, Entity& self, Entity* other, int vertex = -1)
+{
+    play.Post(MSG_COLLISION, CollisionMessage{&self, other, tvec2(0.0f), vertex, false});
+    play.Frame(0.0f);
+}
+} // namespace Orvex
