@@ -3,7 +3,13 @@
 // recognise, solid boxes, and touches delivered as the collision system would.
 
 #include "PlayHarness.h"
+#include "audio/SoundEmitter.h"
+#include "game/components/BounceParticle.h"
+#include "game/components/Timer.h"
 #include "game/components/TumboController.h"
+#include "graphics/Color.h"
+#include "graphics/ParticleEmitter.h"
+#include "graphics/Sprite.h"
 #include "physics/BoxCollider.h"
 #include "physics/RigidBody.h"
 #include "physics/Transform.h"
@@ -20,6 +26,24 @@ inline Entity& MakePlayer(PlayHarness& play, tvec2 position = tvec2(0.0f))
     return player;
 }
 
+// The whole dog, started: it jumps at speed 10 and its sparks do not fire by
+// themselves.
+inline Entity& MakeDog(PlayHarness& play)
+{
+    Entity& dog = play.Spawn("TumboWuffin");
+    dog.Add<Transform>();
+    dog.Add<RigidBody>()->isStatic = false;
+    dog.Add<Color>();
+    dog.Add<Sprite>();
+    dog.Add<SoundEmitter>();
+    dog.Add<Timer>();
+    dog.Add<TumboController>()->jump = 10.0f;
+    dog.Add<ParticleEmitter>()->active = false;
+    dog.Add<BounceParticle>();
+    PlayHarness::Start(dog);
+    return dog;
+}
+
 // A static box at position; the caller adds the component tried and starts it.
 inline Entity& MakeBox(PlayHarness& play, const std::string& name, tvec2 position = tvec2(0.0f))
 {
@@ -34,6 +58,15 @@ inline Entity& MakeBox(PlayHarness& play, const std::string& name, tvec2 positio
 inline void Touch(PlayHarness& play, Entity& self, Entity* other, int vertex = -1)
 {
     play.Post(MSG_COLLISION, CollisionMessage{&self, other, tvec2(0.0f), vertex, false});
+    play.Frame(0.0f);
+}
+
+// Both messages of a contact between the dog and a surface, the dog's first, as
+// the collision system posts them; vertex is the dog's.
+inline void Contact(PlayHarness& play, Entity& dog, Entity& surface, int vertex)
+{
+    play.Post(MSG_COLLISION, CollisionMessage{&dog, &surface, tvec2(0.0f), vertex, false});
+    play.Post(MSG_COLLISION, CollisionMessage{&surface, &dog, tvec2(0.0f), -1, false});
     play.Frame(0.0f);
 }
 } // namespace Orvex

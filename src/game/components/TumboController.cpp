@@ -7,7 +7,11 @@
 #include "engine/Engine.h"
 #include "engine/IGamestate.h"
 #include "game/components/BounceParticle.h"
+#include "game/components/Bouncy.h"
+#include "game/components/RocketPad.h"
 #include "game/components/Timer.h"
+#include "graphics/Color.h"
+#include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
 #include "messaging/Input.h"
 #include "messaging/Message.h"
@@ -106,19 +110,25 @@ void TumboController::OnCollision(const void* payload)
         return;
     lastContactVertex = contact.VertexIndex;
     if (contact.VertexIndex == FootVertex)
-        Land();
+        Land(contact.Other);
     else
         SideContact(contact.Point);
 }
 
-void TumboController::Land()
+void TumboController::Land(const Entity* surface)
 {
     Transform* transform = owner->Get<Transform>();
     RigidBody* body = owner->Get<RigidBody>();
     if (transform && body)
         body->velocity = LandingVelocity(body->velocity, transform->rotation, jump);
     ContactSound(normalSound);
-    if (BounceParticle* sparks = owner->Get<BounceParticle>())
+    BounceParticle* sparks = owner->Get<BounceParticle>();
+    if (!sparks)
+        return;
+    const Bouncy* bouncy = surface ? surface->Get<Bouncy>() : nullptr;
+    if (bouncy && bouncy->scale > 1.0f && surface->Get<Color>())
+        sparks->EmitBouncyBounce();
+    else
         sparks->EmitBounce();
 }
 
@@ -135,6 +145,9 @@ void TumboController::SideContact(const tvec2& point)
     if (Transform* transform = dust->Get<Transform>())
         transform->position = point;
     state->AddEntity(dust);
+    // After the move, so that the puff starts where the contact was.
+    if (ParticleEmitter* puff = dust->Get<ParticleEmitter>())
+        puff->EmitBurst();
 }
 
 void TumboController::ContactSound(cSound& sound)
@@ -158,9 +171,21 @@ void TumboController::OnBounce(const void* payload)
         body->velocity *= bounce.factor;
 }
 
-void TumboController::OnRocketStart(const void*)
+void TumboController::OnRocketStart(const void* payload)
 {
+    if (rocketActive)
+        return;
     rocketActive = true;
+    // A pad of ten seconds or more drives in silence.
+    const Entity* pad = static_cast<const CollisionMessage*>(payload)->Other;
+    const RocketPad* rocket = pad ? pad->Get<RocketPad>() : nullptr;
+    if (rocket && !(rocket->timeLength < RocketSoundLimit))
+        return;
+    if (SoundEmitter* emitter = owner->Get<SoundEmitter>())
+    {
+        emitter->sound = rocketSound;
+        emitter->Play();
+    }
 }
 
 void TumboController::OnRocketEnd(const void*)

@@ -25,6 +25,7 @@ class TumboController : public IComponent
     static constexpr int FootVertex = 2;
     static constexpr float SoundGap = 0.1f; // seconds between two contact sounds
     static constexpr float DustGap = 0.5f;  // seconds between two dust puffs
+    static constexpr float RocketSoundLimit = 10.0f; // seconds; longer drives are silent
 
     // Needs Transform, RigidBody, Sprite, SoundEmitter and Timer.
     void Init() override;
@@ -32,7 +33,11 @@ class TumboController : public IComponent
     void Update(float dt) override;
     void OnCollision(const void* payload);
     void OnBounce(const void* payload);
+    // The first start of a drive silences the contact sounds and, unless the
+    // pad (the message's Other) drives for RocketSoundLimit or more, starts
+    // RocketSound in the entity's SoundEmitter with the emitter's own settings.
     void OnRocketStart(const void* payload);
+    // Contact sounds back; the rocket sound is silenced.
     void OnRocketEnd(const void* payload);
 
     float rotSpeed = 1.0f;          // "RotSpeed": lean speed, half turns per second
@@ -50,7 +55,8 @@ class TumboController : public IComponent
 
 private:
     void Lean(float direction, float dt);
-    void Land();
+    // surface: what the foot landed on; a bouncy one gives the bouncy sparks.
+    void Land(const Entity* surface);
     void SideContact(const tvec2& point);
     // Plays the sound unless one played less than SoundGap ago; the mark moves
     // on every contact that is let through, even when the rocket keeps it silent.
