@@ -58,16 +58,19 @@ void IrisOnLevelEnd::OnEndLevel(const void*)
     if (!state)
         return;
     const Entity* player = state->FindEntity("TumboWuffin");
-    playerTransform = player ? player->Get<Transform>() : nullptr;
-    playerSprite = player ? player->Get<Sprite>() : nullptr;
+    playerId = player ? std::optional<std::uint32_t>(player->id) : std::nullopt;
     worldToView = SceneView(*state).WorldView();
 }
 
 float IrisOnLevelEnd::PlayerViewHeight() const
 {
+    const IGamestate* state = ActiveState();
+    const Entity* player = state && playerId ? state->FindEntity(*playerId) : nullptr;
+    const Transform* playerTransform = player ? player->Get<Transform>() : nullptr;
     if (!playerTransform)
         return 0.0f;
     const tvec2 position = playerTransform->position;
+    const Sprite* playerSprite = player->Get<Sprite>();
     const float lift = playerSprite ? playerSprite->offset.y : 0.0f;
     return (worldToView * glm::vec3(position.x, position.y + lift, 1.0f)).y;
 }

@@ -3,14 +3,14 @@
 // loads: from startRadius to endRadius over the level's EndTimer less pauseTime,
 // then held closed for pauseTime.
 
+#include <cstdint>
+#include <optional>
+
 #include "engine/Math.h"
 #include "object/IComponent.h"
 
 namespace Orvex
 {
-class Sprite;
-class Transform;
-
 class IrisOnLevelEnd : public IComponent
 {
     ORVEX_COMPONENT(IrisOnLevelEnd)
@@ -34,8 +34,8 @@ private:
     // The player's height in view space, where the ring is centred.
     float PlayerViewHeight() const;
 
-    const Transform* playerTransform = nullptr;
-    const Sprite* playerSprite = nullptr;
+    // By id, looked up each frame: the player may be removed while the ring closes.
+    std::optional<std::uint32_t> playerId;
     tmat3 worldToView{1.0f};
 };
 } // namespace Orvex
