@@ -39,19 +39,5 @@ TEST_F(PlaySoundOnCollisionTest, FirstContactEvenAGhostOnePlaysItAndNoLaterOne)
     EXPECT_EQ(Playing(state->SoundGroups().effects), 1);
 }
 
-TEST_F(PlaySoundOnCollisionTest, WithoutAnEmitterTheDependencyCheckNamesIt)
-{
-    Entity* bare = Add(*state, "bare");
-    bare->Add<PlaySoundOnCollision>();
-    try
-    {
-        bare->InitComponents();
-        FAIL() << "no dependency error";
-    }
-    catch (const std::string& error)
-    {
-        EXPECT_EQ(error, "Dependency fail. Entity bare doesn't have Component SoundEmitter");
-    }
-}
 } // namespace
 } // namespace Orvex::Testing

@@ -35,16 +35,6 @@ TEST_F(SoundEmitterTest, PlayOnInitStartsItInTheStatesGroupWithItsSettings)
     EXPECT_FLOAT_EQ(Pull(1)[0], 0.4f * 0.5f * 0.5f); // the effects master is at a half
 }
 
-TEST_F(SoundEmitterTest, LevelMusicLoopsInTheMusicGroup)
-{
-    Sound("Music/Level", 100);
-    SoundEmitter* emitter = Emitter("Music/Level", false);
-    emitter->loop = true;
-    emitter->Play();
-    Pull(1000);
-    EXPECT_EQ(Playing(state->SoundGroups().music), 1);
-}
-
 TEST_F(SoundEmitterTest, WithoutPlayOnInitOrASoundNothingStarts)
 {
     Sound("Hum", 100);

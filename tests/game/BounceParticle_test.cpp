@@ -146,15 +146,5 @@ TEST(BounceParticle, EveryLandingOfTheFootSparksAndOtherContactsDoNot)
     EXPECT_EQ(dog.emitter->Particles().Size(), 20u);
 }
 
-TEST(BounceParticle, NeedsItsEmitter)
-{
-    PlayHarness play;
-    play.PushBare();
-    Entity& dog = play.Spawn("Dog");
-    dog.Add<Transform>();
-    dog.Add<RigidBody>();
-    dog.Add<BounceParticle>();
-    EXPECT_EQ(PlayHarness::StartError(dog), "Dependency fail. Entity Dog doesn't have Component ParticleEmitter");
-}
 } // namespace
 } // namespace Orvex

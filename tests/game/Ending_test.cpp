@@ -207,17 +207,6 @@ TEST(EndParticles, FewerPointsThanExplosionsGiveEmptyBursts)
     EXPECT_TRUE(few.Bursts().front()->Get<ParticleEmitter>()->Particles().Empty());
 }
 
-TEST(EndParticles, NeedsItsPickup)
-{
-    PlayHarness play;
-    play.PushBare();
-    Entity& final = play.Spawn("Final");
-    final.Add<Transform>();
-    final.Add<ParticleEmitter>();
-    final.Add<EndParticles>();
-    EXPECT_EQ(PlayHarness::StartError(final), "Dependency fail. Entity Final doesn't have Component Pickup");
-}
-
 // A rocket archetype written for the test and removed after it.
 class RocketArchetype
 {

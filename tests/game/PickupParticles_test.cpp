@@ -160,13 +160,5 @@ TEST(PickupParticleHelper, WithoutAHudTheCornerIsFixedAndAGoneHudIsNotRead)
     EXPECT_EQ(helper->TargetCorner(), tvec2(-0.7f, 0.7f));
 }
 
-TEST(PickupParticleHelper, NeedsAnEmitter)
-{
-    PlayHarness play;
-    play.PushBare();
-    Entity& burst = play.Spawn("explosion");
-    burst.Add<PickupParticleHelper>();
-    EXPECT_EQ(PlayHarness::StartError(burst), "Dependency fail. Entity explosion doesn't have Component ParticleEmitter");
-}
 } // namespace
 } // namespace Orvex

@@ -76,21 +76,5 @@ TEST(Pickup, OtherEntitiesDoNotCollectIt)
     EXPECT_TRUE(bone.Get<Sprite>()->visible);
 }
 
-TEST(Pickup, NeedsACollider)
-{
-    PlayHarness play;
-    play.PushBare();
-    Entity& bone = play.Spawn("Bone");
-    bone.Add<Pickup>();
-    try
-    {
-        PlayHarness::Start(bone);
-        FAIL() << "no error";
-    }
-    catch (const std::string& error)
-    {
-        EXPECT_EQ(error, "Dependency fail. Entity Bone doesn't have a Collider");
-    }
-}
 } // namespace
 } // namespace Orvex

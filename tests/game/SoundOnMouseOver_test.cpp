@@ -118,24 +118,5 @@ TEST_F(HoverSound, WhileTheCameraGlidesNothingIsAskedAndTheEntryCountsAfterwards
     EXPECT_TRUE(hover->wasOver);
 }
 
-TEST_F(HoverSound, TheDependencyCheckNamesTheEmitterAndTheTimer)
-{
-    Entity& plain = play.Spawn("plain");
-    plain.Add<SoundOnMouseOver>();
-    const auto initError = [&plain] {
-        try
-        {
-            PlayHarness::Start(plain);
-        }
-        catch (const std::string& error)
-        {
-            return error;
-        }
-        return std::string("no error");
-    };
-    EXPECT_EQ(initError(), "Dependency fail. Entity plain doesn't have Component SoundEmitter");
-    plain.Add<SoundEmitter>();
-    EXPECT_EQ(initError(), "Dependency fail. Entity plain doesn't have Component Timer");
-}
 } // namespace
 } // namespace Orvex

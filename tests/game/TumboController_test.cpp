@@ -213,22 +213,5 @@ TEST(TumboController, SideContactsEveryFrameRaiseOneDustPuffPerHalfSecondAtTheir
     EXPECT_GE(puffs[0], 58.0f);
 }
 
-TEST(TumboController, NeedsItsCompanionsInOrder)
-{
-    PlayHarness play;
-    play.PushBare();
-    Entity& dog = play.Spawn("TumboWuffin");
-    dog.Add<Transform>();
-    dog.Add<TumboController>();
-    try
-    {
-        PlayHarness::Start(dog);
-        FAIL() << "no error";
-    }
-    catch (const std::string& error)
-    {
-        EXPECT_EQ(error, "Dependency fail. Entity TumboWuffin doesn't have Component RigidBody");
-    }
-}
 } // namespace
 } // namespace Orvex

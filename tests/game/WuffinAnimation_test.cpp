@@ -120,21 +120,5 @@ TEST(WuffinAnimation, FewerThanTwoImpactFramesIsAnErrorNamingTheEntity)
     }
 }
 
-TEST(WuffinAnimation, NeedsASprite)
-{
-    PlayHarness play;
-    play.PushBare();
-    Entity& dog = play.Spawn("TumboWuffin");
-    dog.Add<WuffinAnimation>();
-    try
-    {
-        PlayHarness::Start(dog);
-        FAIL() << "no error";
-    }
-    catch (const std::string& error)
-    {
-        EXPECT_EQ(error, "Dependency fail. Entity TumboWuffin doesn't have Component Sprite");
-    }
-}
 } // namespace
 } // namespace Orvex

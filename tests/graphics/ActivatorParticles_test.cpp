@@ -32,45 +32,25 @@ struct Flames
     Entity* other;
 };
 
-TEST(ActivatorParticles, StartsTheEmitterAndStopsItWhenThePadFires)
+TEST(ActivatorParticles, StartsTheEmitterAndOnlyTheFirstFiringOfTheFoundPadStopsIt)
 {
     Flames flames;
+    EXPECT_TRUE(flames.emitter->active);
+    flames.Activate(flames.pad); // no update has looked the pad up yet
     EXPECT_TRUE(flames.emitter->active);
     flames.activator->Update(0.1f);
     flames.Activate(flames.other);
+    flames.Activate(nullptr);
     EXPECT_TRUE(flames.emitter->active);
     flames.Activate(flames.pad);
     EXPECT_FALSE(flames.emitter->active);
-}
-
-TEST(ActivatorParticles, OnlyTheFirstActivationCounts)
-{
-    Flames flames;
-    flames.activator->Update(0.1f);
-    flames.Activate(flames.pad);
     flames.emitter->active = true; // switched on again by someone else
     flames.Activate(flames.pad);
     EXPECT_TRUE(flames.emitter->active);
-}
-
-TEST(ActivatorParticles, PadNotYetFoundIsNotRecognised)
-{
-    Flames flames;
-    flames.Activate(flames.pad); // no update has looked it up yet
-    EXPECT_TRUE(flames.emitter->active);
-    flames.activator->Update(0.1f);
-    flames.Activate(flames.pad);
-    EXPECT_FALSE(flames.emitter->active);
-}
-
-TEST(ActivatorParticles, MissingPadOrNoTargetIsHarmless)
-{
-    Flames flames;
-    flames.activator->rocketPad = "Nowhere";
-    flames.activator->Update(0.1f);
-    EXPECT_FALSE(flames.activator->padId.has_value());
-    flames.Activate(nullptr);
-    EXPECT_TRUE(flames.emitter->active);
+    Flames missing;
+    missing.activator->rocketPad = "Nowhere";
+    missing.activator->Update(0.1f);
+    EXPECT_FALSE(missing.activator->padId.has_value());
 }
 
 TEST(ActivatorParticles, PadDestroyedAfterItWasFound)

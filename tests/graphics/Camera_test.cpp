@@ -33,11 +33,7 @@ TEST(CameraSize, ShorterWindowSideShowsSize)
     ExpectNear(VisibleExtent(10.0f, 1280.0f / 720.0f), {17.7777778f, 10.0f});
     ExpectNear(VisibleExtent(10.0f, 600.0f / 800.0f), {10.0f, 13.3333333f});
     ExpectNear(VisibleExtent(10.0f, 1.0f), {10.0f, 10.0f});
-}
-
-TEST(CameraSize, UnknownAspectCountsAsSquare)
-{
-    ExpectNear(VisibleExtent(4.0f, 0.0f), {4.0f, 4.0f});
+    ExpectNear(VisibleExtent(4.0f, 0.0f), {4.0f, 4.0f}); // unknown aspects count as square
     ExpectNear(VisibleExtent(4.0f, -2.0f), {4.0f, 4.0f});
 }
 
@@ -166,30 +162,6 @@ TEST(CameraMove, OnlyTheActiveCameraFollowsTheMessage)
     scene.Deliver();
     EXPECT_EQ(active->owner->Get<Transform>()->position, (tvec2{5.0f, -6.0f}));
     EXPECT_EQ(other->owner->Get<Transform>()->position, (tvec2{1.0f, 1.0f}));
-}
-
-TEST(CameraComponents, DependencyChecksNameWhatIsMissing)
-{
-    const struct
-    {
-        std::vector<std::string> components;
-        std::string error;
-    } cases[] = {
-        {{"Camera"}, "Component Transform"},
-        {{"Transform", "CameraController"}, "Component Camera"},
-        {{"Transform", "CameraFade"}, "Component Color"},
-        {{"Transform", "FollowCam"}, "Component Camera"},
-        {{"Transform", "Camera", "DynamicCamera"}, "Component FollowCam"},
-    };
-    CameraScene scene;
-    for (const auto& test : cases)
-    {
-        Entity* entity = New<Entity>("Cam");
-        scene.state->AddEntity(entity);
-        for (const std::string& component : test.components)
-            ASSERT_NE(entity->AddComponent(component), nullptr) << component;
-        EXPECT_EQ(InitError(*entity), "Dependency fail. Entity Cam doesn't have " + test.error);
-    }
 }
 
 TEST(CameraInit, WithoutTransformViewsFromTheOrigin)

@@ -37,29 +37,20 @@ std::size_t Runs(std::vector<DrawEntry> list)
     return PlanRuns(list).size();
 }
 
-TEST(DrawOrder, LowerLayersComeFirstWhateverTheEntityOrder)
-{
-    Drawables d;
-    std::vector<DrawEntry> list = {d.Make(2, &rock), d.Make(1, &leaf), d.Make(-3, &rock)};
-    SortDrawList(list);
-    EXPECT_EQ(list[0].object->layer, -3);
-    EXPECT_EQ(list[1].object->layer, 1);
-    EXPECT_EQ(list[2].object->layer, 2);
-}
-
-TEST(DrawOrder, TextureIsTheSecondKeyAndEqualOnesKeepTheirOrder)
+TEST(DrawOrder, LayerFirstThenTextureAndEqualOnesKeepTheirOrder)
 {
     Drawables d;
     const DrawEntry a = d.Make(0, &leaf);
     const DrawEntry b = d.Make(0, &rock);
     const DrawEntry c = d.Make(0, &leaf);
     const DrawEntry e = d.Make(0, &rock);
-    std::vector<DrawEntry> list = {a, b, c, e};
+    const DrawEntry top = d.Make(2, &rock);
+    const DrawEntry bottom = d.Make(-3, &leaf);
+    std::vector<DrawEntry> list = {top, a, b, c, bottom, e};
     SortDrawList(list);
-    EXPECT_EQ(list[0].object, b.object);
-    EXPECT_EQ(list[1].object, e.object);
-    EXPECT_EQ(list[2].object, a.object);
-    EXPECT_EQ(list[3].object, c.object);
+    const GraphicsObject* expected[] = {bottom.object, b.object, e.object, a.object, c.object, top.object};
+    for (std::size_t i = 0; i < list.size(); ++i)
+        EXPECT_EQ(list[i].object, expected[i]) << i;
 }
 
 TEST(DrawOrder, NoTextureOrdersAsTextureZero)
@@ -70,13 +61,8 @@ TEST(DrawOrder, NoTextureOrdersAsTextureZero)
     EXPECT_FALSE(DrawsBefore(none, none));
     EXPECT_TRUE(DrawsBefore(none, some));
     EXPECT_FALSE(DrawsBefore(some, none));
-    // Transitive across layers with untextured entries between.
     EXPECT_TRUE(DrawsBefore(d.Make(0, &leaf), d.Make(1, nullptr)));
-}
-
-TEST(DrawOrder, MixedListWithMissingTexturesSortsIntoOrder)
-{
-    Drawables d;
+    // A mixed list sorts into an order and one run per (layer, texture) present.
     cTexture* textures[] = {nullptr, &rock, &leaf};
     std::mt19937 random(5);
     std::vector<DrawEntry> list;
@@ -85,32 +71,18 @@ TEST(DrawOrder, MixedListWithMissingTexturesSortsIntoOrder)
     SortDrawList(list);
     for (std::size_t i = 1; i < list.size(); ++i)
         EXPECT_FALSE(DrawsBefore(list[i], list[i - 1])) << i;
-    // One run per (layer, texture) pair present: 4 layers x 2 textures.
-    EXPECT_EQ(PlanRuns(list).size(), 8u);
+    EXPECT_EQ(PlanRuns(list).size(), 8u); // 4 layers x 2 textures
 }
 
-TEST(DrawRuns, SameLayerAndTextureShareOneDrawCall)
+TEST(DrawRuns, OneRunPerLayerAndTextureAndNoneForUntexturedEntries)
 {
     Drawables d;
     EXPECT_EQ(Runs({d.Make(0, &rock), d.Make(0, &rock)}), 1u);
-}
-
-TEST(DrawRuns, DifferentLayersOrTexturesTakeTwo)
-{
-    Drawables d;
     EXPECT_EQ(Runs({d.Make(0, &rock), d.Make(1, &rock)}), 2u);
     EXPECT_EQ(Runs({d.Make(0, &rock), d.Make(0, &leaf)}), 2u);
-}
-
-TEST(DrawRuns, InterleavedEntitiesAreGatheredIntoRuns)
-{
-    Drawables d;
     EXPECT_EQ(Runs({d.Make(0, &rock), d.Make(0, &leaf), d.Make(0, &rock), d.Make(0, &leaf)}), 2u);
-}
-
-TEST(DrawRuns, RunsCoverOnlyTexturedEntries)
-{
-    Drawables d;
+    EXPECT_EQ(Runs({d.Make(0, nullptr), d.Make(2, nullptr)}), 0u);
+    EXPECT_TRUE(PlanRuns({}).empty());
     std::vector<DrawEntry> list = {d.Make(0, &rock), d.Make(0, nullptr), d.Make(1, nullptr),
                                    d.Make(1, &rock)};
     SortDrawList(list);
@@ -120,13 +92,6 @@ TEST(DrawRuns, RunsCoverOnlyTexturedEntries)
     EXPECT_EQ(runs[0].end - runs[0].begin, 1u);
     EXPECT_EQ(runs[1].layer, 1);
     EXPECT_EQ(list[runs[1].begin].object->texture, &rock);
-}
-
-TEST(DrawRuns, EmptyOrUntexturedListHasNoRun)
-{
-    Drawables d;
-    EXPECT_TRUE(PlanRuns({}).empty());
-    EXPECT_EQ(Runs({d.Make(0, nullptr), d.Make(2, nullptr)}), 0u);
 }
 } // namespace
 } // namespace Orvex

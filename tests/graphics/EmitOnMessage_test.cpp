@@ -31,51 +31,24 @@ struct Ending
     EmitOnMessage* trigger;
 };
 
-TEST(EmitOnMessage, OneBurstHoweverManyLevelEnds)
+TEST(EmitOnMessage, EitherKeyBurstsOnceOnTheLevelEndAndOtherMessagesNever)
 {
-    Ending ending(true);
-    ending.EndLevel(3);
-    EXPECT_EQ(ending.emitter->Particles().Size(), 12u);
-    ending.EndLevel(1);
-    EXPECT_EQ(ending.emitter->Particles().Size(), 12u);
-}
-
-TEST(EmitOnMessage, BothKeysStillBurstOnce)
-{
-    Ending ending(true, true);
-    ending.EndLevel(2);
-    EXPECT_EQ(ending.emitter->Particles().Size(), 12u);
-}
-
-TEST(EmitOnMessage, OnCollisionAloneListensForTheLevelEnd)
-{
-    Ending ending(false, true);
-    ending.EndLevel(1);
-    EXPECT_EQ(ending.emitter->Particles().Size(), 12u);
-}
-
-TEST(EmitOnMessage, WithoutEitherKeyNothingHappens)
-{
-    Ending ending(false);
-    ending.EndLevel(1);
-    EXPECT_TRUE(ending.emitter->Particles().Empty());
-}
-
-TEST(EmitOnMessage, OtherMessagesDoNothing)
-{
-    Ending ending(true);
-    ending.scene.engine.SendMessage(MSG_SET_ACTIVE);
-    ending.scene.Deliver();
-    EXPECT_TRUE(ending.emitter->Particles().Empty());
-}
-
-TEST(EmitOnMessage, NeedsAnEmitter)
-{
-    ParticleScene scene;
-    Entity* entity = scene.Add("Bare");
-    entity->Add<EmitOnMessage>();
-    EXPECT_EQ(InitError(*entity),
-              "Dependency fail. Entity Bare doesn't have Component ParticleEmitter");
+    const struct
+    {
+        bool onLevelEnd, onCollision;
+        std::size_t burst;
+    } cases[] = {{true, false, 12}, {true, true, 12}, {false, true, 12}, {false, false, 0}};
+    for (const auto& c : cases)
+    {
+        Ending ending(c.onLevelEnd, c.onCollision);
+        ending.scene.engine.SendMessage(MSG_SET_ACTIVE);
+        ending.scene.Deliver();
+        EXPECT_TRUE(ending.emitter->Particles().Empty());
+        ending.EndLevel(3);
+        EXPECT_EQ(ending.emitter->Particles().Size(), c.burst) << c.onLevelEnd << c.onCollision;
+        ending.EndLevel(1);
+        EXPECT_EQ(ending.emitter->Particles().Size(), c.burst) << c.onLevelEnd << c.onCollision;
+    }
 }
 } // namespace
 } // namespace Orvex

@@ -98,16 +98,6 @@ TEST_F(GraphicsFrame, CulledSpriteKeepsItsPlaceButHasNoQuad)
     EXPECT_EQ(near->streams.QuadCount(), 1u);
 }
 
-TEST_F(GraphicsFrame, HigherLayerSortsLaterWhateverTheTable)
-{
-    Sprite* top = scene.AddSprite("top", {0.0f, 0.0f}, &plain, 2);
-    Sprite* bottom = scene.AddSprite("bottom", {0.0f, 0.0f}, &other, 1);
-    graphics.Collect(scene, SceneView(scene), 1.0f);
-    ASSERT_EQ(graphics.DrawList().size(), 2u);
-    EXPECT_EQ(graphics.DrawList()[0].object, bottom);
-    EXPECT_EQ(graphics.DrawList()[1].object, top);
-}
-
 // The editor is not part of this program, so asking for it leaves its refusal in the log.
 std::string LogOfUpdateWith(std::initializer_list<unsigned> keysDown)
 {

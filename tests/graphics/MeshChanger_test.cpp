@@ -103,14 +103,6 @@ TEST(MeshChanger, EachChangerChangesOnlyItsOwnEntity)
     EXPECT_EQ(plain->mesh, GetMesh("Square"));
 }
 
-TEST(MeshChanger, NeedsASpriteWhereDependenciesAreChecked)
-{
-    CameraScene scene;
-    Entity* entity = scene.Add("Bare");
-    entity->Add<MeshChanger>();
-    EXPECT_EQ(InitError(*entity), "Dependency fail. Entity Bare doesn't have Component Sprite");
-}
-
 TEST(MeshChanger, WithoutASpriteInTheEditorAKeyDoesNothing)
 {
     CameraScene scene(false);

@@ -307,27 +307,6 @@ TEST(ParticleDrawing, CollectingLeavesTheParticleQuadsAsTheUpdateBuiltThem)
     EXPECT_EQ(emitting.emitter->streams.QuadCount(), 2u);
 }
 
-TEST(ParticleEmitterData, KeysReadIntoTheFields)
-{
-    Deserializer values;
-    values.SetValue("emitCount", "7");
-    values.SetValue("randomEmitCount", "-2");
-    values.SetValue("colorChange", "0.5,0,-1,0.25");
-    values.SetValue("randomVelocity", "1,3");
-    values.SetValue("evenRandomScaling", "1");
-    values.SetValue("active", "0");
-    values.SetValue("emitRate", "");
-    ParticleEmitter emitter;
-    TypeRegistry::FindComponent("ParticleEmitter")->ReadFields(emitter, values);
-    EXPECT_EQ(emitter.emitCount, 7u);
-    EXPECT_EQ(emitter.randomEmitCount, -2);
-    EXPECT_EQ(emitter.colorChange.PerSecond(), (tvec4{0.5f, 0.0f, -1.0f, 0.25f}));
-    EXPECT_EQ(emitter.randomVelocity, (tvec2{1.0f, 3.0f}));
-    EXPECT_TRUE(emitter.evenRandomScaling);
-    EXPECT_FALSE(emitter.active);
-    EXPECT_EQ(emitter.emitRate, 0.5f); // empty: the default
-}
-
 TEST(ParticleEmitterData, ColourChangeIsWrittenLikeAVector)
 {
     ParticleEmitter emitter;
@@ -341,17 +320,6 @@ TEST(ParticleEmitterData, ColourChangeIsWrittenLikeAVector)
     EXPECT_NE(text.find("colorChange=" + Text::FormatVec4({0.5f, 0.0f, -1.0f, 0.25f}) + "\n"),
               std::string::npos)
         << text;
-    EXPECT_LT(text.find("aspectScaling="), text.find("updateInEditor="));
-    EXPECT_LT(text.find("rotationRate="), text.find("randomRotationRate="));
-}
-
-TEST(ParticleEmitterData, NeedsATransform)
-{
-    ParticleScene scene;
-    Entity* entity = New<Entity>("Loose");
-    scene.state->AddEntity(entity);
-    entity->Add<ParticleEmitter>()->texture = &scene.texture;
-    EXPECT_EQ(InitError(*entity), "Dependency fail. Entity Loose doesn't have Component Transform");
 }
 
 using ParticleTexture = GlWindow;

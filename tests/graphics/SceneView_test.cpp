@@ -39,16 +39,6 @@ TEST_F(SceneViewTest, WithoutCameraWorldUnitsAreDeviceUnitsAndNothingIsCulled)
     EXPECT_EQ(view.WorldView(), tmat3(1.0f));
 }
 
-TEST_F(SceneViewTest, HudIgnoresTheCamera)
-{
-    scene.AddCamera({30.0f, 4.0f}, 10.0f);
-    Sprite* sprite = scene.AddSprite("icon", {0.5f, 0.5f}, &plain);
-    sprite->onHud = true;
-    const SceneView view(scene);
-    EXPECT_EQ(view.ViewFor(*sprite), tmat3(1.0f));
-    EXPECT_EQ(view.WorldView(true), tmat3(1.0f));
-}
-
 TEST_F(SceneViewTest, ParallaxHalfScrollsAtHalfTheCameraSpeed)
 {
     scene.AddCamera({20.0f, 8.0f}, 10.0f);

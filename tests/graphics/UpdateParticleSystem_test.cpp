@@ -28,11 +28,5 @@ TEST(UpdateParticleSystem, AnimatesMarkedEmittersAndEmptiesTheOthers)
     EXPECT_EQ(still->Particles().Size(), 1u);
     EXPECT_EQ(still->streams.QuadCount(), 0u);
 }
-
-TEST(UpdateParticleSystem, NoStateNoWork)
-{
-    UpdateParticleSystem system;
-    EXPECT_NO_THROW(system.Update(0.25f));
-}
 } // namespace
 } // namespace Orvex

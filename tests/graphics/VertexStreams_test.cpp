@@ -72,15 +72,5 @@ TEST(VertexStreams, BatchAddsTheViewColumnsOfEachObject)
     EXPECT_FLOAT_EQ(batch[Attr::View2][17 * 3 + 1], 8.0f);
 }
 
-TEST(VertexStreams, ClearEmptiesButKeepsStorage)
-{
-    VertexStreams streams;
-    streams.AppendQuad(SampleQuad());
-    const float* storage = streams[Attr::Position].data();
-    streams.Clear();
-    EXPECT_EQ(streams.VertexCount(), 0u);
-    streams.AppendQuad(SampleQuad());
-    EXPECT_EQ(streams[Attr::Position].data(), storage);
-}
 } // namespace
 } // namespace Orvex

@@ -14,71 +14,46 @@ QuadValues QuadAt(tvec2 position, tvec2 scale = {1.0f, 1.0f}, tvec2 offset = {0.
     return QuadValues{tvec4(1.0f), position, 0.0f, scale, offset};
 }
 
-// A camera of size 10 at the origin on a 16:9 window: 17.78 x 10 visible, no margin.
-CullView Landscape() { return MakeCullView({0.0f, 0.0f}, 0.0f, VisibleExtent(10.0f, 16.0f / 9.0f), 1.0f); }
-
-TEST(ViewCulling, KeepsWhatTouchesTheViewAndDropsWhatLiesBeyond)
+struct CullCase
 {
-    const CullView view = Landscape();
-    const tvec2 unit(1.0f);
-    EXPECT_FALSE(IsCulled(view, unit, QuadAt({0.0f, 0.0f})));
-    // Half width 8.89: a radius-1 object at x = 9.8 still reaches in, at 9.95 not.
-    EXPECT_FALSE(IsCulled(view, unit, QuadAt({9.8f, 0.0f})));
-    EXPECT_TRUE(IsCulled(view, unit, QuadAt({9.95f, 0.0f})));
-    EXPECT_FALSE(IsCulled(view, unit, QuadAt({0.0f, -5.9f})));
-    EXPECT_TRUE(IsCulled(view, unit, QuadAt({0.0f, -6.1f})));
-}
+    const char* what;
+    tvec2 camera;
+    float rotation, size, aspect, margin;
+    tvec2 parallax;
+    QuadValues quad;
+    bool culled;
+};
 
-TEST(ViewCulling, MarginWidensTheView)
+TEST(ViewCulling, KeepsWhatReachesIntoTheViewAndDropsWhatLiesBeyond)
 {
-    const CullView view = MakeCullView({0.0f, 0.0f}, 0.0f, VisibleExtent(10.0f, 16.0f / 9.0f), 1.05f);
-    // Half height 5 * 1.05 = 5.25, plus radius 1.
-    EXPECT_FALSE(IsCulled(view, tvec2(1.0f), QuadAt({0.0f, 6.2f})));
-    EXPECT_TRUE(IsCulled(view, tvec2(1.0f), QuadAt({0.0f, 6.3f})));
-}
-
-TEST(ViewCulling, NegativeSizeFlipsButCullsNothingVisible)
-{
-    const CullView view = MakeCullView({0.0f, 0.0f}, 0.0f, VisibleExtent(-10.0f, 16.0f / 9.0f), 1.05f);
-    EXPECT_FALSE(IsCulled(view, tvec2(1.0f), QuadAt({0.0f, 0.0f})));
-    EXPECT_FALSE(IsCulled(view, tvec2(1.0f), QuadAt({8.0f, 4.0f})));
-    EXPECT_TRUE(IsCulled(view, tvec2(1.0f), QuadAt({30.0f, 0.0f})));
-}
-
-TEST(ViewCulling, PortraitWindowShowsSizeAcrossAndMoreUpwards)
-{
-    // 600 x 800: 10 wide, 13.33 high.
-    const CullView view = MakeCullView({0.0f, 0.0f}, 0.0f, VisibleExtent(10.0f, 0.75f), 1.0f);
-    EXPECT_FALSE(IsCulled(view, tvec2(1.0f), QuadAt({0.0f, 7.1f}, {0.5f, 0.5f})));
-    EXPECT_TRUE(IsCulled(view, tvec2(1.0f), QuadAt({0.0f, 7.2f + 0.5f}, {0.5f, 0.5f})));
-    EXPECT_TRUE(IsCulled(view, tvec2(1.0f), QuadAt({5.6f, 0.0f}, {0.5f, 0.5f})));
-}
-
-TEST(ViewCulling, ParallaxCentresTheViewOnTheScaledCameraPosition)
-{
-    const CullView view = MakeCullView({40.0f, 0.0f}, 0.0f, VisibleExtent(10.0f, 1.0f), 1.0f);
-    // With parallax 0.5 the object sees the camera at x = 20.
-    EXPECT_FALSE(IsCulled(view, {0.5f, 0.5f}, QuadAt({20.0f, 0.0f})));
-    EXPECT_TRUE(IsCulled(view, {0.5f, 0.5f}, QuadAt({40.0f, 0.0f})));
-    EXPECT_FALSE(IsCulled(view, {1.0f, 1.0f}, QuadAt({40.0f, 0.0f})));
-    EXPECT_FALSE(IsCulled(view, {0.0f, 0.0f}, QuadAt({0.0f, 0.0f})));
-}
-
-TEST(ViewCulling, RotatedCameraKeepsWhatItsCornersShow)
-{
-    // Square view 10 x 10 turned by 45 degrees: its corner points along +x, 7.07 out.
-    const CullView view = MakeCullView({0.0f, 0.0f}, 0.78539816f, VisibleExtent(10.0f, 1.0f), 1.0f);
-    EXPECT_FALSE(IsCulled(view, tvec2(1.0f), QuadAt({7.0f, 0.0f}, {0.2f, 0.2f})));
-    // And the old corner direction is now beside an edge.
-    EXPECT_TRUE(IsCulled(view, tvec2(1.0f), QuadAt({5.0f, 5.0f}, {0.2f, 0.2f})));
-}
-
-TEST(ViewCulling, LocalOffsetWidensTheReach)
-{
-    const CullView view = Landscape();
-    // The quad lies 3 units right of its origin: origin outside, quad inside.
-    EXPECT_FALSE(IsCulled(view, tvec2(1.0f), QuadAt({-11.0f, 0.0f}, {1.0f, 1.0f}, {3.0f, 0.0f})));
-    EXPECT_TRUE(IsCulled(view, tvec2(1.0f), QuadAt({-11.0f, 0.0f})));
+    const tvec2 o{0.0f, 0.0f}, unit{1.0f, 1.0f}, half{0.5f, 0.5f}, small{0.2f, 0.2f};
+    const float wide = 16.0f / 9.0f; // 17.78 x 10 visible at size 10
+    const CullCase cases[] = {
+        {"centre", o, 0.0f, 10.0f, wide, 1.0f, unit, QuadAt({0.0f, 0.0f}), false},
+        {"radius 1 reaches past x 8.89", o, 0.0f, 10.0f, wide, 1.0f, unit, QuadAt({9.8f, 0.0f}), false},
+        {"beyond the right", o, 0.0f, 10.0f, wide, 1.0f, unit, QuadAt({9.95f, 0.0f}), true},
+        {"reaches the bottom", o, 0.0f, 10.0f, wide, 1.0f, unit, QuadAt({0.0f, -5.9f}), false},
+        {"below the bottom", o, 0.0f, 10.0f, wide, 1.0f, unit, QuadAt({0.0f, -6.1f}), true},
+        {"margin 1.05 widens", o, 0.0f, 10.0f, wide, 1.05f, unit, QuadAt({0.0f, 6.2f}), false},
+        {"past the margin", o, 0.0f, 10.0f, wide, 1.05f, unit, QuadAt({0.0f, 6.3f}), true},
+        {"negative size flips", o, 0.0f, -10.0f, wide, 1.05f, unit, QuadAt({8.0f, 4.0f}), false},
+        {"negative size still culls", o, 0.0f, -10.0f, wide, 1.05f, unit, QuadAt({30.0f, 0.0f}), true},
+        {"portrait: more upwards", o, 0.0f, 10.0f, 0.75f, 1.0f, unit, QuadAt({0.0f, 7.1f}, half), false},
+        {"portrait: above", o, 0.0f, 10.0f, 0.75f, 1.0f, unit, QuadAt({0.0f, 7.7f}, half), true},
+        {"portrait: size across", o, 0.0f, 10.0f, 0.75f, 1.0f, unit, QuadAt({5.6f, 0.0f}, half), true},
+        {"parallax halves the camera", {40.0f, 0.0f}, 0.0f, 10.0f, 1.0f, 1.0f, half, QuadAt({20.0f, 0.0f}), false},
+        {"parallax: not at the camera", {40.0f, 0.0f}, 0.0f, 10.0f, 1.0f, 1.0f, half, QuadAt({40.0f, 0.0f}), true},
+        {"parallax 0 sees the origin", {40.0f, 0.0f}, 0.0f, 10.0f, 1.0f, 1.0f, tvec2(0.0f), QuadAt(o), false},
+        {"turned 45 degrees: corner along x", o, 0.78539816f, 10.0f, 1.0f, 1.0f, unit, QuadAt({7.0f, 0.0f}, small), false},
+        {"turned: old corner beside an edge", o, 0.78539816f, 10.0f, 1.0f, 1.0f, unit, QuadAt({5.0f, 5.0f}, small), true},
+        {"local offset reaches in", o, 0.0f, 10.0f, wide, 1.0f, unit, QuadAt({-11.0f, 0.0f}, unit, {3.0f, 0.0f}), false},
+        {"no offset: outside", o, 0.0f, 10.0f, wide, 1.0f, unit, QuadAt({-11.0f, 0.0f}), true},
+    };
+    for (const CullCase& c : cases)
+    {
+        const CullView view = MakeCullView(c.camera, c.rotation, VisibleExtent(c.size, c.aspect), c.margin);
+        EXPECT_EQ(IsCulled(view, c.parallax, c.quad), c.culled) << c.what;
+    }
 }
 } // namespace
 } // namespace Orvex
