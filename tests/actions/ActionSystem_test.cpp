@@ -6,7 +6,6 @@
 #include "engine/IGamestate.h"
 #include "memory/MemoryManager.h"
 #include "object/Entity.h"
-#include "object/TypeRegistry.h"
 
 namespace Orvex
 {
@@ -28,21 +27,6 @@ Entity* TweeningEntity(IGamestate& state, float& value)
     state.AddEntity(entity);
     AddAction(*entity, &value, 1.0f, 1.0f, Linear);
     return entity;
-}
-
-TEST(ActionSystem, RegisteredByName)
-{
-    ISystem* system = TypeRegistry::CreateSystem("ActionSystem");
-    ASSERT_NE(dynamic_cast<ActionSystem*>(system), nullptr);
-    Delete(system);
-}
-
-TEST(ActionSystem, WithoutEngineOrStateDoesNothing)
-{
-    ActionSystem system;
-    system.Update(0.5f);
-    Engine engine;
-    system.Update(0.5f);
 }
 
 TEST(ActionSystem, AdvancesOnlyTheTopStatesEntities)

@@ -47,14 +47,6 @@ TEST(ActionTween, ZeroOrNegativeDurationEndsOnFirstUpdate)
     }
 }
 
-TEST(ActionTween, QuadInOutOverTwoSeconds)
-{
-    EntityPtr entity = MakeEntity();
-    float value = 0.0f;
-    AddAction(*entity, &value, 1.0f, 2.0f, QuadInOut);
-    EXPECT_EQ(RunToEnd(*entity, value, 0.5f), (std::vector<float>{0.125f, 0.5f, 0.875f, 1.0f}));
-}
-
 TEST(ActionTween, StartIsReadWhenAddedNotLater)
 {
     EntityPtr entity = MakeEntity();

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <sstream>
 
 using Orvex::Deserializer;
@@ -40,11 +41,6 @@ std::string ErrorOf(const std::function<void()>& action)
     return "no error";
 }
 
-std::string ObjectFileError(const std::string& text)
-{
-    return ErrorOf([&] { ParseObjects(text); });
-}
-
 // A nest of objects named "n", depth deep counting the top-level one.
 std::string Nest(int depth)
 {
@@ -53,183 +49,84 @@ std::string Nest(int depth)
         text += "n:\n{\n";
     return text + "k=v\n";
 }
+
+// The tree in one line, keys and children sorted: k=v; name{...}. Blanks, tabs and
+// carriage returns are shown as _, \t and \r.
+std::string Dump(const Deserializer& node)
+{
+    const auto shown = [](std::string text) {
+        std::string out;
+        for (char c : text)
+            out += c == ' ' ? std::string("_") : c == '\t' ? std::string("\\t") : c == '\r' ? std::string("\\r") : std::string(1, c);
+        return out;
+    };
+    std::map<std::string, std::string> parts;
+    for (const auto& [key, value] : node.Values())
+        parts[shown(key)] = shown(key) + "=" + shown(value);
+    for (const auto& [name, child] : node.Children())
+        parts[shown(name) + "{"] = shown(name) + "{" + Dump(child) + "}";
+    std::string text;
+    for (const auto& part : parts)
+        text += (text.empty() ? "" : ";") + part.second;
+    return text;
+}
 } // namespace
 
-TEST(ObjectFile, ReadsObjectsValuesAndNestedObjects)
+TEST(ObjectFile, ReadsTheTreeAsTheFormatSays)
 {
-    const Deserializer file = ParseObjects("LevelData:\n{\n  VersionMajor=1\n  Camera=Cam\n}\n\n"
-                                           "Entities:\n{\n  0:\n  {\n    Name=Player\n"
-                                           "    Transform:\n    {\n      Position=1,2\n"
-                                           "    }\n  }\n}\n");
-    EXPECT_TRUE(file.Values().empty());
-    EXPECT_EQ(file.Children().size(), 2u);
-    EXPECT_EQ(file.GetChild("LevelData").GetString("VersionMajor"), "1");
-    EXPECT_EQ(file.GetChild("LevelData").GetString("Camera"), "Cam");
-    const Deserializer& entity = file.GetChild("Entities").GetChild("0");
-    EXPECT_EQ(entity.GetString("Name"), "Player");
-    EXPECT_EQ(entity.GetChild("Transform").GetString("Position"), "1,2");
+    const std::pair<const char*, const char*> cases[] = {
+        {"LevelData:\n{\n  VersionMajor=1\n  Camera=Cam\n}\n\nEntities:\n{\n  0:\n  {\n    Name=Player\n"
+         "    Transform:\n    {\n      Position=1,2\n    }\n  }\n}\n",
+         "Entities{0{Name=Player;Transform{Position=1,2}}};LevelData{Camera=Cam;VersionMajor=1}"},
+        // Blanks around "=" belong to key and value; only leading blanks are stripped.
+        {"A:\n{\n  Speed = 3\n\tKey=1\n    Other=2  \n}\n", "A{Other=2__;Speed_=_3;\\tKey=1}"},
+        // A value ending in ":" opens an object and the line after it is discarded.
+        {"A:\n{\n  Label=Time:\n  Lost=1\n  Kept=2\n  }\n  After=3\n}\n", "A{After=3;Label=Time{Kept=2}}"},
+        {"A: { Lost=1\n  Kept=2\n}\n", "A{Kept=2}"},                     // text on the brace line
+        {"Name\n{\n}\nX:\n{\n}\n", "Nam{};X{}"},                       // the name's last character goes
+        {"A:\n{\n  K=1\n  K=2\n  C:\n  {\n    Old=1\n  }\n  C:\n  {\n    New=1\n  }\n}\nA:\n{\n  K=3\n}\n",
+         "A{K=3}"},                                                       // later ones replace, never merge
+        {"A:\n{\n  C:\n  {\n    Old=1\n  }\n  C:\n  {\n    New=1\n  }\n}\n", "A{C{New=1}}"},
+        {"A:\n{\n  Text=a=b\n  Empty=\n}\n", "A{Empty=;Text=a=b}"},
+        {"A:\n{\n\n  K=1\n\n  } trailing words\nB:\n{\n}\n", "A{K=1};B{}"},
+        {"A:\n{\n  K=1\n  C:\n  {\n    D=2", "A{C{D=2};K=1}"},           // no final brace
+        {"", ""},
+        {" \n\n\t\n", ""},
+        {"A:\r\n{\r\n  K=1\r\n  C:\r\n  {\r\n    D=2\r\n  }\r\n  E=\r\n}\r\n", "A{C{D=2};E=;K=1}"},
+        {"A:\n{\n  K=1\r2\n  L=3\r", "A{K=1\\r2;L=3\\r}"},              // a lone CR stays
+    };
+    for (const auto& [text, tree] : cases)
+        EXPECT_EQ(Dump(ParseObjects(text)), tree) << text;
+    EXPECT_TRUE(ParseObjects(Nest(Deserializer::MaxDepth)).HasChild("n"));
+    // An empty value counts as absent.
+    const Deserializer a = ParseObjects("A:\n{\n  Name=\n}\n").GetChild("A");
+    EXPECT_FALSE(a.HasKey("Name"));
+    EXPECT_EQ(a.GetString("Name"), "");
+    EXPECT_EQ(a.GetString("Missing"), "");
 }
 
-TEST(ObjectFile, BlanksAroundEqualsBelongToKeyAndValue)
+TEST(ObjectFile, MalformedLinesAndTooDeepNestingAreErrorsNamingTheFile)
 {
-    const Deserializer object = ParseObjects("A:\n{\n  Speed = 3\n}\n").GetChild("A");
-    EXPECT_FALSE(object.HasKey("Speed"));
-    EXPECT_TRUE(object.HasKey("Speed "));
-    EXPECT_EQ(object.GetString("Speed "), " 3");
+    for (const std::string& text :
+         {std::string("A:\n{\n  K=1\n   \n}\n"), std::string("A:\n{\n  // comment\n}\n"),
+          std::string("A:\n{\n  C:\n  {\n    Key\n  }\n}\n"), std::string("A:\n{\n  Child: \n}\n"),
+          Nest(Deserializer::MaxDepth + 1)})
+        EXPECT_EQ(ErrorOf([&] { ParseObjects(text); }), "Error in a file: memory.txt") << text;
 }
 
-TEST(ObjectFile, OnlyLeadingBlanksAreStrippedTabsStay)
+TEST(SectionFile, ReadsSectionsWithoutTouchingBlanksAndRefusesMalformedLines)
 {
-    const Deserializer object = ParseObjects("A:\n{\n\tKey=1\n    Other=2  \n}\n").GetChild("A");
-    EXPECT_TRUE(object.HasKey("\tKey"));
-    EXPECT_FALSE(object.HasKey("Key"));
-    EXPECT_EQ(object.GetString("Other"), "2  ");
-}
-
-TEST(ObjectFile, ValueEndingInColonOpensNestedObjectAndDiscardsNextLine)
-{
-    const Deserializer object =
-        ParseObjects("A:\n{\n  Label=Time:\n  Lost=1\n  Kept=2\n  }\n  After=3\n}\n").GetChild("A");
-    ASSERT_TRUE(object.HasChild("Label=Time"));
-    const Deserializer& nested = object.GetChild("Label=Time");
-    EXPECT_FALSE(nested.HasKey("Lost"));
-    EXPECT_EQ(nested.GetString("Kept"), "2");
-    EXPECT_EQ(object.GetString("After"), "3");
-    EXPECT_FALSE(object.HasKey("Label"));
-}
-
-TEST(ObjectFile, TextOnTheBraceLineIsDiscarded)
-{
-    const Deserializer object = ParseObjects("A: { Lost=1\n  Kept=2\n}\n").GetChild("A");
-    EXPECT_FALSE(object.HasKey(" Lost"));
-    EXPECT_FALSE(object.HasKey("Lost"));
-    EXPECT_EQ(object.GetString("Kept"), "2");
-}
-
-TEST(ObjectFile, TopLevelNameLosesItsLastCharacterWhateverItIs)
-{
-    const Deserializer file = ParseObjects("Name\n{\n}\nX:\n{\n}\n");
-    EXPECT_TRUE(file.HasChild("Nam"));
-    EXPECT_TRUE(file.HasChild("X"));
-}
-
-TEST(ObjectFile, LaterKeysAndObjectsReplaceEarlierOnes)
-{
-    const Deserializer file = ParseObjects("A:\n{\n  K=1\n  K=2\n  C:\n  {\n    Old=1\n  }\n"
-                                           "  C:\n  {\n    New=1\n  }\n}\nA:\n{\n  K=3\n}\n"
-                                           "B:\n{\n  K=4\n  C:\n  {\n    Old=1\n  }\n"
-                                           "  C:\n  {\n    New=1\n  }\n}\n");
-    const Deserializer& a = file.GetChild("A");
-    EXPECT_EQ(a.GetString("K"), "3");
-    EXPECT_FALSE(a.HasChild("C")) << "a later top-level object replaces, it does not merge";
-    const Deserializer& c = file.GetChild("B").GetChild("C");
-    EXPECT_FALSE(c.HasKey("Old"));
-    EXPECT_TRUE(c.HasKey("New"));
-}
-
-TEST(ObjectFile, ValueMayHoldEqualsSigns)
-{
-    const Deserializer object = ParseObjects("A:\n{\n  Text=a=b\n  Empty=\n}\n").GetChild("A");
-    EXPECT_EQ(object.GetString("Text"), "a=b");
-    EXPECT_FALSE(object.HasKey("Empty"));
-    EXPECT_EQ(object.Values().count("Empty"), 1u);
-}
-
-TEST(ObjectFile, EmptyLinesAreSkippedAndTheClosingLineIsIgnoredAfterTheBrace)
-{
-    const Deserializer file = ParseObjects("A:\n{\n\n  K=1\n\n  } trailing words\nB:\n{\n}\n");
-    EXPECT_EQ(file.GetChild("A").GetString("K"), "1");
-    EXPECT_TRUE(file.HasChild("B"));
-}
-
-TEST(ObjectFile, MissingFinalBraceIsFine)
-{
-    const Deserializer file = ParseObjects("A:\n{\n  K=1\n  C:\n  {\n    D=2");
-    EXPECT_EQ(file.GetChild("A").GetString("K"), "1");
-    EXPECT_EQ(file.GetChild("A").GetChild("C").GetString("D"), "2");
-}
-
-TEST(ObjectFile, EmptyTextHasNoObjects)
-{
-    EXPECT_TRUE(ParseObjects("").Children().empty());
-    EXPECT_TRUE(ParseObjects(" \n\n\t\n").Children().empty());
-}
-
-TEST(ObjectFile, CarriageReturnBeforeLineFeedIsNotPartOfTheLine)
-{
-    const Deserializer file = ParseObjects("A:\r\n{\r\n  K=1\r\n  C:\r\n  {\r\n    D=2\r\n  }\r\n"
-                                           "  E=\r\n}\r\n");
-    const Deserializer& a = file.GetChild("A");
-    EXPECT_EQ(a.GetString("K"), "1");
-    EXPECT_EQ(a.GetChild("C").GetString("D"), "2");
-    EXPECT_FALSE(a.HasKey("E"));
-}
-
-TEST(ObjectFile, CarriageReturnElsewhereStaysInTheLine)
-{
-    const Deserializer a = ParseObjects("A:\n{\n  K=1\r2\n  L=3\r").GetChild("A");
-    EXPECT_EQ(a.GetString("K"), "1\r2");
-    EXPECT_EQ(a.GetString("L"), "3\r");
-}
-
-TEST(ObjectFileErrors, LineOfBlanksInsideAnObject)
-{
-    EXPECT_EQ(ObjectFileError("A:\n{\n  K=1\n   \n}\n"), "Error in a file: memory.txt");
-}
-
-TEST(ObjectFileErrors, LineWithoutEquals)
-{
-    EXPECT_EQ(ObjectFileError("A:\n{\n  // comment\n}\n"), "Error in a file: memory.txt");
-    EXPECT_EQ(ObjectFileError("A:\n{\n  C:\n  {\n    Key\n  }\n}\n"), "Error in a file: memory.txt");
-    EXPECT_EQ(ObjectFileError("A:\n{\n  Child: \n}\n"), "Error in a file: memory.txt");
-}
-
-TEST(ObjectFileErrors, NestingDeeperThanTheLimit)
-{
-    const Deserializer deepest = ParseObjects(Nest(Deserializer::MaxDepth));
-    EXPECT_TRUE(deepest.HasChild("n"));
-    EXPECT_EQ(ObjectFileError(Nest(Deserializer::MaxDepth + 1)), "Error in a file: memory.txt");
-}
-
-TEST(SectionFile, ReadsSectionsWithoutTouchingBlanks)
-{
-    const Deserializer file = ParseSections("[Levels]\nPATH=./levels/\nEXT=.txt\n\n[Debug]\n"
-                                            "DebugDraw=0\n Spaced = yes \n");
-    EXPECT_EQ(file.Children().size(), 2u);
-    EXPECT_EQ(file.GetChild("Levels").GetString("PATH"), "./levels/");
-    EXPECT_EQ(file.GetChild("Levels").GetString("EXT"), ".txt");
-    const Deserializer& debug = file.GetChild("Debug");
-    EXPECT_EQ(debug.GetString("DebugDraw"), "0");
-    EXPECT_EQ(debug.GetString(" Spaced "), " yes ");
-}
-
-TEST(SectionFile, HeaderLosesItsFirstAndLastCharacters)
-{
-    const Deserializer file = ParseSections("<Window>\nWidth=1280\n[]\nx=1\n");
-    EXPECT_EQ(file.GetChild("Window").GetString("Width"), "1280");
-    EXPECT_EQ(file.GetChild("").GetString("x"), "1");
-}
-
-TEST(SectionFile, CrLfLinesAndReplacedSections)
-{
-    const Deserializer file = ParseSections("[Window]\r\nWidth=1\r\n[Window]\r\nHeight=2\r\n");
-    const Deserializer& window = file.GetChild("Window");
-    EXPECT_FALSE(window.HasKey("Width"));
-    EXPECT_EQ(window.GetString("Height"), "2");
-}
-
-TEST(SectionFile, EmptyTextHasNoSections)
-{
-    EXPECT_TRUE(ParseSections("").Children().empty());
-}
-
-TEST(SectionFileErrors, ShortHeaderOrLineWithoutEquals)
-{
-    const auto error = [](const std::string& text) { return ErrorOf([&] { ParseSections(text); }); };
-    EXPECT_EQ(error("\n[A]\nk=v\n"), "Error in a file: memory.txt");
-    EXPECT_EQ(error("[A]\nk=v\n[\n"), "Error in a file: memory.txt");
-    EXPECT_EQ(error("[A]\nno value here\n"), "Error in a file: memory.txt");
-    EXPECT_EQ(error("[A]\n   \n"), "Error in a file: memory.txt");
+    const std::pair<const char*, const char*> cases[] = {
+        {"[Levels]\nPATH=./levels/\nEXT=.txt\n\n[Debug]\nDebugDraw=0\n Spaced = yes \n",
+         "Debug{DebugDraw=0;_Spaced_=_yes_};Levels{EXT=.txt;PATH=./levels/}"},
+        {"<Window>\nWidth=1280\n[]\nx=1\n", "Window{Width=1280};{x=1}"}, // header loses both ends
+        {"[Window]\r\nWidth=1\r\n[Window]\r\nHeight=2\r\n", "Window{Height=2}"},
+        {"", ""},
+    };
+    for (const auto& [text, tree] : cases)
+        EXPECT_EQ(Dump(ParseSections(text)), tree) << text;
+    for (const char* text : {"\n[A]\nk=v\n", "[A]\nk=v\n[\n", "[A]\nno value here\n", "[A]\n   \n"})
+        EXPECT_EQ(ErrorOf([&] { ParseSections(text); }), "Error in a file: memory.txt") << text;
 }
 
 TEST(DeserializerLookups, MissingChildNamesItself)
@@ -286,14 +183,6 @@ TEST(DeserializerLookups, VectorsSkipExactlyOneCharacterBetweenFloats)
     tvec4 partial(-9.0f);
     object.GetVec4("short", partial);
     EXPECT_EQ(partial, tvec4(7.0f, 8.0f, -9.0f, -9.0f));
-}
-
-TEST(DeserializerLookups, EmptyValueCountsAsAbsent)
-{
-    const Deserializer object = ParseObjects("A:\n{\n  Name=\n}\n").GetChild("A");
-    EXPECT_FALSE(object.HasKey("Name"));
-    EXPECT_EQ(object.GetString("Name"), "");
-    EXPECT_EQ(object.GetString("Missing"), "");
 }
 
 TEST(DeserializerFiles, MissingFileOrFolderCannotBeFound)

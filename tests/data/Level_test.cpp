@@ -184,7 +184,7 @@ std::vector<EntryText> CrateInstance(const std::string& position)
             {"1", {"Name=S", "Flags=00"}, {{"Transform", ""}, {"Color", ""}, {"LevelSettings", ""}, {"Camera", ""}}}};
 }
 
-TEST_F(LevelLoading, InstanceGetsItsPlacedTransformBeforeInit)
+TEST_F(LevelLoading, InstanceTakesTheArchetypeAsItIsNowExceptItsTransform)
 {
     WriteArchetype("__lt_probe", kProbeArchetype);
     WriteLevel("__lt_level", LevelText(kPlacedInstance, CrateInstance("5,6")));
@@ -192,15 +192,7 @@ TEST_F(LevelLoading, InstanceGetsItsPlacedTransformBeforeInit)
     Load(state, "__lt_level");
     const LevelProbe& probe = *state.FindEntity("Crate")->Get<LevelProbe>();
     EXPECT_TRUE(probe.initialised);
-    EXPECT_EQ(probe.positionAtInit, tvec2(5.0f, 6.0f));
-}
-
-TEST_F(LevelLoading, InstanceTakesTheArchetypeAsItIsNowExceptItsTransform)
-{
-    WriteArchetype("__lt_probe", kProbeArchetype);
-    WriteLevel("__lt_level", LevelText(kPlacedInstance, CrateInstance("5,6")));
-    LevelTestState state;
-    Load(state, "__lt_level");
+    EXPECT_EQ(probe.positionAtInit, tvec2(5.0f, 6.0f)); // placed before Init
     LevelPath("__lt_saved");
     SaveLevel("__lt_saved", state, *state.FindEntity("S"));
 
@@ -364,8 +356,6 @@ TEST_F(LevelLoading, FailuresThrowTheirTexts)
         {"camera without component", "VersionMinor=3\nCamera=Box",
          {{"0", {"Name=Box", "Flags=00"}, {{"LevelProbe", ""}}}},
          "Tried setting Entity without Camera component as Camera: Box"},
-        {"dependency", "VersionMinor=3", {{"0", {"Name=S", "Flags=00"}, {{"LevelSettings", ""}}}},
-         "Dependency fail. Entity S doesn't have Component Color"},
     };
     for (const FailureCase& failure : cases)
     {
@@ -393,18 +383,5 @@ TEST_F(LevelLoading, FlagsOtherThanZeroAndOneAreAStandardError)
     EXPECT_THROW(LoadLevel("__lt_level", state), std::invalid_argument);
 }
 
-TEST(GamestateChoice, CameraAndSettingsNeedTheirComponents)
-{
-    LevelTestState state;
-    Entity* plain = New<Entity>("Plain");
-    state.AddEntity(plain);
-    EXPECT_EQ(ErrorOf([&] { state.SetCamera(plain->id); }),
-              "Tried setting Entity without Camera component as Camera: Plain");
-    EXPECT_EQ(ErrorOf([&] { state.SetLevelSettings(plain->id); }),
-              "Tried setting Entity without LevelSettings component as the LevelSettings: Plain");
-    plain->Add<Camera>();
-    state.SetCamera(plain->id);
-    EXPECT_EQ(state.CameraEntity(), plain);
-}
 } // namespace
 } // namespace Orvex

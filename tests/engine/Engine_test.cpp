@@ -346,20 +346,15 @@ TEST_F(EngineTest, DeactivationTwiceKeepsTheLimiterSettingOfTheActiveWindow)
     EXPECT_TRUE(engine->HasFlag(Engine::ACTIVE));
 }
 
-TEST_F(EngineTest, LimiterOnBeforeMinimisingStaysOnAfterRestoring)
+TEST_F(EngineTest, LimiterOnBeforeMinimisingOrAtTheFirstShownEventStaysOn)
 {
     engine->SetFrameLimiter(true);
+    engine->SendMessage(ENGINE_ACTIVATE); // the first "shown" event, while active
+    EXPECT_TRUE(engine->FrameLimiter());
+    EXPECT_TRUE(Window::VSync());
     engine->SendMessage(ENGINE_DEACTIVATE);
     engine->SendMessage(ENGINE_ACTIVATE);
     EXPECT_TRUE(engine->FrameLimiter());
-}
-
-TEST_F(EngineTest, FirstShownEventWhileActiveKeepsTheLimiterOn)
-{
-    engine->SetFrameLimiter(true);
-    engine->SendMessage(ENGINE_ACTIVATE);
-    EXPECT_TRUE(engine->FrameLimiter());
-    EXPECT_TRUE(Window::VSync());
 }
 } // namespace
 } // namespace Orvex::Testing

@@ -47,10 +47,14 @@ TEST(ActivatorParticles, StartsTheEmitterAndOnlyTheFirstFiringOfTheFoundPadStops
     flames.emitter->active = true; // switched on again by someone else
     flames.Activate(flames.pad);
     EXPECT_TRUE(flames.emitter->active);
-    Flames missing;
-    missing.activator->rocketPad = "Nowhere";
-    missing.activator->Update(0.1f);
-    EXPECT_FALSE(missing.activator->padId.has_value());
+}
+
+TEST(ActivatorParticles, MissingPadIsNeverFound)
+{
+    Flames flames;
+    flames.activator->rocketPad = "Nowhere";
+    flames.activator->Update(0.1f);
+    EXPECT_FALSE(flames.activator->padId.has_value());
 }
 
 TEST(ActivatorParticles, PadDestroyedAfterItWasFound)

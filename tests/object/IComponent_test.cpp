@@ -33,11 +33,6 @@ std::string InitError(Entity& entity)
     return "no error";
 }
 
-TEST(DependencyCheck, OnWithoutAnEngine)
-{
-    EXPECT_TRUE(IComponent::DependencyChecksOn());
-}
-
 TEST(DependencyCheck, FollowsTheTopGameStatesFlag)
 {
     Engine engine;
@@ -55,27 +50,14 @@ TEST(DependencyCheck, FollowsTheTopGameStatesFlag)
     EXPECT_EQ(InitError(*entity), "Dependency fail. Entity Crate doesn't have Component ProbeComponent");
 }
 
-TEST(DependencyCheck, MissingComponentNamesEntityAndType)
+TEST(DependencyCheck, NamesTheEntityAndWhatItLacksUntilAnySlotOfThatTypeIsFilled)
 {
-    auto entity = Dependent(true, false);
-    EXPECT_EQ(InitError(*entity), "Dependency fail. Entity Crate doesn't have Component ProbeComponent");
-}
-
-TEST(DependencyCheck, PresentComponentPasses)
-{
-    auto entity = Dependent(true, false);
-    entity->Add<ProbeComponent>();
-    EXPECT_EQ(InitError(*entity), "no error");
-}
-
-TEST(DependencyCheck, MissingColliderNamesTheEntity)
-{
-    auto entity = Dependent(false, true);
-    EXPECT_EQ(InitError(*entity), "Dependency fail. Entity Crate doesn't have a Collider");
-}
-
-TEST(DependencyCheck, EitherColliderSlotSatisfiesTheColliderCheck)
-{
+    EXPECT_TRUE(IComponent::DependencyChecksOn()); // on without an engine
+    auto needsProbe = Dependent(true, false);
+    EXPECT_EQ(InitError(*needsProbe), "Dependency fail. Entity Crate doesn't have Component ProbeComponent");
+    needsProbe->Add<ProbeComponent>();
+    EXPECT_EQ(InitError(*needsProbe), "no error");
+    EXPECT_EQ(InitError(*Dependent(false, true)), "Dependency fail. Entity Crate doesn't have a Collider");
     for (const char* collider : {"BoxCollider", "MeshCollider"})
     {
         auto entity = Dependent(false, true);

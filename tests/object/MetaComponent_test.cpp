@@ -74,21 +74,6 @@ TEST(ComponentFields, ReadStopsAtAConversionError)
     EXPECT_THROW(created.record.ReadFields(*created.component, object), std::invalid_argument);
 }
 
-TEST(ComponentFields, WriteListsFieldsInRegistrationOrder)
-{
-    Created created("ProbeComponent");
-    SerialOutput output;
-    Serial::SetIndentation(2);
-    created.record.WriteFields(*created.component);
-    EXPECT_EQ(output.Text(), "  Label=none\n"
-                             "  Speed=1.5\n"
-                             "  Count=-3\n"
-                             "  Mask=7\n"
-                             "  Active=1\n"
-                             "  Position=1,2\n"
-                             "  Color=0.1,0.2,0.3,0.4\n");
-}
-
 TEST(ComponentFields, WrittenFieldsReadBackEqual)
 {
     Created source("ProbeComponent");
@@ -128,12 +113,5 @@ TEST(ComponentFields, CopyTakesReflectedFieldsOnly)
     EXPECT_EQ(copy.unreflected, 5);
 }
 
-TEST(ComponentFields, FieldAddressReachesTheMember)
-{
-    Created created("ProbeComponent");
-    const std::vector<FieldInfo>& fields = created.record.fields;
-    EXPECT_EQ(META_COMPONENT_BASE::FieldAddress(*created.component, fields[1]), &created.Probe().speed);
-    EXPECT_EQ(META_COMPONENT_BASE::FieldAddress(*created.component, fields[6]), &created.Probe().color);
-}
 } // namespace
 } // namespace Orvex

@@ -88,19 +88,6 @@ TEST(PodDeserialize, StringIsTheWholeValueText)
     EXPECT_EQ(Read<std::string>(" two words = and: more"), " two words = and: more");
 }
 
-TEST(PodDeserialize, BoolFalseOnlyForLeadingZeroOrFalse)
-{
-    for (const char* text : {"false", "0", "0.5", "00"})
-        EXPECT_FALSE(Read<bool>(text)) << text;
-    bool value = false;
-    for (const char* text : {"true", "yes", "1", "False", "x"})
-    {
-        value = false;
-        Read(text, value);
-        EXPECT_TRUE(value) << text;
-    }
-}
-
 TEST(PodDeserialize, NumbersUseTheStandardConversions)
 {
     EXPECT_EQ(Read<float>("12.25"), 12.25f);
@@ -132,21 +119,6 @@ TEST(PodDeserialize, UnsignedPastThirtyTwoBitsIsOutOfRange)
     EXPECT_EQ(Read<unsigned>("-5"), std::numeric_limits<unsigned>::max() - 4);
 }
 
-TEST(PodDeserialize, VectorsSkipOneSeparatorCharacter)
-{
-    EXPECT_EQ(Read<tvec2>("3,4"), tvec2(3.0f, 4.0f));
-    EXPECT_EQ(Read<tvec2>("3 4"), tvec2(3.0f, 4.0f));
-    EXPECT_EQ(Read<tvec2>("-0.5;1e2"), tvec2(-0.5f, 100.0f));
-    EXPECT_EQ(Read<tvec4>("0.1,0.2,0.3,1"), tvec4(0.1f, 0.2f, 0.3f, 1.0f));
-}
-
-TEST(PodDeserialize, TwoCommasLeaveTheSecondComponentUnread)
-{
-    tvec2 value(5.0f, 6.0f);
-    Read("3,,4", value);
-    EXPECT_EQ(value, tvec2(3.0f, 6.0f));
-}
-
 TEST(PodSerialize, OneIndentedKeyValueLine)
 {
     EXPECT_EQ(Written(std::string("two words")), "V=two words\n");
@@ -162,18 +134,6 @@ TEST(PodSerialize, OneIndentedKeyValueLine)
     Serial::SetIndentation(6);
     META_POD<float>::Get().Serialize("Speed", &speed);
     EXPECT_EQ(output.Text(), "      Speed=1.5\n");
-}
-
-TEST(PodSerialize, FloatsUseTheDefaultSixDigitFormatting)
-{
-    EXPECT_EQ(Written(0.5f), "V=0.5\n");
-    EXPECT_EQ(Written(12.25f), "V=12.25\n");
-    EXPECT_EQ(Written(1e6f), "V=1e+06\n");
-    EXPECT_EQ(Written(123456.0f), "V=123456\n");
-    EXPECT_EQ(Written(1234567.0f), "V=1.23457e+06\n");
-    EXPECT_EQ(Written(0.0001f), "V=0.0001\n");
-    EXPECT_EQ(Written(0.00001f), "V=1e-05\n");
-    EXPECT_EQ(Written(0.1f), "V=0.1\n");
 }
 
 TEST(PodRoundTrip, WrittenValuesReadBackEqual)

@@ -60,17 +60,6 @@ void ProbeLog::Clear()
 
 namespace
 {
-TEST(Registration, ClassRecordsCarryNameSizeAndKind)
-{
-    const META_COMPONENT<ProbeComponent>& record = ProbeComponent::Meta();
-    EXPECT_EQ(record.name, "ProbeComponent");
-    EXPECT_EQ(record.size, sizeof(ProbeComponent));
-    EXPECT_EQ(record.kind, MetaKind::Component);
-    EXPECT_EQ(ProbeSystem::Meta().kind, MetaKind::System);
-    EXPECT_EQ(ProbeState::Meta().kind, MetaKind::Gamestate);
-    EXPECT_EQ(ProbeState::Meta().size, sizeof(ProbeState));
-}
-
 TEST(Registration, UnlistedNamesTakeTheIdsAfterTheList)
 {
     const unsigned listed = 86;
@@ -88,26 +77,6 @@ TEST(Registration, IdIsTheRegisteredRecordsId)
     EXPECT_EQ(TypeRegistry::Find("ProbeComponent"), &ProbeComponent::Meta());
     EXPECT_EQ(TypeRegistry::Component(ProbeComponent::Id()), &ProbeComponent::Meta());
     EXPECT_EQ(TypeRegistry::Find("ProbeSystem", MetaKind::System), &ProbeSystem::Meta());
-}
-
-TEST(Registration, FieldsKeepTheirOrderKeysOffsetsAndTypes)
-{
-    const std::vector<FieldInfo>& fields = ProbeComponent::Meta().fields;
-    ASSERT_EQ(fields.size(), 7u);
-    const char* keys[] = {"Label", "Speed", "Count", "Mask", "Active", "Position", "Color"};
-    for (unsigned i = 0; i < fields.size(); ++i)
-        EXPECT_EQ(fields[i].name, keys[i]);
-    EXPECT_EQ(fields[1].offset, offsetof(ProbeComponent, speed));
-    EXPECT_EQ(fields[6].offset, offsetof(ProbeComponent, color));
-    EXPECT_EQ(fields[0].type, &META_POD<std::string>::Get());
-    EXPECT_EQ(fields[1].type, &META_POD<float>::Get());
-    EXPECT_EQ(fields[2].type, &META_POD<int>::Get());
-    EXPECT_EQ(fields[3].type, &META_POD<unsigned>::Get());
-    EXPECT_EQ(fields[4].type, &META_POD<bool>::Get());
-    EXPECT_EQ(fields[5].type, &META_POD<tvec2>::Get());
-    EXPECT_EQ(fields[6].type, &META_POD<tvec4>::Get());
-    ASSERT_EQ(ProbeDependent::Meta().fields.size(), 2u);
-    EXPECT_EQ(ProbeDependent::Meta().fields[1].name, "NeedsCollider");
 }
 
 TEST(RegistrationDeathTest, DuplicateAtStartupIsReportedAndAborts)
