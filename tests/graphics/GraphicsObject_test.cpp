@@ -21,20 +21,12 @@ TEST(SpriteQuad, TakesTheEntitysColourAndTransform)
     sprite->owner->Get<Transform>()->rotation = 0.5f;
     sprite->offset = {0.5f, 0.0f};
     sprite->PrepareFrame(nullptr, 1.0f);
+    sprite->PrepareFrame(nullptr, 1.0f); // rebuilt every frame, not accumulated
     ASSERT_EQ(sprite->streams.QuadCount(), 1u);
     EXPECT_FLOAT_EQ(sprite->streams[Attr::Colour][2], 0.5f);
     EXPECT_FLOAT_EQ(sprite->streams[Attr::Position][1], 3.0f);
     EXPECT_FLOAT_EQ(sprite->streams[Attr::Rotation][5], 0.5f);
     EXPECT_FLOAT_EQ(sprite->streams[Attr::Offset][0], 0.5f);
-}
-
-TEST(SpriteQuad, RebuiltEveryFrameNotAccumulated)
-{
-    TestScene scene;
-    Sprite* sprite = scene.AddSprite("box", {0.0f, 0.0f}, &plain);
-    sprite->PrepareFrame(nullptr, 1.0f);
-    sprite->PrepareFrame(nullptr, 1.0f);
-    EXPECT_EQ(sprite->streams.QuadCount(), 1u);
 }
 
 TEST(SpriteQuad, WithoutColorIsWhiteAndWithoutTransformIsNothing)
@@ -62,16 +54,12 @@ TEST(SpriteQuad, InvisibleOrCulledAddsNothing)
     sprite->visible = false;
     sprite->PrepareFrame(&view, 1.0f);
     EXPECT_EQ(sprite->streams.VertexCount(), 0u);
-}
-
-TEST(HudPlacement, HudObjectIsNeverCulled)
-{
-    TestScene scene;
-    Sprite* sprite = scene.AddSprite("icon", {0.9f, 0.9f}, &plain);
+    // On the HUD it is never culled, however far the camera.
+    sprite->visible = true;
     sprite->onHud = true;
-    // A camera far away sees nothing near the origin, yet the HUD quad stays.
-    const CullView view = MakeCullView({500.0f, 500.0f}, 0.0f, {10.0f, 10.0f}, 1.05f);
-    sprite->PrepareFrame(&view, 16.0f / 9.0f);
+    sprite->owner->Get<Transform>()->position = {0.9f, 0.9f};
+    const CullView far = MakeCullView({500.0f, 500.0f}, 0.0f, {10.0f, 10.0f}, 1.05f);
+    sprite->PrepareFrame(&far, 16.0f / 9.0f);
     ASSERT_EQ(sprite->streams.QuadCount(), 1u);
     EXPECT_FLOAT_EQ(sprite->streams[Attr::Position][0], 0.9f);
 }
@@ -90,14 +78,9 @@ TEST(AspectScaling, DividesTheXScaleByTheAspect)
     sprite->aspectScaling = false;
     sprite->PrepareFrame(nullptr, 2.0f);
     EXPECT_FLOAT_EQ(sprite->streams[Attr::Scale][0], 0.8f);
+    sprite->aspectScaling = true;
+    EXPECT_EQ(sprite->DrawnScale({3.0f, 1.0f}, 0.0f), tvec2(3.0f, 1.0f)); // unknown aspect
 }
 
-TEST(AspectScaling, UnknownAspectLeavesTheScale)
-{
-    GraphicsObject object;
-    object.aspectScaling = true;
-    EXPECT_EQ(object.DrawnScale({3.0f, 1.0f}, 0.0f), tvec2(3.0f, 1.0f));
-    EXPECT_EQ(object.DrawnScale({3.0f, 1.0f}, 1.5f), tvec2(2.0f, 1.0f));
-}
 } // namespace
 } // namespace Orvex
