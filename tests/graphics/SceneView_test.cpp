@@ -56,12 +56,5 @@ TEST_F(SceneViewTest, ParallaxHalfScrollsAtHalfTheCameraSpeed)
     EXPECT_NEAR(view.Cull()->halfExtent.y, 5.0f * 1.05f, 1e-5f);
 }
 
-TEST_F(SceneViewTest, ParallaxZeroStaysAtTheOrigin)
-{
-    scene.AddCamera({100.0f, -50.0f}, 2.0f);
-    Sprite* backdrop = scene.AddSprite("sky", {0.0f, 0.0f}, &plain);
-    backdrop->parallax = {0.0f, 0.0f};
-    ExpectNear(Device(SceneView(scene).ViewFor(*backdrop), {0.0f, 0.0f}), {0.0f, 0.0f});
-}
 } // namespace
 } // namespace Orvex
