@@ -27,19 +27,16 @@ struct Following
     Entity* player;
 };
 
-TEST(FollowCam, TargetFarBelowSnapsToLowerBoundsAboveIt)
+TEST(FollowCam, TargetFarBelowOrAboveSnapsTheCameraToTheBoundsAroundIt)
 {
-    Following following;
-    following.follower->Update(0.1f);
-    EXPECT_EQ(following.CameraPosition(), (tvec2{7.0f, 5.0f}));
-}
-
-TEST(FollowCam, TargetFarAboveIsKeptWithinUpperBounds)
-{
-    Following following;
-    following.player->Get<Transform>()->position = {0.0f, 30.0f};
-    following.follower->Update(0.1f);
-    EXPECT_EQ(following.CameraPosition(), (tvec2{0.0f, 29.0f}));
+    for (const auto& [target, camera] : {std::pair{tvec2(7.0f, 0.0f), tvec2(7.0f, 5.0f)},
+                                         std::pair{tvec2(0.0f, 30.0f), tvec2(0.0f, 29.0f)}})
+    {
+        Following following;
+        following.player->Get<Transform>()->position = target;
+        following.follower->Update(0.1f);
+        EXPECT_EQ(following.CameraPosition(), camera);
+    }
 }
 
 TEST(FollowCam, EasesAfterTheTargetAtItsVerticalSpeed)
@@ -68,18 +65,14 @@ TEST(FollowCam, ZoomsInToFollowSizeThenReportsDone)
     EXPECT_TRUE(following.follower->zoomDone);
 }
 
-TEST(FollowCam, StoppedDoesNothing)
+TEST(FollowCam, StoppedOrWithoutTargetOrBodyItStays)
 {
     Following following;
     following.follower->stopped = true;
     following.follower->Update(0.1f);
     EXPECT_EQ(following.CameraPosition(), (tvec2{0.0f, 20.0f}));
     EXPECT_EQ(following.camera->size, 3.0f);
-}
-
-TEST(FollowCam, MissingTargetOrBodyIsSkipped)
-{
-    Following following;
+    following.follower->stopped = false;
     following.follower->objectName = "Nobody";
     following.follower->Update(0.1f);
     EXPECT_EQ(following.CameraPosition(), (tvec2{0.0f, 20.0f}));
