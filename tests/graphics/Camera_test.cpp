@@ -46,33 +46,29 @@ TEST(CameraSize, FollowsTheWindow)
     ExpectNear(camera->Extent(), {10.0f, 12.5f});
 }
 
-TEST(CameraView, MapsTheVisibleRectangleOntoTheDeviceSquare)
+TEST(CameraView, MapsTheVisibleRectangleTurnedAndParallaxScaledOntoTheDeviceSquare)
 {
     CameraScene scene;
     Camera* camera = SquareCamera(scene);
-    const tmat3 view = camera->GetViewMatrix(1.0f, 1.0f);
-    ExpectNear(Apply(view, {3.0f, 4.0f}), {0.0f, 0.0f});
-    ExpectNear(Apply(view, {8.0f, 4.0f}), {1.0f, 0.0f});
-    ExpectNear(Apply(view, {-2.0f, -1.0f}), {-1.0f, -1.0f});
-}
-
-TEST(CameraView, TurnedCameraShowsWhatIsAboveItOnTheRight)
-{
-    CameraScene scene;
-    Camera* camera = SquareCamera(scene);
-    camera->owner->Get<Transform>()->rotation = halfTurn / 2.0f;
-    // (3, 9) - (3, 4) = (0, 5), turned by -90 degrees: (5, 0), over the half width 5.
-    ExpectNear(Apply(camera->GetViewMatrix(1.0f, 1.0f), {3.0f, 9.0f}), {1.0f, 0.0f});
-}
-
-TEST(CameraView, ParallaxScalesTheCameraPositionOnly)
-{
-    CameraScene scene;
-    Camera* camera = SquareCamera(scene);
-    camera->owner->Get<Transform>()->rotation = halfTurn / 2.0f;
-    // Parallax 0: as if the camera stayed at the origin, still turned and zoomed.
-    ExpectNear(Apply(camera->GetViewMatrix(0.0f, 0.0f), {0.0f, 5.0f}), {1.0f, 0.0f});
-    ExpectNear(Apply(camera->GetViewMatrix(0.5f, 0.5f), {1.5f, 7.0f}), {1.0f, 0.0f});
+    const struct
+    {
+        float rotation, parallax;
+        tvec2 world, device;
+    } cases[] = {
+        {0.0f, 1.0f, {3.0f, 4.0f}, {0.0f, 0.0f}},
+        {0.0f, 1.0f, {8.0f, 4.0f}, {1.0f, 0.0f}},
+        {0.0f, 1.0f, {-2.0f, -1.0f}, {-1.0f, -1.0f}},
+        // Turned by 90 degrees, what is above the camera shows on the right.
+        {halfTurn / 2.0f, 1.0f, {3.0f, 9.0f}, {1.0f, 0.0f}},
+        // Parallax scales the camera's position only: still turned and zoomed.
+        {halfTurn / 2.0f, 0.0f, {0.0f, 5.0f}, {1.0f, 0.0f}},
+        {halfTurn / 2.0f, 0.5f, {1.5f, 7.0f}, {1.0f, 0.0f}},
+    };
+    for (const auto& c : cases)
+    {
+        camera->owner->Get<Transform>()->rotation = c.rotation;
+        ExpectNear(Apply(camera->GetViewMatrix(c.parallax, c.parallax), c.world), c.device);
+    }
 }
 
 TEST(CameraView, ScreenToWorldUndoesTheView)
