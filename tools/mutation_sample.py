@@ -241,9 +241,10 @@ def configure(build):
                               + launcher, stdout=subprocess.DEVNULL)
 
 
-def build_target(build, module):
-    return run(["cmake", "--build", build, "--target", "orvex_%s_tests" % module,
-                "-j%d" % os.cpu_count()], timeout=3600)[0] == 0
+def build_target(build, module=None):
+    """Builds one module's tests, or everything (the generated images and sounds too)."""
+    target = ["--target", "orvex_%s_tests" % module] if module else []
+    return run(["cmake", "--build", build, "-j%d" % os.cpu_count()] + target, timeout=3600)[0] == 0
 
 
 def test_command(build, module):
@@ -282,11 +283,11 @@ def main():
     cwd = os.path.join(build, "bin")
 
     # The unmutated tests must pass; their time sets each module's timeout.
+    if not build_target(build):
+        print("the unmutated sources do not build")
+        return 2
     timeouts = {}
     for module in sorted({m.module for m in mutants}):
-        if not build_target(build, module):
-            print("the unmutated %s tests do not build" % module)
-            return 2
         code, seconds = run(test_command(build, module), timeout=600, cwd=cwd, env=env)
         if code != 0:
             print("the unmutated %s tests fail: fix them first" % module)
