@@ -11,6 +11,7 @@
 #include "physics/ColliderQueries.h"
 #include "physics/ContactRecord.h"
 #include "physics/ContactResponse.h"
+#include "physics/QuaternionCounter.h"
 #include "physics/RigidBody.h"
 
 namespace Orvex
@@ -97,6 +98,13 @@ void CollisionsSystem::CollideWithAll(std::size_t a)
 
 void CollisionsSystem::CollidePair(Entity& a, Entity& b)
 {
+    // No collider class makes circles: one is broken data, counted and skipped.
+    if (a.collider->type == ColliderType::Circle)
+    {
+        CountCircle(Engine::Get()->GetActiveGamestate());
+        LogError("circles? in MY game?!?");
+        return;
+    }
     if (!IsPolygon(a) || !IsPolygon(b))
         return;
     // A mesh edge of two equal points is broken data and ends the pass.

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "PhysicsWorld.h"
+#include "physics/CollisionsSystem.h"
+#include "physics/QuaternionCounter.h"
+
+namespace Orvex
+{
+namespace
+{
+// The circle no collider class makes, for the pass to meet.
+class CircleProbe : public BaseCollider
+{
+public:
+    CircleProbe() : BaseCollider(ColliderType::Circle) {}
+
+protected:
+    cMesh* InitialMesh() const override { return GetMesh("Square"); }
+};
+
+TEST(QuaternionCounter, ACircleIsCountedAndReportedAndTheCounterPrintsEveryFiveSeconds)
+{
+    PhysicsWorld world;
+    Entity* counting = world.Place(New<Entity>("Counter"));
+    QuaternionCounter* counter = counting->Add<QuaternionCounter>();
+    Entity* ball = world.Body("Ball", {{0.0f, 0.0f}, {1.0f, 1.0f}, false});
+    ball->Attach(MeshCollider::Id(), New<CircleProbe>());
+    world.Place(ball);
+    world.Box("Floor", {{0.0f, -0.8f}, {4.0f, 1.0f}});
+
+    CollisionsSystem collisions;
+    ::testing::internal::CaptureStdout();
+    collisions.Update(0.0f);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "ERROR: circles? in MY game?!?\n");
+    EXPECT_EQ(counter->count, 1);
+
+    ::testing::internal::CaptureStdout();
+    counter->Update(4.5f);
+    counter->Update(0.25f);
+    const std::string early = ::testing::internal::GetCapturedStdout();
+    ::testing::internal::CaptureStdout();
+    counter->Update(0.25f);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Quaternion Counter: 1\n");
+    EXPECT_EQ(early, "");
+    EXPECT_EQ(counter->count, 1);
+}
+} // namespace
+} // namespace Orvex
