@@ -48,17 +48,14 @@ TEST(ParticleBursts, ActiveEmitterBurstsOnceTheTimerExceedsThePeriod)
         emitter.Update(0.25f);
         EXPECT_EQ(emitter.Particles().Size(), count);
     }
-}
-
-TEST(ParticleBursts, InactiveEmitterEmitsOnlyOnRequest)
-{
-    Emitting emitting;
-    emitting.emitter->emitCount = 4;
+    emitter.active = false; // inactive, it emits only on request
+    emitter.Particles().Clear();
+    emitter.emitCount = 4;
     for (int frame = 0; frame < 10; ++frame)
-        emitting.emitter->Update(0.25f);
-    EXPECT_TRUE(emitting.emitter->Particles().Empty());
-    emitting.emitter->EmitBurst();
-    EXPECT_EQ(emitting.emitter->Particles().Size(), 4u);
+        emitter.Update(0.25f);
+    EXPECT_TRUE(emitter.Particles().Empty());
+    emitter.EmitBurst();
+    EXPECT_EQ(emitter.Particles().Size(), 4u);
 }
 
 TEST(ParticleBursts, SizeSpreadsAroundEmitCount)
@@ -202,15 +199,6 @@ TEST(ParticleLife, FadingKeepsMovingAndLosesAlphaAtOneOverFade)
     EXPECT_TRUE(emitter.Particles().Empty());
 }
 
-TEST(ParticleLife, ShrunkBelowZeroDisappearsWhateverItsLife)
-{
-    Emitting emitting;
-    emitting.emitter->growthRate = {0.0f, -4.0f};
-    emitting.emitter->EmitOne();
-    emitting.emitter->Update(0.5f);
-    EXPECT_TRUE(emitting.emitter->Particles().Empty());
-}
-
 TEST(ParticleLife, FadeSpreadToZeroOrBelowVanishesInsteadOfLivingOn)
 {
     Emitting emitting;
@@ -222,6 +210,13 @@ TEST(ParticleLife, FadeSpreadToZeroOrBelowVanishesInsteadOfLivingOn)
     emitter.Update(0.25f);
     ASSERT_EQ(emitter.Particles().Size(), 1u);
     EXPECT_EQ(emitter.Particles().begin()->fade, 0.5f);
+    // Shrunk below zero, a particle goes whatever its life.
+    emitter.growthRate = {0.0f, -4.0f};
+    emitter.particleDuration = 100.0f;
+    emitter.Particles().Clear();
+    emitter.EmitOne();
+    emitter.Update(0.5f);
+    EXPECT_TRUE(emitter.Particles().Empty());
 }
 
 TEST(ParticleLife, RemovalInTheMiddleKeepsTheOthersInOrder)
@@ -292,19 +287,12 @@ TEST(ParticleDrawing, OneQuadPerParticleCulledByTheCamera)
     emitter.onHud = true; // screen space is never culled
     emitter.Update(0.0f);
     EXPECT_EQ(emitter.streams.QuadCount(), 4u);
+    emitter.PrepareFrame(nullptr, 1.0f); // collecting keeps the quads the update built
+    EXPECT_EQ(emitter.streams.QuadCount(), 4u);
     emitter.visible = false;
     emitter.Update(0.0f);
     EXPECT_EQ(emitter.streams.QuadCount(), 0u);
     EXPECT_EQ(emitter.Particles().Size(), 4u);
-}
-
-TEST(ParticleDrawing, CollectingLeavesTheParticleQuadsAsTheUpdateBuiltThem)
-{
-    Emitting emitting;
-    emitting.emitter->Emit(2);
-    emitting.emitter->Update(0.0f);
-    emitting.emitter->PrepareFrame(nullptr, 1.0f);
-    EXPECT_EQ(emitting.emitter->streams.QuadCount(), 2u);
 }
 
 TEST(ParticleEmitterData, ColourChangeIsWrittenLikeAVector)
