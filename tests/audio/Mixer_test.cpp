@@ -211,6 +211,24 @@ TEST_F(MixerTest, WhenEveryChannelPlaysANewSoundGetsNoneAndTheOthersCarryOn)
         EXPECT_EQ(Playing(channel), channel != channels[5]);
 }
 
+TEST_F(MixerTest, AnEndedChannelTakenForANewSoundLeavesItsOldGroup)
+{
+    ChannelGroup* old = Group("old");
+    ChannelGroup* fresh = Group("fresh");
+    AudioClip* blip = Clip(folder.Constant("blip.wav", 10, 0.5f));
+    for (int i = 0; i < 36; ++i)
+        Play(blip, old);
+    Pull(100); // every channel has ended and stays in its group
+    Channel reused = Play(Clip(folder.Constant("tone.wav", 44100, 0.5f)), fresh);
+    int count = 0;
+    old->GetNumChannels(&count);
+    EXPECT_EQ(count, 35);
+    fresh->GetNumChannels(&count);
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(old->Release(), AUDIO_OK);
+    EXPECT_TRUE(Playing(reused)); // the old group's release leaves the new sound alone
+}
+
 TEST_F(MixerTest, StoppedHandleGoesStaleAndLeavesTheNextPlayAlone)
 {
     AudioClip* clip = Clip(folder.Constant("tone.wav", 44100, 0.5f));

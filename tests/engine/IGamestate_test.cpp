@@ -7,6 +7,7 @@
 
 #include "TestEngine.h"
 #include "data/LevelSettings.h"
+#include "engine/Window.h"
 #include "graphics/Camera.h"
 
 namespace Orvex::Testing
@@ -50,6 +51,24 @@ TEST_F(EngineTest, AddingAMessageSystemMakesItTheStatesAndALaterOneReplacesIt)
     EXPECT_EQ(state->Messages(), second);
     EXPECT_EQ(state->Systems().size(), 2u);
     EXPECT_EQ(state->Systems()[0], first);
+}
+
+// A state that hides the cursor hides it as soon as it is made, before its first frame.
+class CursorlessState : public IGamestate
+{
+public:
+    CursorlessState() : IGamestate(false, true) {}
+    void Init() override {}
+    void Update(float) override {}
+    void Shutdown() override {}
+};
+
+TEST_F(EngineTest, ANewStateAppliesItsCursorAtOnce)
+{
+    Window::SetCursorVisible(true);
+    IGamestate* state = New<CursorlessState>();
+    EXPECT_FALSE(Window::CursorVisible());
+    Delete(state);
 }
 
 TEST_F(EngineTest, FindEntityTakesAnExactNameAndNullWhenAbsent)

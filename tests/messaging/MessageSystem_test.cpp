@@ -168,14 +168,19 @@ TEST_F(MessageSystemTest, CollisionsReachOnlySelfsComponentsInTypeOrder)
     second->label = "second";
     second->Subscribe(MSG_COLLISION, &EarComponent::Hear);
     first->Subscribe(MSG_COLLISION, &EarComponent::Hear);
+    // The first slot counts too: any component may sit there.
+    EarComponent* zeroth = New<EarComponent>();
+    zeroth->label = "zeroth";
+    self->Attach(0, zeroth);
+    zeroth->Subscribe(MSG_COLLISION, &EarComponent::Hear);
     EarComponent* bystander = other->Add<EarComponent>();
     bystander->Subscribe(MSG_COLLISION, &EarComponent::Hear);
     EarComponent* broadcastEar = AddEar(*state, "elsewhere", MSG_COLLISION);
     Collide(self, other);
     messages->DeliverAll();
     const bool firstBeforeSecond = EarComponent::Id() < SecondEar::Id();
-    EXPECT_EQ(Trace(), firstBeforeSecond ? (Lines{"first heard", "second heard"})
-                                         : (Lines{"second heard", "first heard"}));
+    EXPECT_EQ(Trace(), firstBeforeSecond ? (Lines{"zeroth heard", "first heard", "second heard"})
+                                         : (Lines{"zeroth heard", "second heard", "first heard"}));
     EXPECT_TRUE(bystander->heard.empty());
     EXPECT_TRUE(broadcastEar->heard.empty());
     ASSERT_EQ(first->heard.size(), 1u);
