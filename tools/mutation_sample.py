@@ -193,13 +193,14 @@ class Workspace:
         self.backup_dir = os.path.join(build, "mutation-backup")
         self.record = os.path.join(self.backup_dir, "path")
 
-    def recover(self):
+    def recover(self, quiet=False):
         if os.path.exists(self.record):
             with open(self.record) as record:
                 path = record.read()
             shutil.copyfile(os.path.join(self.backup_dir, "original"), os.path.join(ROOT, path))
             os.remove(self.record)
-            print("restored %s from an interrupted run" % path)
+            if not quiet:
+                print("restored %s from an interrupted run" % path)
 
     def mutate(self, path, text):
         os.makedirs(self.backup_dir, exist_ok=True)
@@ -210,7 +211,7 @@ class Workspace:
             source.write(text)
 
     def restore(self):
-        self.recover()
+        self.recover(quiet=True)
 
 
 def run(command, timeout, cwd=None, env=None):
