@@ -39,6 +39,8 @@ public:
         return true;
     }
 
+    const void* Target() const override { return target; }
+
     float duration;     // seconds
     float elapsed = 0.0f; // seconds advanced so far
     T* target;          // not owned

@@ -70,7 +70,24 @@ void Entity::RemoveComponent(const std::string& typeName)
     if (static_cast<void*>(collider) == dynamic_cast<void*>(component))
         collider = nullptr;
     components[record->id] = nullptr;
+    // A tween left running would write into the freed block.
+    EndActionsInside(dynamic_cast<const void*>(component), record->size);
     Delete(component);
+}
+
+void Entity::EndActionsInside(const void* begin, std::size_t size)
+{
+    const auto first = reinterpret_cast<std::uintptr_t>(begin);
+    std::size_t kept = 0;
+    for (IAction* action : actions)
+    {
+        const auto target = reinterpret_cast<std::uintptr_t>(action->Target());
+        if (action->Target() && target >= first && target - first < size)
+            Delete(action);
+        else
+            actions[kept++] = action;
+    }
+    actions.resize(kept);
 }
 
 void Entity::InitComponents()

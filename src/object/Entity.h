@@ -8,6 +8,7 @@
 // components and remaining actions.
 
 #include <bitset>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -60,9 +61,10 @@ public:
     // "ERROR: Entity already has component: <type>" to standard error and changes
     // nothing; an unregistered name changes nothing. Null in both cases.
     IComponent* AddComponent(const std::string& typeName);
-    // Destroys the component of that type at once and empties its slot; nothing
-    // when the entity has none. A component may remove itself from its own Update
-    // but must not touch its members afterwards.
+    // Destroys the component of that type at once and empties its slot, first
+    // ending the actions that write into it; nothing when the entity has none. A
+    // component may remove itself from its own Update but must not touch its
+    // members afterwards.
     void RemoveComponent(const std::string& typeName);
     // Init on every present component, in type id order.
     void InitComponents();
@@ -70,6 +72,9 @@ public:
     // of every component's reflected fields; its components are then initialised.
     // If an Init throws, the clone is destroyed and the error passed on.
     Entity* Clone() const;
+
+    // Destroys the listed actions whose target lies in the size bytes at begin.
+    void EndActionsInside(const void* begin, std::size_t size);
 
     std::vector<IAction*> actions; // running tweens in the order added; owned
     std::string name;              // not unique; look-ups take the first match

@@ -6,6 +6,8 @@
 #include "engine/IGamestate.h"
 #include "memory/MemoryManager.h"
 #include "object/Entity.h"
+#include "graphics/Camera.h"
+#include "physics/Transform.h"
 
 namespace Orvex
 {
@@ -53,6 +55,26 @@ TEST(ActionSystem, AdvancesOnlyTheTopStatesEntities)
     system.Update(1.0f);
     EXPECT_TRUE(other->actions.empty());
     EXPECT_EQ(topValue, 1.0f);
+}
+// A camera glide tweens the Size of a Camera the editor may remove meanwhile.
+TEST(ActionSystem, RemovingAComponentEndsTheTweensIntoItAndNoOthers)
+{
+    Engine engine;
+    engine.PushGamestate(New<TweenState>());
+    engine.RunFrame();
+    Entity* camera = New<Entity>("Camera");
+    engine.GetActiveGamestate().AddEntity(camera);
+    Transform* transform = camera->Add<Transform>();
+    AddAction(*camera, &camera->Add<Camera>()->size, 5.0f, 2.0f, Linear);
+    AddAction(*camera, &transform->position, tvec2(4.0f, 0.0f), 2.0f, Linear);
+    ActionSystem system;
+    system.Update(0.5f);
+
+    camera->RemoveComponent("Camera");
+    ASSERT_EQ(camera->actions.size(), 1u);
+    EXPECT_EQ(camera->actions[0]->Target(), &transform->position);
+    system.Update(0.5f);
+    EXPECT_FLOAT_EQ(transform->position.x, 2.0f);
 }
 } // namespace
 } // namespace Orvex
