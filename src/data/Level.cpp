@@ -173,19 +173,6 @@ private:
         throw "Could not save level " + levelName + ": " + where + ", key " + key + ": " + reason;
     }
 
-    // The field's value as its type writes it.
-    static std::string FieldValue(const IComponent& component, const FieldInfo& field)
-    {
-        SerialOutput output;
-        Serial::SetIndentation(0);
-        field.type->Serialize(field.name, META_COMPONENT_BASE::FieldAddress(component, field));
-        std::string text = output.Text();
-        text.erase(0, field.name.size() + 1); // "key="
-        if (!text.empty() && text.back() == '\n')
-            text.pop_back();
-        return text;
-    }
-
     void WriteEntity(const Entity& entity, unsigned number) const
     {
         const std::string where = "entity " + entity.name;
@@ -204,7 +191,7 @@ private:
             Serial::SetIndentation(6);
             for (const FieldInfo& field : record->fields)
             {
-                const std::string value = FieldValue(*component, field);
+                const std::string value = META_COMPONENT_BASE::FieldText(*component, field);
                 Check(where, record->name + "." + field.name, value);
                 Serial::WriteLine(field.name, value);
             }

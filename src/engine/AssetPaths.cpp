@@ -43,6 +43,8 @@ std::string AssetPath(const std::string& category, const std::string& name)
 
 std::string AssetFolder(const std::string& category) { return Lookup(category).path; }
 
+std::string AssetExtension(const std::string& category) { return Lookup(category).extension; }
+
 void SetAssetConfig(const Deserializer* coreConfig)
 {
     config = coreConfig;

@@ -14,6 +14,8 @@ class Deserializer;
 std::string AssetPath(const std::string& category, const std::string& name);
 // The folder prefix alone (the "PATH" value).
 std::string AssetFolder(const std::string& category);
+// The file-name extension alone (the "EXT" value).
+std::string AssetExtension(const std::string& category);
 
 // The configuration to read from. The engine passes its own; without one the
 // file "./config/core_config.ini" is read on first use. Clears the kept entries.

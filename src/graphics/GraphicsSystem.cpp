@@ -24,11 +24,23 @@ ORVEX_REGISTER_SYSTEM(GraphicsSystem)
 
 namespace
 {
+constexpr const char* editorState = "LevelEditor";
+
+// Ctrl+F5 opens the level editor on the level that shows. One editor at a time:
+// another on top of it, or of its test run, would edit beside it.
 void CheckEditorHotkey()
 {
     const bool ctrl = Input::KeyHeld(SDL_SCANCODE_LCTRL) || Input::KeyHeld(SDL_SCANCODE_RCTRL);
-    if (ctrl && Input::KeyWentDown(SDL_SCANCODE_F5) && Engine::Get())
-        Engine::Get()->PushGamestate(std::string("LevelEditor"));
+    Engine* engine = Engine::Get();
+    if (!ctrl || !Input::KeyWentDown(SDL_SCANCODE_F5) || !engine)
+        return;
+    for (const IGamestate* state : engine->Gamestates())
+        if (state->TypeName() == editorState)
+            return;
+    const IGamestate* top = engine->ActiveGamestate();
+    const std::string level = top ? top->CurrentLevel() : std::string();
+    if (IGamestate* editor = engine->PushGamestate(std::string(editorState)))
+        editor->SetCurrentLevel(level);
 }
 
 void ClearTo(const tvec4& colour)

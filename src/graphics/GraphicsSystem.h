@@ -2,6 +2,7 @@
 // Draws one frame of the active game state.
 //
 //   Present      swap: show what the previous update drew; Ctrl+F5 opens the editor
+//                on the level that shows, unless one is open already
 //   Clear        to the level settings' Color, or DefaultBackground without one
 //   Collect      every visible Sprite, SpriteText, ParticleEmitter builds its quads
 //   Sort, Plan   layer, then texture; runs of equal ones (DrawList.h)

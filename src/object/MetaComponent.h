@@ -9,6 +9,7 @@
 // own Create made.
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "object/FieldInfo.h"
@@ -37,6 +38,12 @@ public:
     void WriteFields(const IComponent& component) const;
     // Each field's Copy; members that are not reflected keep their values.
     void CopyFields(const IComponent& from, IComponent& to) const;
+
+    // The field's value as its type writes it in a data file (the text after "=").
+    static std::string FieldText(const IComponent& component, const FieldInfo& field);
+    // Sets the field from such a text. An empty text gives the value the type's
+    // Create makes, where reading a file would leave the field as it is.
+    static void SetFieldText(IComponent& component, const FieldInfo& field, const std::string& text);
 
     static void* FieldAddress(IComponent& component, const FieldInfo& field);
     static const void* FieldAddress(const IComponent& component, const FieldInfo& field);
