@@ -1,11 +1,11 @@
 #include "editor/AssetLists.h"
 
-#include <algorithm>
-
 #include "data/Deserializer.h"
 #include "editor/LevelEditor.h"
 #include "engine/AssetPaths.h"
 #include "object/TypeRegistry.h"
+
+#include <algorithm>
 
 namespace Orvex
 {

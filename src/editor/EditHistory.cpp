@@ -24,7 +24,8 @@ void MakeEntity(EntityStore& store, std::uint32_t id, const std::optional<Entity
 void EditHistory::Record(std::vector<EntityChange> changes)
 {
     changes.erase(std::remove_if(changes.begin(), changes.end(),
-                                 [](const EntityChange& change) { return change.before == change.after; }),
+                                 [](const EntityChange& change)
+                                 { return change.before == change.after; }),
                   changes.end());
     if (changes.empty())
         return;

@@ -4,11 +4,11 @@
 // not exist). Entities are named by id; an entity brought back keeps its old id,
 // so later edits still find it.
 
+#include "editor/EntitySnapshot.h"
+
 #include <cstdint>
 #include <optional>
 #include <vector>
-
-#include "editor/EntitySnapshot.h"
 
 namespace Orvex
 {

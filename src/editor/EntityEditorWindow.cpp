@@ -1,15 +1,15 @@
 #include "editor/EntityEditorWindow.h"
 
-#include <cstdio>
-#include <map>
-
-#include <imgui.h>
-
 #include "editor/FieldWidgets.h"
 #include "editor/ImGuiCompat.h"
 #include "editor/LevelEditor.h"
+#include "editor/NamePicker.h"
 #include "object/MetaComponent.h"
 #include "object/TypeRegistry.h"
+
+#include <cstdio>
+#include <imgui.h>
+#include <map>
 
 namespace Orvex
 {
@@ -43,7 +43,7 @@ bool ArchetypeLink(LevelEditor& editor, Entity& entity)
         }
         const std::vector<std::string>& names = editor.Lists().archetypes;
         int choice = IndexOf(names, entity.archetype);
-        if (Ui::Combo("Archetype Combo", &choice, names) && choice >= 0)
+        if (Ui::NamePicker("Archetype Combo", &choice, names) && choice >= 0)
         {
             entity.archetype = names[static_cast<std::size_t>(choice)];
             changed = true;
@@ -59,7 +59,7 @@ void AddRow(LevelEditor& editor, Entity& entity)
     const bool pressed = ImGui::Button("Add");
     ImGui::SameLine();
     ImGui::SetNextItemWidth(ImGui::GetWindowWidth() - AddRowRoom);
-    Ui::Combo("##component type", &componentChoice, names, "(component type)");
+    Ui::NamePicker("##component type", &componentChoice, names, "(component type)");
     if (pressed && componentChoice >= 0 && static_cast<std::size_t>(componentChoice) < names.size())
         AddComponentTo(editor, entity, names[static_cast<std::size_t>(componentChoice)]);
 }
@@ -84,7 +84,8 @@ bool Components(LevelEditor& editor, Entity& entity)
 {
     std::map<std::string, IComponent*> byName;
     for (unsigned id = 0; id < entity.components.size(); ++id)
-        if (const META_COMPONENT_BASE* record = TypeRegistry::Component(id); record && entity.components[id])
+        if (const META_COMPONENT_BASE* record = TypeRegistry::Component(id);
+            record && entity.components[id])
             byName[record->name] = entity.components[id];
     bool changed = false;
     int scope = 0;

@@ -18,7 +18,8 @@ struct EntitySnapshot
     std::string name;
     std::string archetype;
     std::bitset<2> flags;
-    std::map<unsigned, std::vector<std::string>> components; // type id -> field texts in field order
+    std::map<unsigned, std::vector<std::string>>
+        components; // type id -> field texts in field order
 
     bool operator==(const EntitySnapshot& other) const;
     bool operator!=(const EntitySnapshot& other) const { return !(*this == other); }

@@ -1,16 +1,9 @@
 #include "editor/FieldWidgets.h"
 
-#include <algorithm>
-#include <climits>
-#include <cmath>
-
-#include <SDL_ttf.h>
-#include <imgui.h>
-
 #include "audio/cSound.h"
 #include "editor/AssetLists.h"
-#include "editor/ImGuiCompat.h"
 #include "editor/LevelEditor.h"
+#include "editor/NamePicker.h"
 #include "graphics/Fonts.h"
 #include "graphics/Mesh.h"
 #include "graphics/ResourceTraits.h"
@@ -19,6 +12,12 @@
 #include "object/FieldInfo.h"
 #include "object/MetaPod.h"
 
+#include <SDL_ttf.h>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <imgui.h>
+
 namespace Orvex
 {
 namespace
@@ -26,7 +25,10 @@ namespace
 constexpr float DragSpeed = 0.0125f; // value per pixel
 constexpr float SliderReach = 0.05f; // the float slider's range on either side of the value
 
-template <class T> bool Is(const FieldInfo& field) { return field.type == &META_POD<T>::Get(); }
+template <class T> bool Is(const FieldInfo& field)
+{
+    return field.type == &META_POD<T>::Get();
+}
 
 // A typed number that is no number, or none the level format writes back, is
 // not taken.
@@ -54,7 +56,10 @@ bool FloatWidget(const char* label, float& value)
     return Floats(&value, 1, [&] { return ImGui::SliderFloat(label, &value, low, high, "%.3f"); });
 }
 
-bool IntWidget(const char* label, int& value) { return ImGui::InputInt(label, &value, 1, 100); }
+bool IntWidget(const char* label, int& value)
+{
+    return ImGui::InputInt(label, &value, 1, 100);
+}
 
 bool UnsignedWidget(const char* label, unsigned& value)
 {
@@ -78,12 +83,12 @@ bool StringWidget(const char* label, std::string& value)
 // A combo over names preset to current (no entry when it is not listed);
 // choosing an entry calls assign with its name.
 template <class Assign>
-bool ResourceWidget(const char* label, const std::vector<std::string>& names, const std::string& current,
-                    std::string& problem, Assign assign)
+bool ResourceWidget(const char* label, const std::vector<std::string>& names,
+                    const std::string& current, std::string& problem, Assign assign)
 {
     const auto found = std::find(names.begin(), names.end(), current);
     int choice = found == names.end() ? -1 : static_cast<int>(found - names.begin());
-    if (!Ui::Combo(label, &choice, names) || choice < 0)
+    if (!Ui::NamePicker(label, &choice, names) || choice < 0)
         return false;
     try
     {
@@ -98,7 +103,10 @@ bool ResourceWidget(const char* label, const std::vector<std::string>& names, co
 }
 } // namespace
 
-unsigned UnsignedFromWidget(int shown) { return shown < 0 ? 0u : static_cast<unsigned>(shown); }
+unsigned UnsignedFromWidget(int shown)
+{
+    return shown < 0 ? 0u : static_cast<unsigned>(shown);
+}
 
 bool FieldWidget(const FieldInfo& field, void* value, const AssetLists& lists, std::string& problem)
 {
@@ -108,17 +116,20 @@ bool FieldWidget(const FieldInfo& field, void* value, const AssetLists& lists, s
     if (Is<tvec2>(field))
     {
         float* v = &static_cast<tvec2*>(value)->x;
-        return Floats(v, 2, [&] { return ImGui::DragFloat2(label, v, DragSpeed, 0.0f, 0.0f, "%.3f"); });
+        return Floats(v, 2,
+                      [&] { return ImGui::DragFloat2(label, v, DragSpeed, 0.0f, 0.0f, "%.3f"); });
     }
     if (Is<tvec4>(field))
     {
         float* v = &static_cast<tvec4*>(value)->x;
-        return Floats(v, 4, [&] { return ImGui::ColorEdit4(label, v, ImGuiColorEditFlags_AlphaBar); });
+        return Floats(v, 4,
+                      [&] { return ImGui::ColorEdit4(label, v, ImGuiColorEditFlags_AlphaBar); });
     }
     if (Is<cColorChanger>(field))
     {
         float* v = &static_cast<cColorChanger*>(value)->r;
-        return Floats(v, 4, [&] { return ImGui::DragFloat4(label, v, DragSpeed, 0.0f, 0.0f, "%.3f"); });
+        return Floats(v, 4,
+                      [&] { return ImGui::DragFloat4(label, v, DragSpeed, 0.0f, 0.0f, "%.3f"); });
     }
     if (Is<int>(field))
         return IntWidget(label, *static_cast<int*>(value));

@@ -18,7 +18,8 @@ constexpr std::size_t StringFieldSize = 64;
 // Draws the widget labelled with the field's name for the value at value, and
 // writes what the designer does into it. True when the value changed. A
 // resource that cannot be loaded leaves the value and says why in problem.
-bool FieldWidget(const FieldInfo& field, void* value, const AssetLists& lists, std::string& problem);
+bool FieldWidget(const FieldInfo& field, void* value, const AssetLists& lists,
+                 std::string& problem);
 
 // An integer widget's value for an unsigned field: never below 0.
 unsigned UnsignedFromWidget(int shown);

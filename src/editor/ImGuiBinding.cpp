@@ -1,18 +1,18 @@
 #include "editor/ImGuiBinding.h"
 
-#include <filesystem>
-
-#include <GL/glew.h>
-#include <SDL.h>
-#include <backends/imgui_impl_opengl2.h>
-#include <backends/imgui_impl_sdl.h>
-#include <imgui.h>
-
 #include "engine/AssetPaths.h"
 #include "engine/Engine.h"
 #include "engine/Window.h"
 #include "graphics/SpriteBatch.h"
 #include "messaging/EventTranslation.h"
+
+#include <GL/glew.h>
+#include <SDL.h>
+#include <backends/imgui_impl_opengl2.h>
+#include <backends/imgui_impl_sdl.h>
+#include <filesystem>
+#include <imgui.h>
+#include <imgui_internal.h>
 
 namespace Orvex
 {
@@ -126,9 +126,26 @@ void ImGuiBinding::NewFrame()
 
 void ImGuiBinding::Render()
 {
+    windows.clear();
+    for (const ImGuiWindow* window : ImGui::GetCurrentContext()->Windows)
+        if (window->Active && !window->Hidden && !window->IsFallbackWindow &&
+            !(window->Flags & ImGuiWindowFlags_Tooltip))
+            windows.push_back({window->Pos.x, window->Pos.y, window->Pos.x + window->Size.x,
+                               window->Pos.y + window->Size.y});
+    widgetHeld = ImGui::IsAnyItemActive();
     ImGui::Render();
     const SavedBindings saved;
     ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
+}
+
+bool ImGuiBinding::Holds(int x, int y) const
+{
+    const float px = static_cast<float>(x);
+    const float py = static_cast<float>(y);
+    for (const Area& area : windows)
+        if (px >= area.x0 && px < area.x1 && py >= area.y0 && py < area.y1)
+            return true;
+    return widgetHeld;
 }
 
 void ImGuiBinding::ForgetInput()

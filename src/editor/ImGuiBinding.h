@@ -8,6 +8,8 @@
 // has the mouse, and counts a click seen in the events even when it was released
 // within the frame. Drawing leaves the OpenGL state as it found it.
 
+#include <vector>
+
 namespace Orvex
 {
 class IGamestate;
@@ -23,12 +25,23 @@ public:
 
     bool Running() const { return running; }
     void NewFrame();
+    // Draws the frame and keeps where its windows are.
     void Render();
+    // The window pixel lies on a window of the last frame (tooltips aside), or
+    // a widget is held: the mouse is the windows'.
+    bool Holds(int x, int y) const;
     // Keys and buttons up, as after a time the owner did not see the events.
     void ForgetInput();
 
 private:
+    struct Area
+    {
+        float x0, y0, x1, y1;
+    };
+
     const IGamestate& owner;
     bool running = false;
+    std::vector<Area> windows; // of the last frame drawn
+    bool widgetHeld = false;
 };
 } // namespace Orvex

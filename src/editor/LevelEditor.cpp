@@ -1,28 +1,26 @@
 #include "editor/LevelEditor.h"
 
-#include <SDL_scancode.h>
-
-#include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <exception>
-#include <utility>
-
-#include <imgui.h>
-
 #include "audio/ChannelGroup.h"
 #include "data/Level.h"
 #include "data/LevelSettings.h"
 #include "editor/EntityEditorWindow.h"
 #include "editor/LevelEditorCameraController.h"
-#include "editor/Sidebar.h"
 #include "editor/SelectionOutline.h"
+#include "editor/Sidebar.h"
 #include "engine/AssetPaths.h"
 #include "engine/Engine.h"
 #include "graphics/Camera.h"
 #include "graphics/SceneView.h"
 #include "messaging/Input.h"
 #include "physics/Transform.h"
+
+#include <SDL_scancode.h>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <exception>
+#include <imgui.h>
+#include <utility>
 
 namespace Orvex
 {
@@ -49,9 +47,15 @@ public:
     }
 };
 
-bool CtrlHeld() { return Input::KeyHeld(SDL_SCANCODE_LCTRL) || Input::KeyHeld(SDL_SCANCODE_RCTRL); }
+bool CtrlHeld()
+{
+    return Input::KeyHeld(SDL_SCANCODE_LCTRL) || Input::KeyHeld(SDL_SCANCODE_RCTRL);
+}
 
-bool ShiftHeld() { return Input::KeyHeld(SDL_SCANCODE_LSHIFT) || Input::KeyHeld(SDL_SCANCODE_RSHIFT); }
+bool ShiftHeld()
+{
+    return Input::KeyHeld(SDL_SCANCODE_LSHIFT) || Input::KeyHeld(SDL_SCANCODE_RSHIFT);
+}
 
 void Mute(ChannelGroup* group)
 {
@@ -111,6 +115,10 @@ void LevelEditor::Update(float dt)
 {
     if (!pendingLoad.empty())
         LoadLevelNow(std::exchange(pendingLoad, {}));
+    // Where the cursor is now: frames can be slow enough for it to have left a
+    // window since the windows were last drawn.
+    if (ui && ui->Running())
+        mouseOverWindows = ui->Holds(Input::Current().mouseX, Input::Current().mouseY);
     AdoptLevelCamera();
     UpdateEditorCamera(dt);
     ForgetGone();
@@ -157,6 +165,7 @@ void LevelEditor::ForgetGone()
 
 void LevelEditor::SceneInput()
 {
+
     if (popupOpen)
     {
         mouse.Finish(*this);
@@ -195,10 +204,7 @@ void LevelEditor::DrawWindows()
     DrawSidebar(*this);
     DrawEntityEditor(*this);
     popupOpen = ImGui::IsPopupOpen("", ImGuiPopupFlags_AnyPopupId | ImGuiPopupFlags_AnyPopupLevel);
-    const ImGuiIO& io = ImGui::GetIO();
-    mouseOverWindows = io.WantCaptureMouse || ImGui::IsWindowHovered(ImGuiHoveredFlags_AnyWindow) ||
-                       ImGui::IsAnyItemActive();
-    typing = io.WantTextInput;
+    typing = ImGui::GetIO().WantTextInput;
     ui->Render();
 }
 
@@ -229,7 +235,10 @@ void LevelEditor::SelectFromScene(const Entity* entity)
     scrollTo = selected;
 }
 
-Entity* LevelEditor::FindLive(std::uint32_t id) { return FindById(id); }
+Entity* LevelEditor::FindLive(std::uint32_t id)
+{
+    return FindById(id);
+}
 
 void LevelEditor::Recreate(std::uint32_t id, const EntitySnapshot& snapshot)
 {
@@ -237,7 +246,8 @@ void LevelEditor::Recreate(std::uint32_t id, const EntitySnapshot& snapshot)
     if (found != entities.end())
     {
         // Deleted in this very frame: it is still here, only queued to go.
-        removalQueue.erase(std::remove(removalQueue.begin(), removalQueue.end(), id), removalQueue.end());
+        removalQueue.erase(std::remove(removalQueue.begin(), removalQueue.end(), id),
+                           removalQueue.end());
         ApplySnapshot(*found->second, snapshot);
         return;
     }
@@ -280,7 +290,8 @@ void LevelEditor::DeleteEntity(const Entity& entity)
 {
     if (IsLevelSettings(entity))
     {
-        Notice(entity.name + " stays: the level needs its settings (background, gravity, next level).");
+        Notice(entity.name +
+               " stays: the level needs its settings (background, gravity, next level).");
         return;
     }
     CommitFieldEdit();
@@ -324,7 +335,10 @@ void LevelEditor::RecordChange(const Entity& entity, const EntitySnapshot& befor
     RecordChanges({{entity.id, before, TakeSnapshot(entity)}});
 }
 
-void LevelEditor::RecordChanges(std::vector<EntityChange> changes) { history.Record(std::move(changes)); }
+void LevelEditor::RecordChanges(std::vector<EntityChange> changes)
+{
+    history.Record(std::move(changes));
+}
 
 void LevelEditor::CommitFieldEdit()
 {
@@ -336,30 +350,25 @@ void LevelEditor::CommitFieldEdit()
 
 bool LevelEditor::Undo()
 {
-    CommitFieldEdit();
-    mouse.Finish(*this);
-    try
-    {
-        return history.Undo(*this);
-    }
-    catch (const std::string& error)
-    {
-        Notice("Undo stopped: " + error);
-        return false;
-    }
+    return Step(&EditHistory::Undo, "Undo");
 }
 
 bool LevelEditor::Redo()
+{
+    return Step(&EditHistory::Redo, "Redo");
+}
+
+bool LevelEditor::Step(bool (EditHistory::*step)(EntityStore&), const char* what)
 {
     CommitFieldEdit();
     mouse.Finish(*this);
     try
     {
-        return history.Redo(*this);
+        return (history.*step)(*this);
     }
     catch (const std::string& error)
     {
-        Notice("Redo stopped: " + error);
+        Notice(std::string(what) + " stopped: " + error);
         return false;
     }
 }
@@ -380,7 +389,8 @@ std::string LevelEditor::SaveProblem() const
     if (!level)
         return "Please select a camera to use before saving.";
     if (!level->Get<Camera>())
-        return "The level camera " + level->name + " has no Camera component any more.\n"
+        return "The level camera " + level->name +
+               " has no Camera component any more.\n"
                "Give it one, or choose another camera with Set As Camera.";
     if (!levelSettings)
         return "The level has no level-settings entity.";
@@ -390,7 +400,8 @@ std::string LevelEditor::SaveProblem() const
     // The loader finds both by name, so another entity of that name could stand in.
     for (const Entity* named : {level, static_cast<const Entity*>(levelSettings)})
         if (NameTwin(*this, *named))
-            return "Two entities are named " + named->name + ", and the level camera and the "
+            return "Two entities are named " + named->name +
+                   ", and the level camera and the "
                    "level-settings entity are found by name.\nRename the other one.";
     return "";
 }
@@ -472,7 +483,8 @@ bool LevelEditor::LoadLevelNow(const std::string& name)
     const std::string error = LoadInto(name, scratch, false);
     if (!error.empty())
     {
-        ShowProblem("Could not load level " + name + ":\n" + error + "\nThe open level stays as it was.");
+        ShowProblem("Could not load level " + name + ":\n" + error +
+                    "\nThe open level stays as it was.");
         return false;
     }
     for (auto& entry : entities)
@@ -557,7 +569,10 @@ void LevelEditor::TestPlay()
         play->SetCurrentLevel(testLevel);
 }
 
-void LevelEditor::RemoveTestLevel() const { std::remove(AssetPath("Levels", testLevel).c_str()); }
+void LevelEditor::RemoveTestLevel() const
+{
+    std::remove(AssetPath("Levels", testLevel).c_str());
+}
 
 void LevelEditor::RefreshLists()
 {
@@ -573,7 +588,10 @@ void LevelEditor::RefreshLists()
 
 // --- Windows and popups ----------------------------------------------------------
 
-void LevelEditor::OpenPopup(EditorPopup popup) { popupsToOpen.push_back(popup); }
+void LevelEditor::OpenPopup(EditorPopup popup)
+{
+    popupsToOpen.push_back(popup);
+}
 
 void LevelEditor::ShowProblem(const std::string& text)
 {

@@ -17,12 +17,6 @@
 // Every editing action is one undoable edit (EditHistory). Entities are held by
 // id, never by pointer, so a deleted selection or level camera is simply gone.
 
-#include <cstdint>
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "editor/AssetLists.h"
 #include "editor/EditHistory.h"
 #include "editor/ImGuiBinding.h"
@@ -31,6 +25,12 @@
 #include "memory/MemoryManager.h"
 #include "object/Entity.h"
 #include "object/Reflection.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace Orvex
 {
@@ -138,7 +138,7 @@ class LevelEditor : public IGamestate, private EntityStore
     bool entityEditorOpen = false;
     bool entityEditorFocused = false; // the Entity Editor has the keyboard; set by its window
     bool popupOpen = false;           // any popup is open; scene editing is off
-    bool mouseOverWindows = false;    // the windows want the mouse
+    bool mouseOverWindows = false;    // the cursor is on a window, or a widget is held
     bool typing = false;              // a text field has the keyboard
     int archetypeChoice = -1;         // picker entries; -1 for none
     int levelChoice = -1;
@@ -160,6 +160,8 @@ private:
     void Recreate(std::uint32_t id, const EntitySnapshot& snapshot) override;
     void Discard(std::uint32_t id) override;
 
+    // An undo or a redo, after the gesture under way ends.
+    bool Step(bool (EditHistory::*step)(EntityStore& store), const char* what);
     void AdoptLevelCamera();
     void UpdateEditorCamera(float dt);
     void ForgetGone();

@@ -1,30 +1,41 @@
 #include "editor/LevelEditorCameraController.h"
 
-#include <SDL_scancode.h>
-
-#include <algorithm>
-#include <cmath>
-
 #include "graphics/Camera.h"
 #include "graphics/CameraView.h"
 #include "messaging/Input.h"
 #include "object/Entity.h"
 #include "physics/Transform.h"
 
+#include <SDL_scancode.h>
+#include <algorithm>
+#include <cmath>
+
 namespace Orvex
 {
 ORVEX_REGISTER_COMPONENT(LevelEditorCameraController)
 
-ORVEX_MEMBERS(LevelEditorCameraController) { ORVEX_FIELD(zoomSpeed, "ZoomSpeed"); }
+ORVEX_MEMBERS(LevelEditorCameraController)
+{
+    ORVEX_FIELD(zoomSpeed, "ZoomSpeed");
+}
 
 namespace
 {
-bool CtrlHeld() { return Input::KeyHeld(SDL_SCANCODE_LCTRL) || Input::KeyHeld(SDL_SCANCODE_RCTRL); }
+bool CtrlHeld()
+{
+    return Input::KeyHeld(SDL_SCANCODE_LCTRL) || Input::KeyHeld(SDL_SCANCODE_RCTRL);
+}
 
-float Held(unsigned scancode) { return Input::KeyHeld(scancode) ? 1.0f : 0.0f; }
+float Held(unsigned scancode)
+{
+    return Input::KeyHeld(scancode) ? 1.0f : 0.0f;
+}
 } // namespace
 
-void LevelEditorCameraController::Init() { RequireComponent<Camera>(); }
+void LevelEditorCameraController::Init()
+{
+    RequireComponent<Camera>();
+}
 
 void LevelEditorCameraController::Update(float dt)
 {

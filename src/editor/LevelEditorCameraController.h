@@ -14,7 +14,7 @@ class LevelEditorCameraController : public IComponent
     ORVEX_COMPONENT(LevelEditorCameraController)
 
     // Zoom stays within these Sizes, however far the wheel turns.
-    static constexpr float MinSize = 0.1f;   // world units
+    static constexpr float MinSize = 0.1f; // world units
     static constexpr float MaxSize = 10000.0f;
 
     // Needs a Camera.

@@ -1,10 +1,5 @@
 #include "editor/SceneMouse.h"
 
-#include <SDL_scancode.h>
-
-#include <cmath>
-#include <utility>
-
 #include "editor/LevelEditor.h"
 #include "graphics/GraphicsObject.h"
 #include "graphics/ParticleEmitter.h"
@@ -15,11 +10,18 @@
 #include "physics/ColliderQueries.h"
 #include "physics/Transform.h"
 
+#include <SDL_scancode.h>
+#include <cmath>
+#include <utility>
+
 namespace Orvex
 {
 namespace
 {
-bool Held(unsigned left, unsigned right) { return Input::KeyHeld(left) || Input::KeyHeld(right); }
+bool Held(unsigned left, unsigned right)
+{
+    return Input::KeyHeld(left) || Input::KeyHeld(right);
+}
 
 const GraphicsObject* Drawable(const Entity& entity)
 {
@@ -29,7 +31,10 @@ const GraphicsObject* Drawable(const Entity& entity)
 }
 
 // Halves away from zero, as std::round does.
-tvec2 Rounded(tvec2 value, bool round) { return round ? tvec2(std::round(value.x), std::round(value.y)) : value; }
+tvec2 Rounded(tvec2 value, bool round)
+{
+    return round ? tvec2(std::round(value.x), std::round(value.y)) : value;
+}
 } // namespace
 
 MouseState ReadMouse()
@@ -61,7 +66,8 @@ bool Pickable(const Entity& entity)
 
 bool Hit(const Entity& entity, tvec2 device, const SceneView& view)
 {
-    return Pickable(entity) && PointInMesh(PointUnder(entity, device, view), ShapeOf(entity), entity);
+    return Pickable(entity) &&
+           PointInMesh(PointUnder(entity, device, view), ShapeOf(entity), entity);
 }
 
 int PickLayer(const Entity& entity)
@@ -77,7 +83,8 @@ Entity* PickAt(const IGamestate& state, tvec2 device)
     const SceneView view(state);
     Entity* best = nullptr;
     for (const auto& entry : state.Entities())
-        if (Hit(*entry.second, device, view) && (!best || PickLayer(*entry.second) > PickLayer(*best)))
+        if (Hit(*entry.second, device, view) &&
+            (!best || PickLayer(*entry.second) > PickLayer(*best)))
             best = entry.second;
     return best;
 }
@@ -94,6 +101,7 @@ void SceneMouse::Update(LevelEditor& editor, const MouseState& mouse, bool inSce
     const SceneView view(editor);
     if (gesture)
     {
+        pressedInScene = false; // the press was the gesture's
         Entity* entity = editor.FindById(gesture->id);
         const bool held = gesture->kind == Kind::Drag ? mouse.leftHeld : mouse.rightHeld;
         if (!entity || !entity->Get<Transform>())
@@ -131,7 +139,8 @@ void SceneMouse::Press(LevelEditor& editor, const MouseState& mouse, const Scene
             editor.entityEditorOpen = true;
     }
     else if (mouse.rightPressed)
-        gesture = Gesture{Kind::Scale, selected->id, TakeSnapshot(*selected), transform->scale, cursor};
+        gesture =
+            Gesture{Kind::Scale, selected->id, TakeSnapshot(*selected), transform->scale, cursor};
 }
 
 void SceneMouse::Hold(Entity& entity, const MouseState& mouse, const SceneView& view) const

@@ -7,12 +7,12 @@
 // own world through the view its drawable is drawn with, so HUD objects and
 // parallax layers are picked and dragged where they show.
 
+#include "editor/EntitySnapshot.h"
+#include "engine/Math.h"
+
 #include <cstdint>
 #include <optional>
 #include <vector>
-
-#include "editor/EntitySnapshot.h"
-#include "engine/Math.h"
 
 namespace Orvex
 {

@@ -1,10 +1,5 @@
 #include "editor/SelectionOutline.h"
 
-#include <cmath>
-#include <vector>
-
-#include <GL/glew.h>
-
 #include "graphics/Camera.h"
 #include "graphics/ImmediateShapes.h"
 #include "graphics/Mesh.h"
@@ -14,6 +9,10 @@
 #include "graphics/SpriteText.h"
 #include "object/Entity.h"
 #include "physics/Transform.h"
+
+#include <GL/glew.h>
+#include <cmath>
+#include <vector>
 
 namespace Orvex
 {
@@ -37,8 +36,8 @@ void DrawSelectionOutline(const Entity& entity, const SceneView& view)
 {
     const Transform* transform = entity.Get<Transform>();
     const Sprite* sprite = entity.Get<Sprite>();
-    const GraphicsObject* drawable = sprite ? static_cast<const GraphicsObject*>(sprite)
-                                            : entity.Get<SpriteText>();
+    const GraphicsObject* drawable =
+        sprite ? static_cast<const GraphicsObject*>(sprite) : entity.Get<SpriteText>();
     if (!transform || !drawable || !GraphicsReady())
         return;
     const cMesh& mesh = sprite && sprite->mesh ? *sprite->mesh : *GetMesh("Square");
@@ -57,8 +56,10 @@ void DrawCameraFrame(const Entity& camera, const SceneView& view)
     const float c = std::cos(transform->rotation);
     const float s = std::sin(transform->rotation);
     std::vector<tvec2> corners;
-    for (const tvec2& corner : {tvec2(-half.x, -half.y), tvec2(half.x, -half.y), half, tvec2(-half.x, half.y)})
-        corners.push_back(transform->position + tvec2(c * corner.x - s * corner.y, s * corner.x + c * corner.y));
+    for (const tvec2& corner :
+         {tvec2(-half.x, -half.y), tvec2(half.x, -half.y), half, tvec2(-half.x, half.y)})
+        corners.push_back(transform->position +
+                          tvec2(c * corner.x - s * corner.y, s * corner.x + c * corner.y));
     glLineWidth(2.0f);
     DrawClosedOutline(corners, view.WorldView(), LightBlue);
     glLineWidth(1.0f);

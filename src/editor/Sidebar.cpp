@@ -1,56 +1,56 @@
 #include "editor/Sidebar.h"
 
-#include <algorithm>
-#include <functional>
-#include <optional>
-#include <utility>
-#include <string>
-#include <vector>
-
-#include <imgui.h>
-
 #include "editor/ImGuiCompat.h"
 #include "editor/LevelEditor.h"
+#include "editor/NamePicker.h"
 #include "engine/Engine.h"
 #include "graphics/Camera.h"
+
+#include <algorithm>
+#include <functional>
+#include <imgui.h>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace Orvex
 {
 namespace
 {
-constexpr float ButtonWidth = 85.0f;     // pixels, the popups' buttons
-constexpr float NameFieldRoom = 155.0f;  // pixels from the right edge to the level name field
-constexpr float EntityColumn = 175.0f;   // pixels
+constexpr float ButtonWidth = 85.0f;    // pixels, the popups' buttons
+constexpr float NameFieldRoom = 155.0f; // pixels from the right edge to the level name field
+constexpr float EntityColumn = 175.0f;  // pixels
 const ImVec4 Yellow{1.0f, 1.0f, 0.0f, 1.0f};
 const ImVec4 White{1.0f, 1.0f, 1.0f, 1.0f};
 const ImVec4 Amber{1.0f, 0.7f, 0.25f, 1.0f};
 
-constexpr const char* KeysHelp =
-    "Click: select    Drag: move    Shift: whole units\n"
-    "Ctrl on release: place a copy\n"
-    "Right drag: scale    Double click: Entity Editor\n"
-    "Arrows or middle drag: look around\n"
-    "Ctrl + wheel, Ctrl + Up / Down: zoom\n"
-    "Ctrl + Z / Ctrl + Y: undo / redo\n"
-    "Delete: delete    F2: rename    F5: test play\n"
-    "Escape: quit the editor";
+constexpr const char* KeysHelp = "Click: select    Drag: move    Shift: whole units\n"
+                                 "Ctrl on release: place a copy\n"
+                                 "Right drag: scale    Double click: Entity Editor\n"
+                                 "Arrows or middle drag: look around\n"
+                                 "Ctrl + wheel, Ctrl + Up / Down: zoom\n"
+                                 "Ctrl + Z / Ctrl + Y: undo / redo\n"
+                                 "Delete: delete    F2: rename    F5: test play\n"
+                                 "Escape: quit the editor";
 
+// The title a popup shows, then "###" and the name it is known by.
 const char* PopupName(EditorPopup popup)
 {
     switch (popup)
     {
     case EditorPopup::NoCamera:
-        return "NoCamera";
+        return "No camera###NoCamera";
     case EditorPopup::OverwriteLevel:
-        return "OverwriteLevel";
+        return "Overwrite?###OverwriteLevel";
     case EditorPopup::RenameEntity:
-        return "RenameEntity";
+        return "Rename###RenameEntity";
     case EditorPopup::QuitLevelEditor:
-        return "QuitLevelEditor";
+        return "Quit the editor?###QuitLevelEditor";
     case EditorPopup::DiscardChanges:
-        return "DiscardChanges";
+        return "Unsaved changes###DiscardChanges";
     case EditorPopup::Problem:
-        return "Problem";
+        return "Problem###Problem";
     }
     return "";
 }
@@ -60,8 +60,15 @@ bool BeginModal(EditorPopup popup)
     return ImGui::BeginPopupModal(PopupName(popup), nullptr, ImGuiWindowFlags_AlwaysAutoResize);
 }
 
-// Escape answers a popup as its Cancel does.
-bool Cancelled() { return Ui::KeyPressed(ImGuiKey_Escape); }
+// Escape answers a popup as its Cancel does, Enter as its first button.
+bool Cancelled()
+{
+    return Ui::KeyPressed(ImGuiKey_Escape);
+}
+bool Confirmed()
+{
+    return Ui::KeyPressed(ImGuiKey_Enter) || Ui::KeyPressed(ImGuiKey_KeyPadEnter);
+}
 
 void TestRow(LevelEditor& editor)
 {
@@ -94,14 +101,15 @@ const std::string* Chosen(int choice, const std::vector<std::string>& names)
 }
 
 void PickerRow(const char* heading, const char* button, const char* combo, int& choice,
-               const std::vector<std::string>& names, const std::function<void(const std::string&)>& act)
+               const std::vector<std::string>& names,
+               const std::function<void(const std::string&)>& act)
 {
     ImGui::Separator();
     ImGui::TextUnformatted(heading);
     const bool pressed = ImGui::Button(button);
     ImGui::SameLine();
     ImGui::SetNextItemWidth(-1.0f);
-    Ui::Combo(combo, &choice, names, "(choose)");
+    Ui::NamePicker(combo, &choice, names, "(choose)");
     if (const std::string* name = Chosen(choice, names); pressed && name)
         act(*name);
 }
@@ -129,7 +137,8 @@ std::vector<Entity*> ListedEntities(const LevelEditor& editor)
     for (const auto& entry : editor.Entities())
         if (editor.FindById(entry.first))
             listed.push_back(entry.second);
-    std::sort(listed.begin(), listed.end(), [](const Entity* a, const Entity* b)
+    std::sort(listed.begin(), listed.end(),
+              [](const Entity* a, const Entity* b)
               { return a->name != b->name ? a->name < b->name : a->id < b->id; });
     return listed;
 }
@@ -167,7 +176,8 @@ void EntityRow(LevelEditor& editor, Entity& entity)
     ImGui::TableSetColumnIndex(0);
     ImGui::PushID(static_cast<int>(entity.id));
     if (ImGui::Selectable("##row", editor.Selected() == &entity,
-                          ImGuiSelectableFlags_SpanAllColumns | ImGuiSelectableFlags_AllowItemOverlap))
+                          ImGuiSelectableFlags_SpanAllColumns |
+                              ImGuiSelectableFlags_AllowItemOverlap))
         editor.Select(&entity);
     if (ImGui::IsItemHovered() && ImGui::IsMouseDoubleClicked(ImGuiMouseButton_Left))
         editor.entityEditorOpen = true;
@@ -189,7 +199,8 @@ void EntityRow(LevelEditor& editor, Entity& entity)
 // The list's rows are all one height, so a row's place is known without drawing.
 void ScrollTo(const std::vector<Entity*>& listed, std::uint32_t id)
 {
-    const auto found = std::find_if(listed.begin(), listed.end(), [&](const Entity* e) { return e->id == id; });
+    const auto found =
+        std::find_if(listed.begin(), listed.end(), [&](const Entity* e) { return e->id == id; });
     if (found == listed.end())
         return;
     const float row = ImGui::GetTextLineHeight() + 2.0f * ImGui::GetStyle().CellPadding.y;
@@ -209,7 +220,8 @@ void EntityList(LevelEditor& editor, float footer)
     ImGui::TableSetupColumn("Lo", ImGuiTableColumnFlags_WidthStretch);
     ImGui::TableHeadersRow();
     const std::vector<Entity*> listed = ListedEntities(editor);
-    if (const std::optional<std::uint32_t> wanted = std::exchange(editor.ScrollRequest(), std::nullopt))
+    if (const std::optional<std::uint32_t> wanted =
+            std::exchange(editor.ScrollRequest(), std::nullopt))
         ScrollTo(listed, *wanted);
     // Only the rows in sight are laid out: a big level has thousands.
     ImGuiListClipper clipper;
@@ -245,28 +257,34 @@ float FooterHeight(const LevelEditor& editor)
     float height = ImGui::GetFrameHeightWithSpacing() + style.ItemSpacing.y + 1.0f;
     if (!editor.NoticeText().empty())
         height += ImGui::CalcTextSize(editor.NoticeText().c_str(), nullptr, false,
-                                      ImGui::GetContentRegionAvail().x).y + style.ItemSpacing.y;
+                                      ImGui::GetContentRegionAvail().x)
+                      .y +
+                  style.ItemSpacing.y;
     return height;
 }
 
 // Two buttons sharing a popup's width, as its quit question has them.
 bool HalfButton(const char* label)
 {
-    return ImGui::Button(label, ImVec2(std::max(ButtonWidth, ImGui::GetWindowWidth() * 0.5f - 12.0f), 0.0f));
+    return ImGui::Button(
+        label, ImVec2(std::max(ButtonWidth, ImGui::GetWindowWidth() * 0.5f - 12.0f), 0.0f));
 }
 
-void OverwritePopup(LevelEditor& editor)
+// A question with a yes and a Cancel button; its lines are drawn by text. The
+// Overwrite and Rename buttons are as wide as the quit question's halves.
+template <class Text, class Yes>
+void Question(EditorPopup popup, const char* yesLabel, Text text, Yes yes, bool enterAnswers = true)
 {
-    if (!BeginModal(EditorPopup::OverwriteLevel))
+    if (!BeginModal(popup))
         return;
-    ImGui::TextUnformatted("Level file already exists.");
-    if (ImGui::Button("Overwrite", ImVec2(ButtonWidth, 0.0f)))
+    const bool entered = text();
+    if (HalfButton(yesLabel) || entered || (enterAnswers && Confirmed()))
     {
-        editor.Save(editor.levelName);
+        yes();
         ImGui::CloseCurrentPopup();
     }
     ImGui::SameLine();
-    if (ImGui::Button("Cancel", ImVec2(ButtonWidth, 0.0f)) || Cancelled())
+    if (HalfButton("Cancel") || Cancelled())
         ImGui::CloseCurrentPopup();
     ImGui::EndPopup();
 }
@@ -277,66 +295,69 @@ void MessagePopup(EditorPopup popup, const std::string& text)
     if (!BeginModal(popup))
         return;
     ImGui::TextUnformatted(text.c_str());
-    if (ImGui::Button("OK", ImVec2(ButtonWidth, 0.0f)) || Cancelled() ||
-        Ui::KeyPressed(ImGuiKey_Enter))
+    if (ImGui::Button("OK", ImVec2(ButtonWidth, 0.0f)) || Cancelled() || Confirmed())
         ImGui::CloseCurrentPopup();
     ImGui::EndPopup();
 }
 
+void OverwritePopup(LevelEditor& editor)
+{
+    Question(
+        EditorPopup::OverwriteLevel, "Overwrite",
+        []
+        {
+            ImGui::TextUnformatted("Level file already exists.");
+            return false;
+        },
+        [&] { editor.Save(editor.levelName); });
+}
+
+// The name field answers Enter itself.
 void RenamePopup(LevelEditor& editor)
 {
-    if (!BeginModal(EditorPopup::RenameEntity))
-        return;
-    ImGui::TextUnformatted("Rename Entity:");
-    if (ImGui::IsWindowAppearing())
-        ImGui::SetKeyboardFocusHere();
-    const bool entered = ImGui::InputText("##rename", editor.renameBuffer, LevelEditor::NameSize,
-                                          ImGuiInputTextFlags_EnterReturnsTrue);
-    if (ImGui::Button("Rename", ImVec2(ButtonWidth, 0.0f)) || entered)
-    {
-        if (Entity* entity = editor.Selected())
-            editor.RenameEntity(*entity, editor.renameBuffer);
-        ImGui::CloseCurrentPopup();
-    }
-    ImGui::SameLine();
-    if (ImGui::Button("Cancel", ImVec2(ButtonWidth, 0.0f)) || Cancelled())
-        ImGui::CloseCurrentPopup();
-    ImGui::EndPopup();
+    Question(
+        EditorPopup::RenameEntity, "Rename",
+        [&]
+        {
+            ImGui::TextUnformatted("Rename Entity:");
+            if (ImGui::IsWindowAppearing())
+                ImGui::SetKeyboardFocusHere();
+            return ImGui::InputText("##rename", editor.renameBuffer, LevelEditor::NameSize,
+                                    ImGuiInputTextFlags_EnterReturnsTrue);
+        },
+        [&]
+        {
+            if (Entity* entity = editor.Selected())
+                editor.RenameEntity(*entity, editor.renameBuffer);
+        },
+        false);
 }
 
 void QuitPopup(LevelEditor& editor)
 {
-    if (!BeginModal(EditorPopup::QuitLevelEditor))
-        return;
-    ImGui::TextUnformatted("Are you sure you want to quit?");
-    if (editor.Modified())
-        ImGui::TextColored(Amber, "The unsaved changes will be lost.");
-    if (HalfButton("Quit"))
-    {
-        Engine::Get()->PopGamestates(1);
-        ImGui::CloseCurrentPopup();
-    }
-    ImGui::SameLine();
-    if (HalfButton("Cancel") || Cancelled())
-        ImGui::CloseCurrentPopup();
-    ImGui::EndPopup();
+    Question(
+        EditorPopup::QuitLevelEditor, "Quit",
+        [&]
+        {
+            ImGui::TextUnformatted("Are you sure you want to quit?");
+            if (editor.Modified())
+                ImGui::TextColored(Amber, "The unsaved changes will be lost.");
+            return false;
+        },
+        [] { Engine::Get()->PopGamestates(1); });
 }
 
 void DiscardPopup(LevelEditor& editor)
 {
-    if (!BeginModal(EditorPopup::DiscardChanges))
-        return;
-    ImGui::TextUnformatted("The level has unsaved changes.");
-    ImGui::Text("Load %s and lose them?", editor.PendingConfirmedLoad().c_str());
-    if (HalfButton("Load"))
-    {
-        editor.LoadAtNextFrame(editor.PendingConfirmedLoad());
-        ImGui::CloseCurrentPopup();
-    }
-    ImGui::SameLine();
-    if (HalfButton("Cancel") || Cancelled())
-        ImGui::CloseCurrentPopup();
-    ImGui::EndPopup();
+    Question(
+        EditorPopup::DiscardChanges, "Load",
+        [&]
+        {
+            ImGui::TextUnformatted("The level has unsaved changes.");
+            ImGui::Text("Load %s and lose them?", editor.PendingConfirmedLoad().c_str());
+            return false;
+        },
+        [&] { editor.LoadAtNextFrame(editor.PendingConfirmedLoad()); });
 }
 
 void Popups(LevelEditor& editor)
@@ -364,10 +385,12 @@ void DrawSidebar(LevelEditor& editor)
     {
         TestRow(editor);
         SaveRow(editor);
-        PickerRow("Load Level", "Load", "##Load Level Combo", editor.levelChoice, editor.Lists().levels,
+        PickerRow("Load Level", "Load", "##Load Level Combo", editor.levelChoice,
+                  editor.Lists().levels,
                   [&](const std::string& name) { editor.RequestLoad(name); });
         PickerRow("Archetypes", "Create", "##Archetype Combo", editor.archetypeChoice,
-                  editor.Lists().archetypes, [&](const std::string& name) { editor.CreateEntity(name); });
+                  editor.Lists().archetypes,
+                  [&](const std::string& name) { editor.CreateEntity(name); });
         HistoryRow(editor);
         EntityList(editor, FooterHeight(editor));
         FooterRow(editor);

@@ -1,0 +1,372 @@
+// The editor's operations on a level: creating, deleting, renaming and locking
+// with undo and redo, saving and loading files, test play, and the refusals that
+// keep a level and the designer's work whole.
+
+#include "EditorHarness.h"
+#include "data/LevelSettings.h"
+#include "game/states/Gameplay.h"
+#include "graphics/GraphicsSystem.h"
+#include "graphics/SpriteText.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace Orvex
+{
+namespace
+{
+bool Exists(const std::string& level)
+{
+    return std::filesystem::exists(AssetPath("Levels", level));
+}
+
+std::string Read(const std::string& level)
+{
+    std::ifstream in(AssetPath("Levels", level));
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST_F(EditorTest, StartsWithItsCameraOutsideTheTableAndFreshLevelSettings)
+{
+    ASSERT_EQ(editor->Entities().size(), 1u);
+    const Entity* settings = editor->Entities().begin()->second;
+    EXPECT_EQ(settings->name, "LevelSettings");
+    EXPECT_EQ(editor->LevelSettingsEntity(), settings);
+    EXPECT_EQ(editor->CameraEntity(), &editor->EditorCamera());
+    EXPECT_EQ(editor->EditorCamera().name, "LevelEditorCamera");
+    EXPECT_FALSE(editor->ChecksDependencies());
+}
+
+TEST_F(EditorTest, CreateDeleteUndoAndRedoKeepTheEntityAndItsId)
+{
+    editor->EditorCamera().Get<Transform>()->position = {3.0f, -2.0f};
+    Entity* made = editor->CreateEntity("Default");
+    ASSERT_NE(made, nullptr);
+    const std::uint32_t id = made->id;
+    EXPECT_EQ(made->name, "Default");
+    EXPECT_EQ(PositionOf(*made), tvec2(3.0f, -2.0f)); // the middle of the view
+    EXPECT_EQ(editor->Selected(), made);
+    EXPECT_TRUE(editor->Modified());
+
+    editor->Undo();
+    Frame();
+    EXPECT_EQ(editor->FindById(id), nullptr);
+    EXPECT_FALSE(editor->Modified());
+    editor->Redo();
+    ASSERT_NE(editor->FindById(id), nullptr);
+    EXPECT_EQ(PositionOf(*editor->FindById(id)), tvec2(3.0f, -2.0f));
+
+    editor->DeleteEntity(*editor->FindById(id));
+    EXPECT_EQ(editor->Selected(), nullptr);
+    Frame();
+    EXPECT_EQ(editor->Entities().count(id), 0u);
+    editor->Undo();
+    ASSERT_NE(editor->FindById(id), nullptr);
+    EXPECT_EQ(editor->FindById(id)->name, "Default");
+}
+
+TEST_F(EditorTest, UndoingADeleteInTheSameFrameKeepsTheEntity)
+{
+    Entity& crate = Place("crate", {1.0f, 1.0f});
+    editor->DeleteEntity(crate);
+    editor->Undo();
+    Frame();
+    EXPECT_EQ(editor->FindById(crate.id), &crate);
+}
+
+TEST_F(EditorTest, RenameLockAndFieldTextsComeBackExactlyWithUndo)
+{
+    Entity& sign = Place("sign", {0.0f, 0.0f});
+    sign.Add<SpriteText>()->text = "Hello";
+    const EntitySnapshot before = TakeSnapshot(sign);
+    sign.Get<SpriteText>()->text = "";
+    sign.Get<Transform>()->scale = {3.0f, 4.0f};
+    editor->RecordChange(sign, before);
+    editor->RenameEntity(sign, "board");
+    editor->RenameEntity(sign, ""); // refused
+    editor->ToggleLock(sign);
+    EXPECT_EQ(sign.name, "board");
+    EXPECT_TRUE(sign.flags.test(Entity::Locked));
+
+    editor->Undo();
+    EXPECT_FALSE(sign.flags.test(Entity::Locked));
+    editor->Undo();
+    EXPECT_EQ(sign.name, "sign");
+    editor->Undo();
+    EXPECT_EQ(sign.Get<SpriteText>()->text, "Hello");
+    EXPECT_EQ(sign.Get<Transform>()->scale, tvec2(1.0f, 1.0f));
+    EXPECT_FALSE(editor->Undo());
+    editor->Redo();
+    EXPECT_EQ(sign.Get<SpriteText>()->text, ""); // an empty text is a value, not an absent key
+}
+
+TEST_F(EditorTest, UndoOfARemovedComponentBringsItBackWithItsValues)
+{
+    Entity& crate = Place("crate", {0.0f, 0.0f}, 7);
+    const EntitySnapshot before = TakeSnapshot(crate);
+    crate.RemoveComponent("Sprite");
+    editor->RecordChange(crate, before);
+    editor->Undo();
+    ASSERT_NE(crate.Get<Sprite>(), nullptr);
+    EXPECT_EQ(crate.Get<Sprite>()->layer, 7);
+    EXPECT_EQ(crate.Get<Sprite>()->owner, &crate);
+}
+
+TEST_F(EditorTest, TheLevelSettingsEntityCannotBeDeleted)
+{
+    Entity* settings = editor->LevelSettingsEntity();
+    editor->Select(settings);
+    Key(SDL_SCANCODE_DELETE);
+    Frame();
+    EXPECT_EQ(editor->FindById(settings->id), settings);
+    EXPECT_NE(editor->NoticeText().find("stays"), std::string::npos);
+    EXPECT_FALSE(editor->History().CanUndo());
+}
+
+TEST_F(EditorTest, DeleteKeyIsOffWhileTheEntityEditorHasTheKeyboard)
+{
+    Entity& crate = Place("crate", {0.0f, 0.0f});
+    editor->Select(&crate);
+    editor->entityEditorFocused = true;
+    Hold(SDL_SCANCODE_DELETE);
+    editor->Update(PlayHarness::step); // the flag as the window left it this frame
+    Let(SDL_SCANCODE_DELETE);
+    EXPECT_EQ(editor->FindById(crate.id), &crate);
+    Key(SDL_SCANCODE_DELETE);
+    EXPECT_EQ(editor->FindById(crate.id), nullptr);
+}
+
+TEST_F(EditorTest, CtrlZAndCtrlYUndoAndRedo)
+{
+    Entity* made = editor->CreateEntity("Default");
+    const std::uint32_t id = made->id;
+    Key(SDL_SCANCODE_Z, true);
+    EXPECT_EQ(editor->FindById(id), nullptr);
+    Key(SDL_SCANCODE_Y, true);
+    EXPECT_NE(editor->FindById(id), nullptr);
+}
+
+TEST_F(EditorTest, AMissingArchetypeIsAProblemNotAnEnd)
+{
+    EXPECT_EQ(editor->CreateEntity("NoSuchArchetype"), nullptr);
+    EXPECT_EQ(TakePopups(), std::vector<EditorPopup>{EditorPopup::Problem});
+    EXPECT_NE(editor->Problem().find("Could not find file"), std::string::npos);
+}
+
+TEST_F(EditorTest, SavedLevelLoadsBackEqualWithItsCamera)
+{
+    const std::string level = LevelName("roundtrip");
+    PlaceCamera("View");
+    Entity& crate = Place("crate", {2.5f, -1.0f}, 3);
+    crate.flags.set(Entity::Locked);
+    editor->RequestSave(level);
+    ASSERT_TRUE(Exists(level));
+    EXPECT_FALSE(editor->Modified());
+
+    editor->LoadAtNextFrame(level);
+    Frame();
+    EXPECT_EQ(editor->Entities().size(), 3u);
+    const Entity* loaded = editor->FindEntity("crate");
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(PositionOf(*loaded), tvec2(2.5f, -1.0f));
+    EXPECT_EQ(loaded->Get<Sprite>()->layer, 3);
+    EXPECT_TRUE(loaded->flags.test(Entity::Locked));
+    ASSERT_NE(editor->LevelCamera(), nullptr);
+    EXPECT_EQ(editor->LevelCamera()->name, "View");
+    EXPECT_EQ(editor->CameraEntity(), &editor->EditorCamera());
+    EXPECT_EQ(editor->EditorCamera().Get<Camera>()->size,
+              12.0f); // the view shows what the level's does
+    EXPECT_EQ(std::string(editor->levelName), level);
+
+    // Saved under another name, the loaded camera is still the level's.
+    const std::string copy = LevelName("roundtrip_copy");
+    editor->RequestSave(copy);
+    EXPECT_NE(Read(copy).find("Camera=View\n"), std::string::npos);
+}
+
+TEST_F(EditorTest, SavingOverALevelAsksAndCancelLeavesTheFile)
+{
+    const std::string level = LevelName("overwrite");
+    PlaceCamera();
+    editor->RequestSave(level);
+    const std::string first = Read(level);
+    Place("crate", {0.0f, 0.0f});
+    editor->RequestSave(level);
+    EXPECT_EQ(TakePopups(), std::vector<EditorPopup>{EditorPopup::OverwriteLevel});
+    EXPECT_EQ(Read(level), first);
+    EXPECT_TRUE(editor->Save(level)); // "Overwrite"
+    EXPECT_NE(Read(level).find("Name=crate"), std::string::npos);
+}
+
+TEST_F(EditorTest, SavingOrTestingWithoutALevelCameraAsksForOne)
+{
+    editor->RequestSave(LevelName("nocamera"));
+    editor->TestPlay();
+    EXPECT_EQ(TakePopups(),
+              (std::vector<EditorPopup>{EditorPopup::NoCamera, EditorPopup::NoCamera}));
+    EXPECT_FALSE(Exists(LevelName("nocamera")));
+}
+
+TEST_F(EditorTest, ADeletedLevelCameraIsNoCameraAndComesBackWithUndo)
+{
+    Entity& view = PlaceCamera();
+    editor->DeleteEntity(view);
+    Frame();
+    EXPECT_EQ(editor->LevelCamera(), nullptr);
+    editor->RequestSave(LevelName("deletedcamera"));
+    EXPECT_EQ(TakePopups(), std::vector<EditorPopup>{EditorPopup::NoCamera});
+    editor->Undo();
+    ASSERT_NE(editor->LevelCamera(), nullptr);
+    EXPECT_EQ(editor->LevelCamera()->name, "Camera");
+}
+
+// Each of these would save a file that fails on every load.
+struct Spoiling
+{
+    const char* what;
+    void (*spoil)(EditorTest& test, Entity& camera);
+    const char* problem;
+};
+
+class SaveRefusal : public EditorTest, public ::testing::WithParamInterface<Spoiling>
+{
+};
+
+TEST_P(SaveRefusal, SaveRefusesALevelThatWouldNotLoad)
+{
+    GetParam().spoil(*this, PlaceCamera());
+    EXPECT_FALSE(editor->Save(LevelName("refused")));
+    EXPECT_EQ(TakePopups(), std::vector<EditorPopup>{EditorPopup::Problem});
+    EXPECT_NE(editor->Problem().find(GetParam().problem), std::string::npos) << editor->Problem();
+    EXPECT_FALSE(Exists(LevelName("refused")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachWay, SaveRefusal,
+    ::testing::Values(
+        Spoiling{"CameraLostItsCamera",
+                 [](EditorTest&, Entity& camera) { camera.RemoveComponent("Camera"); },
+                 "has no Camera component"},
+        Spoiling{"SettingsLostLevelSettings",
+                 [](EditorTest& t, Entity&)
+                 { t.editor->LevelSettingsEntity()->RemoveComponent("LevelSettings"); },
+                 "has no LevelSettings component"},
+        Spoiling{"AnotherEntityBearsTheCamerasName",
+                 [](EditorTest& t, Entity&) {
+                     t.Place("Camera", {0, 0});
+                 },
+                 "Two entities are named Camera"}),
+    [](const ::testing::TestParamInfo<Spoiling>& info) { return std::string(info.param.what); });
+
+TEST_F(EditorTest, AFailedWriteIsAProblemAndKeepsTheOldFile)
+{
+    PlaceCamera();
+    EXPECT_FALSE(editor->Save("no_such_folder/level"));
+    EXPECT_EQ(TakePopups(), std::vector<EditorPopup>{EditorPopup::Problem});
+    EXPECT_NE(editor->Problem().find("Could not write"), std::string::npos) << editor->Problem();
+}
+
+TEST_F(EditorTest, AMalformedLevelIsAProblemAndTheOpenLevelStays)
+{
+    const std::string level = LevelName("malformed");
+    {
+        std::ofstream out(AssetPath("Levels", level));
+        out << "LevelData:\n{\n  VersionMinor=3\n}\n\nEntities:\n{\n  0:\n  {\n    Name=bad\n"
+               "    Flags=0x\n  }\n}\n";
+    }
+    Entity& crate = Place("crate", {1.0f, 2.0f});
+    Entity* made = editor->CreateEntity("Default");
+    editor->LoadAtNextFrame(level);
+    Frame();
+    EXPECT_EQ(TakePopups(), std::vector<EditorPopup>{EditorPopup::Problem});
+    EXPECT_NE(editor->Problem().find("Could not load level " + level), std::string::npos);
+    EXPECT_EQ(editor->FindById(crate.id), &crate);
+    EXPECT_EQ(editor->Entities().size(), 3u);
+    EXPECT_EQ(editor->Selected(), made);
+    EXPECT_TRUE(editor->History().CanUndo());
+}
+
+TEST_F(EditorTest, LoadingOverUnsavedChangesAsksFirst)
+{
+    editor->CreateEntity("Default");
+    editor->RequestLoad("Level1Forest");
+    EXPECT_EQ(TakePopups(), std::vector<EditorPopup>{EditorPopup::DiscardChanges});
+    EXPECT_EQ(editor->PendingConfirmedLoad(), "Level1Forest");
+    Frame();
+    EXPECT_EQ(editor->FindEntity("TumboWuffin"), nullptr);
+}
+
+TEST_F(EditorTest, TestPlayRunsTheLevelAboveAndItsFileGoesWhenItEnds)
+{
+    PlaceCamera();
+    Entity& crate = Place("crate", {1.0f, 1.0f});
+    editor->TestPlay();
+    Frame();
+    auto* played = dynamic_cast<Gameplay*>(play.engine.ActiveGamestate());
+    ASSERT_NE(played, nullptr);
+    EXPECT_EQ(played->CurrentLevel(), LevelEditor::testLevel);
+    EXPECT_NE(played->FindEntity("crate"), nullptr);
+    EXPECT_TRUE(Exists(LevelEditor::testLevel));
+
+    play.engine.PopGamestates(1);
+    Frame();
+    EXPECT_EQ(play.engine.ActiveGamestate(), editor);
+    EXPECT_FALSE(Exists(LevelEditor::testLevel));
+    EXPECT_EQ(editor->FindById(crate.id), &crate);
+    EXPECT_EQ(PositionOf(crate), tvec2(1.0f, 1.0f));
+}
+
+// The play state checks what each component needs, the editor does not: a
+// level that would stop the program there is stopped before it starts.
+TEST_F(EditorTest, TestPlayOfALevelThatWouldNotStartIsAProblem)
+{
+    PlaceCamera();
+    Entity& bare = play.Spawn("bare");
+    bare.Add<Sprite>(); // without its Transform and Color
+    editor->TestPlay();
+    Frame();
+    EXPECT_EQ(play.engine.ActiveGamestate(), editor);
+    EXPECT_EQ(TakePopups(), std::vector<EditorPopup>{EditorPopup::Problem});
+    EXPECT_NE(editor->Problem().find("Dependency fail. Entity bare"), std::string::npos)
+        << editor->Problem();
+    EXPECT_FALSE(Exists(LevelEditor::testLevel));
+    EXPECT_FALSE(editor->ChecksDependencies());
+}
+
+TEST_F(EditorTest, LeavingTheEditorRemovesTheTestLevel)
+{
+    {
+        std::ofstream(AssetPath("Levels", LevelEditor::testLevel)) << "left over";
+    }
+    play.engine.PopGamestates(1);
+    Frame();
+    EXPECT_FALSE(Exists(LevelEditor::testLevel));
+}
+
+TEST_F(EditorTest, CtrlF5OpensTheEditorOnTheShownLevelButNeverASecondOne)
+{
+    play.engine.PopGamestates(1);
+    Frame();
+    IGamestate& menu = play.PushBare();
+    menu.SetCurrentLevel("Level1Forest");
+    GraphicsSystem graphics;
+    const auto ctrlF5 = [&]
+    {
+        Hold(SDL_SCANCODE_LCTRL);
+        Hold(SDL_SCANCODE_F5);
+        graphics.Update(0.0f);
+        Let(SDL_SCANCODE_F5);
+        Let(SDL_SCANCODE_LCTRL);
+        Frame();
+    };
+    ctrlF5();
+    auto* opened = dynamic_cast<LevelEditor*>(play.engine.ActiveGamestate());
+    ASSERT_NE(opened, nullptr);
+    Frame();
+    EXPECT_NE(opened->FindEntity("TumboWuffin"), nullptr);
+    const std::size_t depth = play.engine.Gamestates().size();
+    ctrlF5();
+    EXPECT_EQ(play.engine.Gamestates().size(), depth);
+}
+} // namespace
+} // namespace Orvex
