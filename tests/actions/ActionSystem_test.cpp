@@ -4,9 +4,9 @@
 #include "actions/ActionSystem.h"
 #include "engine/Engine.h"
 #include "engine/IGamestate.h"
+#include "graphics/Camera.h"
 #include "memory/MemoryManager.h"
 #include "object/Entity.h"
-#include "graphics/Camera.h"
 #include "physics/Transform.h"
 
 namespace Orvex
