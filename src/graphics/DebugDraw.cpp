@@ -3,9 +3,16 @@
 #include <string>
 
 #include "engine/Engine.h"
+#include "engine/IGamestate.h"
 #include "graphics/DrawNow.h"
 #include "graphics/Fonts.h"
+#include "graphics/ImmediateShapes.h"
+#include "graphics/SceneView.h"
 #include "graphics/SpriteText.h"
+#include "object/Entity.h"
+#include "physics/ColliderQueries.h"
+#include "physics/RigidBody.h"
+#include "physics/Transform.h"
 
 namespace Orvex
 {
@@ -14,6 +21,25 @@ namespace
 // Where the frame counter stands, in device units.
 const tvec2 CounterPosition{0.75f, 0.95f};
 const tvec2 CounterScale{0.2f, 0.1f};
+const tvec4 VelocityColour{0.1f, 0.1f, 0.1f, 1.0f};
+const tvec4 BoundsColour{1.0f, 1.0f, 0.0f, 1.0f};
+
+void DrawVelocity(const Entity& entity, const tmat3& toDevice)
+{
+    const RigidBody* body = entity.Get<RigidBody>();
+    const Transform* transform = entity.Get<Transform>();
+    if (body && transform)
+        DrawLine(transform->position, transform->position + body->velocity, toDevice, VelocityColour);
+}
+
+void DrawBounds(const Entity& entity, const tmat3& toDevice)
+{
+    if (!entity.collider)
+        return;
+    const ColliderBounds b = GetColliderBounds(entity);
+    DrawClosedOutline({{b.minX, b.minY}, {b.maxX, b.minY}, {b.maxX, b.maxY}, {b.minX, b.maxY}},
+                      toDevice, BoundsColour);
+}
 
 void DrawFrameCounter(FrameCounter& counter)
 {
@@ -33,8 +59,14 @@ bool DebugDrawOn()
     return on;
 }
 
-void DrawDebugOverlay(const IGamestate&, const SceneView&, FrameCounter& counter)
+void DrawDebugOverlay(const IGamestate& state, const SceneView& view, FrameCounter& counter)
 {
+    const tmat3 toDevice = view.WorldView();
+    for (const auto& entry : state.Entities())
+    {
+        DrawVelocity(*entry.second, toDevice);
+        DrawBounds(*entry.second, toDevice);
+    }
     DrawFrameCounter(counter);
 }
 } // namespace Orvex

@@ -39,7 +39,7 @@ void GraphicsObject::BuildQuad(QuadValues quad, const CullView* cull, float aspe
 
 tvec2 GraphicsObject::DrawnScale(tvec2 scale, float aspect) const
 {
-    if (aspectScaling && aspect > 0.0f)
+    if (ScalesByAspect() && aspect > 0.0f)
         scale.x /= aspect;
     return scale;
 }

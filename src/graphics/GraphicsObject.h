@@ -38,8 +38,11 @@ public:
     // taken before DrawnScale.
     void BuildQuad(QuadValues quad, const CullView* cull, float aspect);
     // The scale the quad is drawn with: x divided by aspect (window width /
-    // height) when aspectScaling is set and the aspect is known (above 0).
+    // height) when ScalesByAspect and the aspect is known (above 0).
     tvec2 DrawnScale(tvec2 scale, float aspect) const;
+    // Whether the quad's x scale is divided by the window's aspect: when
+    // aspectScaling is set.
+    virtual bool ScalesByAspect() const { return aspectScaling; }
     // The texture's OpenGL name; 0 without a texture.
     unsigned TextureId() const;
 

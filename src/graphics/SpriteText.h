@@ -2,6 +2,11 @@
 // A string rendered with a font into a texture the text owns, re-rendered when
 // the string or its outline changes. The quad's width follows the rendered
 // image, so the text is never stretched and "Scale" y alone sets its height.
+//
+// On the HUD, whose two device axes span the window's width and height alike,
+// that width is divided by the window's aspect as well, so HUD text keeps its
+// proportions at every window shape; the Transform's model matrix shapes the
+// text the same way, so picking hits the letters as drawn.
 
 #include <string>
 
@@ -36,6 +41,8 @@ class SpriteText : public GraphicsObject
     void Update(float dt) override;
     // Places the quad by the current alignment, which may change after Init.
     void PrepareFrame(const CullView* cull, float aspect) override;
+    // On the HUD always; in the world when aspectScaling asks for it.
+    bool ScalesByAspect() const override { return onHud || aspectScaling; }
 
     std::string text;       // "Text": UTF-8
     TTF_Font* font = nullptr; // "Font": from the font cache, not owned
