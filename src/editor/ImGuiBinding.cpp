@@ -90,7 +90,7 @@ private:
 };
 } // namespace
 
-ImGuiBinding::ImGuiBinding(const IGamestate& owner) : owner(owner)
+ImGuiBinding::ImGuiBinding(const IGamestate& owner)
 {
     if (!Window::Exists() || !GraphicsReady())
         return;

@@ -39,7 +39,6 @@ private:
         float x0, y0, x1, y1;
     };
 
-    const IGamestate& owner;
     bool running = false;
     std::vector<Area> windows; // of the last frame drawn
     bool widgetHeld = false;
