@@ -40,7 +40,9 @@ MouseState ReadMouse();
 
 // The cursor (device coordinates) in the world of the entity's drawable.
 tvec2 PointUnder(const Entity& entity, tvec2 device, const SceneView& view);
-// Not locked, placed (Transform) and drawn (Sprite or SpriteText).
+// Not locked, placed (Transform) and drawn (a visible Sprite or SpriteText):
+// what does not show, a hidden curtain over the whole view above all, is
+// chosen in the entity list instead.
 bool Pickable(const Entity& entity);
 // Pickable and under the cursor: inside its collider, or its placed "Square".
 bool Hit(const Entity& entity, tvec2 device, const SceneView& view);

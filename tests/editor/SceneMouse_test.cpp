@@ -19,13 +19,14 @@ TEST_F(EditorTest, AClickPicksTheHighestLayerAndEmptySpaceClearsTheChoice)
     EXPECT_EQ(editor->Selected(), nullptr);
 }
 
-TEST_F(EditorTest, LockedOrUnplacedEntitiesAreNotPickedButStayInTheList)
+TEST_F(EditorTest, LockedUnplacedOrHiddenEntitiesAreNotPickedButStayInTheList)
 {
     Entity& locked = Place("locked", {0.0f, 0.0f}, 5);
     locked.flags.set(Entity::Locked);
     Entity& below = Place("below", {0.0f, 0.0f}, 1);
     Entity& unplaced = play.Spawn("unplaced"); // drawn, but nowhere: no Transform
     unplaced.Add<Sprite>()->layer = 9;
+    Place("curtain", {0.0f, 0.0f}, 20).Get<Sprite>()->visible = false;
     Click({0.0f, 0.0f});
     EXPECT_EQ(editor->Selected(), &below);
     editor->Select(&locked); // as the entity list does
