@@ -89,11 +89,8 @@ TEST(ZoomInAndOut, BreathesTheCameraOrTheScaleKeepingItsShape)
 {
     PlayHarness play;
     play.PushBare();
-    Entity& view = play.Spawn("Camera");
-    view.Add<Transform>();
-    Camera* camera = view.Add<Camera>();
-    camera->size = 10.0f;
-    view.Add<ZoomInAndOut>()->length = 2.0f;
+    Camera* camera = &MakeCamera(play);
+    camera->owner->Add<ZoomInAndOut>()->length = 2.0f;
     Entity& balloon = play.Spawn("Balloon");
     Transform* shape = balloon.Add<Transform>();
     shape->scale = tvec2(2.0f, 1.0f);
@@ -126,12 +123,9 @@ TEST(MakeVisibleAfterTime, ShowsTheTextThenLeavesTheEntity)
 TEST(InvertAfterTime, TurnsTheViewOverOnceWhenTheTimerIsUp)
 {
     PlayHarness play;
-    IGamestate& state = play.PushBare();
-    Entity& view = play.Spawn("Camera");
-    view.Add<Transform>();
-    Camera* camera = view.Add<Camera>();
-    camera->size = 10.0f;
-    state.SetCamera(view.id);
+    play.PushBare();
+    Camera* camera = &MakeCamera(play);
+    Entity& view = *camera->owner;
     view.Add<Timer>();
     InvertAfterTime* invert = view.Add<InvertAfterTime>();
     invert->active = true;

@@ -7,6 +7,7 @@
 #include "game/components/BounceParticle.h"
 #include "game/components/Timer.h"
 #include "game/components/TumboController.h"
+#include "graphics/Camera.h"
 #include "graphics/Color.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
@@ -52,6 +53,18 @@ inline Entity& MakeBox(PlayHarness& play, const std::string& name, tvec2 positio
     box.Add<RigidBody>();
     box.Add<BoxCollider>();
     return box;
+}
+
+// The active state's camera, started, showing size units at the origin.
+inline Camera& MakeCamera(PlayHarness& play, float size = 10.0f)
+{
+    Entity& view = play.Spawn("Camera");
+    view.Add<Transform>();
+    Camera* camera = view.Add<Camera>();
+    camera->size = size;
+    PlayHarness::Start(view);
+    play.engine.GetActiveGamestate().SetCamera(view.id);
+    return *camera;
 }
 
 // A contact of self with other, delivered in a frame of no time.

@@ -18,18 +18,14 @@ struct RocketRide
 {
     explicit RocketRide(float timeLength)
     {
-        IGamestate& state = play.PushBare();
+        play.PushBare();
         dog = &MakeDog(play);
         dog->Get<TumboController>()->rocketSound.SetName("RocketLoop");
         Entity& pad = MakeBox(play, "Pad");
         rocket = pad.Add<RocketPad>();
         rocket->timeLength = timeLength;
         PlayHarness::Start(pad);
-        Entity& cameraEntity = play.Spawn("Camera");
-        cameraEntity.Add<Transform>();
-        camera = cameraEntity.Add<Camera>();
-        PlayHarness::Start(cameraEntity);
-        state.SetCamera(cameraEntity.id);
+        camera = &MakeCamera(play);
     }
     ParticleEmitter& Sparks() const { return *dog->Get<ParticleEmitter>(); }
     bool RocketOn() const { return dog->Get<TumboController>()->rocketActive; }

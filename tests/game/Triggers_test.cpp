@@ -190,14 +190,10 @@ TEST(Triggers, CollideFadeMovesTheAlphaByTheTouchAndStaysWithinZeroAndOne)
 TEST(Triggers, ColourInvertAndResizeAnswerToThePlayerOnly)
 {
     PlayHarness play;
-    IGamestate& state = play.PushBare();
+    play.PushBare();
     Entity& player = MakePlayer(play);
     Entity& crate = MakeBox(play, "Crate");
-    Entity& camera = play.Spawn("Camera");
-    camera.Add<Transform>();
-    Camera* view = camera.Add<Camera>();
-    view->size = 10.0f;
-    state.SetCamera(camera.id);
+    Camera* view = &MakeCamera(play);
 
     Entity& block = MakeBox(play, "Block");
     block.Add<Color>();

@@ -10,6 +10,8 @@
 #include "data/LevelSettings.h"
 #include "engine/Window.h"
 #include "graphics/Mesh.h"
+#include "physics/BoxCollider.h"
+#include "physics/RigidBody.h"
 #include "graphics/SceneView.h"
 #include "graphics/Screenshot.h"
 #include "graphics/SpriteText.h"
@@ -140,11 +142,7 @@ protected:
         GlWindow::SetUp();
         if (IsSkipped())
             return;
-        Entity* settings = New<Entity>("LevelSettings");
-        settings->Add<LevelSettings>();
-        settings->Add<Color>()->color = {0.2f, 0.3f, 0.8f, 1.0f};
-        scene.AddEntity(settings);
-        scene.SetLevelSettings(settings->id);
+        scene.AddSettings({0.2f, 0.3f, 0.8f, 1.0f});
     }
 
     // A sprite in world (here device) units, initialised: default texture and mesh.
@@ -251,6 +249,38 @@ TEST_F(SceneRendering, FrameCounterOnlyWithDebugDrawing)
     graphics.debugDraw = true;
     graphics.DrawFrame(scene);
     EXPECT_GT(BrightPixels(x0, y0, x1, y1), 10);
+}
+// Pixels of that colour within a few pixels of the device point.
+int OverlayAround(float x, float y, std::array<int, 3> colour)
+{
+    return GlWindow::PixelsNear(PixelX(x) - 3, PixelY(y) - 3, PixelX(x) + 4, PixelY(y) + 4, colour, 20);
+}
+
+const std::array<int, 3> kYellow{255, 255, 0}, kDark{26, 26, 26};
+
+TEST_F(SceneRendering, DebugOverlayDrawsVelocitiesAndColliderBoundsWhereTheBodiesAre)
+{
+    // A camera of size 4 on 640 x 480: world x / (8 / 3), y / 2 in device units.
+    scene.AddCamera({0.0f, 0.0f}, 4.0f);
+    Entity* crate = scene.AddPlaced("Crate", {-1.6f, 0.0f}, {0.8f, 0.8f});
+    crate->Add<RigidBody>();
+    crate->Add<BoxCollider>();
+    crate->InitComponents();
+    Entity* ball = scene.AddPlaced("Ball", {1.6f, -0.6f});
+    ball->Add<RigidBody>()->velocity = {0.0f, 1.2f};
+
+    graphics.DrawFrame(scene);
+    EXPECT_EQ(OverlayAround(-0.75f, 0.0f, kYellow), 0);
+    EXPECT_EQ(OverlayAround(0.6f, 0.0f, kDark), 0);
+    graphics.debugDraw = true;
+    graphics.DrawFrame(scene);
+    // The crate's box spans x -2 .. -1.2 and y -0.4 .. 0.4.
+    EXPECT_GT(OverlayAround(-0.75f, 0.0f, kYellow), 0);  // its left side
+    EXPECT_GT(OverlayAround(-0.6f, 0.2f, kYellow), 0);   // its top
+    EXPECT_EQ(OverlayAround(-0.6f, 0.0f, kYellow), 0);   // its middle stays clear
+    // The ball's second of travel: a line from y -0.6 up to 0.6 at x 1.6.
+    EXPECT_GT(OverlayAround(0.6f, 0.0f, kDark), 0);
+    EXPECT_EQ(OverlayAround(0.6f, 0.45f, kDark), 0);
 }
 } // namespace
 } // namespace Orvex

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "data/LevelSettings.h"
 #include "engine/IGamestate.h"
 #include "graphics/Camera.h"
 #include "graphics/Color.h"
@@ -41,6 +42,17 @@ public:
         sprite->layer = layer;
         sprite->drawMesh = false;
         return sprite;
+    }
+
+    // The level settings, whose Color is the background.
+    Entity* AddSettings(tvec4 background)
+    {
+        Entity* settings = New<Entity>("LevelSettings");
+        settings->Add<LevelSettings>();
+        settings->Add<Color>()->color = background;
+        AddEntity(settings);
+        SetLevelSettings(settings->id);
+        return settings;
     }
 
     Camera* AddCamera(tvec2 position, float size)

@@ -2,7 +2,6 @@
 
 #include "GlWindow.h"
 #include "TestScene.h"
-#include "data/LevelSettings.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/SpriteText.h"
 #include "physics/BoxCollider.h"
@@ -28,11 +27,7 @@ protected:
         GlWindow::SetUp();
         if (IsSkipped())
             return;
-        Entity* settings = New<Entity>("LevelSettings");
-        settings->Add<LevelSettings>();
-        settings->Add<Color>()->color = {0.0f, 0.0f, 0.0f, 1.0f};
-        scene.AddEntity(settings);
-        scene.SetLevelSettings(settings->id);
+        scene.AddSettings({0.0f, 0.0f, 0.0f, 1.0f});
     }
     void TearDown() override { Window::ResizeWindow(Width, Height); }
 
