@@ -33,7 +33,9 @@ Entity* TweeningEntity(IGamestate& state, float& value)
 
 TEST(ActionSystem, AdvancesOnlyTheTopStatesEntities)
 {
+    ActionSystem().Update(0.5f); // no engine: nothing to advance
     Engine engine;
+    ActionSystem().Update(0.5f); // no state yet either
     auto* below = New<TweenState>();
     engine.PushGamestate(below);
     engine.RunFrame();

@@ -9,6 +9,7 @@ namespace
 {
 TEST(UpdateParticleSystem, AnimatesMarkedEmittersAndEmptiesTheOthers)
 {
+    UpdateParticleSystem().Update(0.25f); // no engine, no state: nothing to walk
     ParticleScene scene;
     ParticleEmitter* animated = scene.AddEmitter("Animated");
     ParticleEmitter* still = scene.AddEmitter("Still");
