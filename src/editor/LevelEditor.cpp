@@ -81,6 +81,7 @@ void LevelEditor::Init()
 {
     for (const char* system : {"GraphicsSystem", "UpdateSpriteTextSystem", "UpdateParticleSystem"})
         AddSystem(system);
+    limiterBefore = Engine::Get()->FrameLimiter();
     Engine::Get()->SetFrameLimiter(true);
     // The level's music and sounds start with its components; editing is quiet.
     Mute(soundGroups.music);
@@ -99,6 +100,8 @@ void LevelEditor::Init()
 void LevelEditor::Shutdown()
 {
     RemoveTestLevel();
+    // The game below goes on at the pace its player chose.
+    Engine::Get()->SetFrameLimiter(limiterBefore);
     ui.reset();
     camera = nullptr;
     editorCamera.reset();

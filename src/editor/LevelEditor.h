@@ -60,7 +60,8 @@ class LevelEditor : public IGamestate, private EntityStore
 
     void Init() override;
     void Update(float dt) override;
-    // Destroys the editor camera and the test-play file.
+    // Destroys the editor camera and the test-play file, and gives the frame
+    // limiter back as it was.
     void Shutdown() override;
     // Back from a test run: its file goes, and keys held meanwhile are let go.
     void Resume() override;
@@ -196,6 +197,7 @@ private:
     std::string notice;
     float noticeTime = 0.0f; // seconds the notice still shows
     std::string none;
+    bool limiterBefore = false; // the engine's frame limiter before the editor switched it on
 };
 
 // Copies text into a fixed buffer, cut to fit with its terminator.
