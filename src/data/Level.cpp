@@ -1,11 +1,10 @@
 #include "data/Level.h"
 
 #include <bitset>
-#include <cstdio>
-#include <fstream>
 #include <sstream>
 
 #include "data/Deserializer.h"
+#include "data/ReplaceFile.h"
 #include "data/Serialization.h"
 #include "engine/AssetPaths.h"
 #include "engine/IGamestate.h"
@@ -203,27 +202,6 @@ private:
 
     const std::string& levelName;
 };
-
-// Writes beside the target, then renames over it: the old file is never half-replaced.
-void ReplaceFile(const std::string& path, const std::string& text)
-{
-    const std::string temporary = path + ".saving";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        out.close(); // a write that fails only when the buffer goes out shows here
-        if (out.fail())
-        {
-            std::remove(temporary.c_str());
-            throw "Could not write the level file: " + path;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0)
-    {
-        std::remove(temporary.c_str());
-        throw "Could not replace the level file: " + path;
-    }
-}
 } // namespace
 
 Entity* CreateFromArchetype(const std::string& entityName, const std::string& archetypeName,
@@ -288,6 +266,6 @@ void LoadLevel(const std::string& levelName, IGamestate& state)
 void SaveLevel(const std::string& levelName, const IGamestate& state, const Entity& camera)
 {
     CheckLevelName(levelName);
-    ReplaceFile(AssetPath("Levels", levelName), LevelWriter(levelName).Text(state, camera));
+    ReplaceFile(AssetPath("Levels", levelName), LevelWriter(levelName).Text(state, camera), "level file");
 }
 } // namespace Orvex

@@ -111,9 +111,17 @@ void Engine::RunFrame()
     // Sound holds while the window is inactive, as updates do.
     SoundManager::PauseMasterGroups(!HasFlag(ACTIVE));
     if (HasFlag(ACTIVE))
-        UpdateActive();
+        UpdateActive(static_cast<float>(dt));
     SoundManager::Update();
     EndFrame();
+}
+
+void Engine::RunFixedFrame(float step)
+{
+    BeginFrame();
+    UpdateActive(step);
+    SoundManager::Update();
+    DeliverAndPop();
 }
 
 void Engine::BeginFrame()
@@ -128,12 +136,12 @@ void Engine::BeginFrame()
     PollEvents();
 }
 
-void Engine::UpdateActive()
+void Engine::UpdateActive(float step)
 {
     IGamestate* state = ActiveGamestate();
     if (!state)
         return;
-    const float step = static_cast<float>(dt);
+    state->FeedInput();
     // Systems may add systems (the editor does); walk by index.
     for (std::size_t i = 0; i < state->Systems().size(); ++i)
         state->Systems()[i]->Update(step);
@@ -145,12 +153,17 @@ void Engine::UpdateActive()
 
 void Engine::EndFrame()
 {
+    DeliverAndPop();
+    PaceFrame();
+}
+
+void Engine::DeliverAndPop()
+{
     if (IGamestate* state = ActiveGamestate())
         if (MessageSystem* messages = state->Messages())
             messages->DeliverAll();
     if (HasFlag(POP_PENDING))
         ApplyPops();
-    PaceFrame();
 }
 
 void Engine::ApplyPushes()

@@ -4,8 +4,8 @@
 // One frame, in order (RunFrame):
 //   BeginFrame   clock, frame scratch cleared, pending pushes applied, the top
 //                state's level load and entity removals, input rolled, events polled
-//   UpdateActive (window active only) each system of the top state in list order,
-//                then the state's own Update; Ctrl+F2 requests a pop
+//   UpdateActive (window active only) the top state's FeedInput, each of its
+//                systems in list order, then its own Update; Ctrl+F2 requests a pop
 //   EndFrame     the top state's messages delivered, pending pops applied, pacing
 // Pushes, pops, level loads and entity removals are requests applied only at these
 // points, so no system sees the world change under it mid-frame.
@@ -44,6 +44,10 @@ public:
 
     void Run();
     void RunFrame();
+    // One frame at a fixed step of step seconds, whether or not the window is
+    // active and without pacing: what RunFrame does at the fixed step, as fast as
+    // the machine goes (headless runs: tests and tools).
+    void RunFixedFrame(float step);
     // Destroys the states still waiting to be pushed, pops every state from the
     // top down, then closes the window.
     void Shutdown();
@@ -94,8 +98,9 @@ public:
 
 private:
     void BeginFrame();
-    void UpdateActive();
+    void UpdateActive(float step);
     void EndFrame();
+    void DeliverAndPop();
     void ApplyPushes();
     void ApplyPops();
     void PaceFrame();

@@ -36,6 +36,10 @@ public:
     virtual void OnLevelLoad() {}
     // At once when MSG_END_LEVEL is sent while this state is on top.
     virtual void OnLevelEnd() {}
+    // Right before the systems of an update, after the window's events were
+    // polled: where a state plays recorded keys, so they reach everything exactly
+    // as live keys would.
+    virtual void FeedInput() {}
 
     // A MessageSystem also becomes this state's message system. Runs the system's Init.
     void AddSystem(ISystem* system);

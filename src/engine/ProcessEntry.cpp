@@ -57,24 +57,27 @@ void RunFrames(Engine& engine, const RunOptions& options)
     }
 }
 
-int Run(const RunOptions& options)
+int Run(const RunOptions& options, StartHook hook)
 {
     Pooled<Engine> engine(New<Engine>());
     IGamestate* start = engine->PushGamestate(options.startState);
     if (!start)
         throw "The start game state \"" + options.startState + "\" does not exist.";
-    start->SetCurrentLevel(options.startLevel);
+    if (!options.startLevel.empty())
+        start->SetCurrentLevel(options.startLevel);
     SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     Window::InitWindow();
     InitGraphics();
     engine->SetFlag(Engine::ACTIVE);
+    if (hook)
+        hook(*start, options);
     RunFrames(*engine, options);
     engine->Shutdown();
     return 0;
 }
 } // namespace
 
-int RunProcess(int argc, char** argv, const std::string& defaultState)
+int RunProcess(int argc, char** argv, const std::string& defaultState, StartHook hook)
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     RunOptions options;
@@ -96,7 +99,7 @@ int RunProcess(int argc, char** argv, const std::string& defaultState)
     const bool showBox = options.quitAfterFrames < 0;
     try
     {
-        return Run(options);
+        return Run(options, hook);
     }
     catch (const std::string& text)
     {

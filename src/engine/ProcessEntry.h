@@ -11,6 +11,13 @@
 
 namespace Orvex
 {
+class IGamestate;
+struct RunOptions;
+
+// What a program does with the start state before the first frame (the game
+// attaches recorded runs); the window exists by then.
+using StartHook = void (*)(IGamestate& start, const RunOptions& options);
+
 // Exit codes: 0 after a normal end, 1 after an unhandled error, 2 for bad options.
-int RunProcess(int argc, char** argv, const std::string& defaultState);
+int RunProcess(int argc, char** argv, const std::string& defaultState, StartHook hook = nullptr);
 } // namespace Orvex

@@ -51,9 +51,15 @@ RunOptions ParseRunOptions(const std::vector<std::string>& arguments, const std:
             options.startState = ValueOf(option, arguments, i);
         else if (option == "--level")
             options.startLevel = ValueOf(option, arguments, i);
+        else if (option == "--replay")
+            options.replayPath = ValueOf(option, arguments, i);
+        else if (option == "--record")
+            options.recordPath = ValueOf(option, arguments, i);
         else
             throw "unknown option \"" + option + "\"";
     }
+    if (!options.replayPath.empty() && !options.recordPath.empty())
+        throw std::string("--replay and --record cannot be used together");
     return options;
 }
 
@@ -65,6 +71,10 @@ std::string RunOptionsHelp(const std::string& program)
            "  --screenshot N FILE    write the picture of frame N to the PNG file FILE\n"
            "  --state NAME           start with the game state NAME instead of the intro\n"
            "  --level NAME           the level that state starts with (play states)\n"
+           "  --replay FILE          play the recorded run FILE at the fixed step (in a\n"
+           "                         play state: --state Gameplay)\n"
+           "  --record FILE          record the keys held at each fixed step of the start\n"
+           "                         level into FILE when it ends (in a play state)\n"
            "  --help                 print this text and exit\n";
 }
 } // namespace Orvex

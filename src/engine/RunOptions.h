@@ -14,6 +14,8 @@ struct RunOptions
     long quitAfterFrames = -1;   // end the run after this many frames
     long screenshotFrame = -1;   // write the picture of this frame ...
     std::string screenshotPath;  // ... to this PNG file
+    std::string replayPath;      // recorded run played in the start state
+    std::string recordPath;      // file the start level's keys are recorded into
     bool help = false;
 };
 

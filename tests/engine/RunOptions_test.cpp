@@ -33,13 +33,15 @@ TEST(RunOptions, EveryOptionIsRead)
 {
     const RunOptions options = ParseRunOptions(
         {"--frames", "120", "--screenshot", "30", "shot.png", "--state", "Gameplay", "--level",
-         "Level2Bounce"},
+         "Level2Bounce", "--replay", "runs/Level2Bounce.run"},
         "IntroGS");
     EXPECT_EQ(options.quitAfterFrames, 120);
     EXPECT_EQ(options.screenshotFrame, 30);
     EXPECT_EQ(options.screenshotPath, "shot.png");
     EXPECT_EQ(options.startState, "Gameplay");
     EXPECT_EQ(options.startLevel, "Level2Bounce");
+    EXPECT_EQ(options.replayPath, "runs/Level2Bounce.run");
+    EXPECT_EQ(ParseRunOptions({"--record", "mine.run"}, "IntroGS").recordPath, "mine.run");
     EXPECT_TRUE(ParseRunOptions({"-h"}, "IntroGS").help);
     EXPECT_TRUE(ParseRunOptions({"--help"}, "IntroGS").help);
 }
@@ -50,6 +52,9 @@ TEST(RunOptions, BadOptionsAreNamed)
     EXPECT_EQ(ProblemOf({"--frames"}), "--frames needs a value");
     EXPECT_EQ(ProblemOf({"--screenshot", "3"}), "--screenshot needs a value");
     EXPECT_EQ(ProblemOf({"--state"}), "--state needs a value");
+    EXPECT_EQ(ProblemOf({"--replay"}), "--replay needs a value");
+    EXPECT_EQ(ProblemOf({"--replay", "a.run", "--record", "b.run"}),
+              "--replay and --record cannot be used together");
     EXPECT_EQ(ProblemOf({"--frames", "0"}), "--frames needs a whole number of frames above 0, not \"0\"");
     EXPECT_EQ(ProblemOf({"--frames", "12x"}),
               "--frames needs a whole number of frames above 0, not \"12x\"");

@@ -90,6 +90,7 @@ public:
     {
         if (IGamestate* state = engine.ActiveGamestate())
         {
+            state->FeedInput();
             for (std::size_t i = 0; i < state->Systems().size(); ++i)
                 state->Systems()[i]->Update(dt);
             state->Update(dt);

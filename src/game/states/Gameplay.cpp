@@ -3,6 +3,7 @@
 #include "data/Level.h"
 #include "data/LevelSettings.h"
 #include "engine/Engine.h"
+#include "engine/Random.h"
 #include "game/states/ClockText.h"
 #include "graphics/DrawNow.h"
 #include "graphics/GraphicsSystem.h"
@@ -54,12 +55,33 @@ void Gameplay::OnLevelLoad()
     levelRunning = true;
     levelTime = 0.0f;
     availablePoints = 0;
+    if (!tape.Replaying() && !tape.Recording())
+        return;
+    if (tape.Run().level != requestedLevel)
+    {
+        tape.Stop();
+        return;
+    }
+    Random::Seed(tape.Run().seed);
+    tape.Rewind();
 }
 
-void Gameplay::OnLevelEnd() { levelRunning = false; }
+void Gameplay::OnLevelEnd()
+{
+    levelRunning = false;
+    tape.LevelEnded();
+}
+
+void Gameplay::FeedInput()
+{
+    if (levelRunning && tape.Replaying())
+        tape.Play();
+}
 
 void Gameplay::Update(float dt)
 {
+    if (levelRunning && tape.Recording())
+        tape.Capture();
     UpdateComponents(dt);
     if (Input::KeyWentDown(KeyEscape))
         Engine::Get()->PushGamestate("PauseGS");

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/IGamestate.h"
+#include "game/runs/RunTape.h"
 #include "memory/MemoryManager.h"
 #include "object/Entity.h"
 #include "object/Reflection.h"
@@ -25,6 +26,7 @@ class Gameplay : public IGamestate
     void Shutdown() override;
     void OnLevelLoad() override;
     void OnLevelEnd() override;
+    void FeedInput() override;
 
     static constexpr const char* firstLevel = "Level1Forest";
     static constexpr const char* clockArchetype = "Speedrun/Timer";
@@ -35,6 +37,10 @@ class Gameplay : public IGamestate
     bool LevelRunning() const { return levelRunning; }
     float LevelTime() const { return levelTime; }
     const Entity* LevelClock() const { return levelClock.get(); }
+    // A recorded run played or recorded at each step of its level. A load of that
+    // level seeds the random source with the run's seed and starts the run
+    // again; a load of any other level stops it.
+    RunTape& Tape() { return tape; }
 
 protected:
     // The clock's components updated and its text drawn on top of the frame.
@@ -46,6 +52,7 @@ protected:
     float levelTime = 0.0f;  // seconds since the level loaded, while running
     int shownSecond = -1;    // whole seconds last written to the clock
     int availablePoints = 0; // worth of the level's pickups
+    RunTape tape;
 
 private:
     // After the ended level's EndTimer: the next level, or back to the state below.

@@ -1,0 +1,226 @@
+// Searches the keys of a run that reaches a level's goal, over the game's own
+// deterministic simulation played headless at the fixed step, and writes them as
+// a recorded run file.
+//
+//     run_search LEVEL OUT.run [--via X,Y]... [--seed N] [--minutes M]
+//
+// The search is greedy with a look-ahead: at every decision it tries each move (a
+// few keys held for a few steps), follows each for a while with no key held, and
+// keeps the move whose look-ahead came closest along the route: the --via points
+// in order, then the goal. Every try runs in a forked copy of the process, so no
+// try replays the level from its start.
+//
+// Runs in the folder beside the data tree (it changes there on start).
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <SDL.h>
+
+#include "audio/SoundManager.h"
+#include "data/RunFile.h"
+#include "game/components/EndingTrigger.h"
+#include "game/components/LoadLevelOnCollision.h"
+#include "game/runs/LevelRunner.h"
+#include "game/runs/RunTape.h"
+#include "game/states/Gameplay.h"
+#include "object/Entity.h"
+#include "physics/Transform.h"
+
+namespace
+{
+using namespace Orvex;
+
+struct Move
+{
+    std::uint8_t keys;
+    int steps;
+};
+
+struct Options
+{
+    std::string level;
+    std::string out;
+    std::vector<tvec2> via;
+    std::uint64_t seed = 1;
+    double minutes = 10.0; // of level time, at most
+};
+
+constexpr int lookAhead = 50;       // steps followed with no key after each move
+constexpr int committed = 6;        // steps of the best move kept per decision
+constexpr float reachedRadius = 1.5f;
+
+const std::vector<Move> moves = [] {
+    std::vector<Move> all;
+    for (int keys : {0, int(RunKeys::Left), int(RunKeys::Right)})
+        for (int steps : {6, 14, 30})
+            all.push_back({static_cast<std::uint8_t>(keys), steps});
+    return all;
+}();
+
+// How far along the route: whole points for each point passed, minus the
+// distance to the next; reaching the goal beats everything, sooner better.
+struct Progress
+{
+    std::size_t next = 0; // route point aimed at
+    double best = -1e30;
+
+    double Score(const tvec2& position, const std::vector<tvec2>& route)
+    {
+        while (next < route.size() && glm::length(position - route[next]) < reachedRadius)
+            ++next;
+        const double distance = next < route.size() ? glm::length(position - route[next]) : 0.0;
+        return static_cast<double>(next) * 1000.0 - distance;
+    }
+};
+
+tvec2 PlayerPosition(const LevelRunner& runner)
+{
+    const Entity* player = runner.Player();
+    return player ? player->Get<Transform>()->position : tvec2(0.0f);
+}
+
+// The goal's position: the entity that ends the level or starts the ending.
+tvec2 GoalPosition(const LevelRunner& runner)
+{
+    for (const auto& entry : runner.Play()->Entities())
+        if (entry.second->Get<LoadLevelOnCollision>() || entry.second->Get<EndingTrigger>())
+            return entry.second->Get<Transform>()->position;
+    throw std::string("The level has no goal (no LoadLevelOnCollision or EndingTrigger).");
+}
+
+// Plays the move and the look-ahead in a forked copy; returns its best score.
+double TryMove(LevelRunner& runner, const Move& move, Progress progress,
+               const std::vector<tvec2>& route)
+{
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        throw std::string("pipe failed");
+    const pid_t child = fork();
+    if (child == 0)
+    {
+        close(pipeEnds[0]);
+        double best = -1e30;
+        for (int i = 0; i < move.steps + lookAhead; ++i)
+        {
+            runner.Run().keys.push_back(i < move.steps ? move.keys : 0);
+            runner.Step();
+            if (runner.LevelEnded())
+            {
+                best = 1e12 - static_cast<double>(runner.Steps());
+                break;
+            }
+            best = std::max(best, progress.Score(PlayerPosition(runner), route));
+        }
+        const ssize_t written = write(pipeEnds[1], &best, sizeof best);
+        _exit(written == sizeof best ? 0 : 1);
+    }
+    close(pipeEnds[1]);
+    double best = -1e30;
+    if (read(pipeEnds[0], &best, sizeof best) != sizeof best)
+        best = -1e30;
+    close(pipeEnds[0]);
+    waitpid(child, nullptr, 0);
+    return best;
+}
+
+Options ParseOptions(int argc, char** argv)
+{
+    if (argc < 3)
+        throw std::string("usage: run_search LEVEL OUT.run [--via X,Y]... [--seed N] [--minutes M]");
+    Options options;
+    options.level = argv[1];
+    options.out = std::filesystem::absolute(argv[2]).string();
+    for (int i = 3; i + 1 < argc; i += 2)
+    {
+        const std::string option = argv[i];
+        const std::string value = argv[i + 1];
+        if (option == "--via")
+        {
+            float x = 0.0f, y = 0.0f;
+            if (std::sscanf(value.c_str(), "%f,%f", &x, &y) != 2)
+                throw "--via needs X,Y, not " + value;
+            options.via.push_back(tvec2(x, y));
+        }
+        else if (option == "--seed")
+            options.seed = std::stoull(value);
+        else if (option == "--minutes")
+            options.minutes = std::stod(value);
+        else
+            throw "unknown option " + option;
+    }
+    return options;
+}
+
+int Search(const Options& options)
+{
+    // Every step plays the key pushed last before it: the first loads the level.
+    LevelRunner runner(RecordedRun{options.level, options.seed, {0}});
+    runner.Step();
+    std::vector<tvec2> route = options.via;
+    route.push_back(GoalPosition(runner));
+    Progress progress;
+    const auto limit = static_cast<std::size_t>(options.minutes * 60.0 * 60.0);
+    while (!runner.LevelEnded() && runner.Steps() < limit)
+    {
+        Move chosen = moves.front();
+        double best = -1e31;
+        for (const Move& move : moves)
+        {
+            const double score = TryMove(runner, move, progress, route);
+            if (score > best)
+            {
+                best = score;
+                chosen = move;
+            }
+        }
+        for (int i = 0; i < std::min(committed, chosen.steps) && !runner.LevelEnded(); ++i)
+        {
+            runner.Run().keys.push_back(chosen.keys);
+            runner.Step();
+            progress.Score(PlayerPosition(runner), route);
+        }
+        if (runner.Steps() % 600 < committed)
+        {
+            const tvec2 at = PlayerPosition(runner);
+            std::fprintf(stderr, "%6zu steps: at %.1f, %.1f, heading for point %zu of %zu\n",
+                         runner.Steps(), at.x, at.y, progress.next + 1, route.size());
+        }
+    }
+    WriteRun(options.out, runner.Run());
+    const bool reached = runner.LevelEnded();
+    std::fprintf(stderr, "%s after %zu steps (%.1f s); written to %s\n",
+                 reached ? "Goal reached" : "No goal", runner.Steps(),
+                 static_cast<double>(runner.Steps()) / 60.0, options.out.c_str());
+    return reached ? 0 : 1;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    try
+    {
+        const Options options = ParseOptions(argc, argv);
+        if (char* base = SDL_GetBasePath())
+        {
+            std::filesystem::current_path(base);
+            SDL_free(base);
+        }
+        // No sound device: its thread would not survive the forks.
+        SoundManager::InitManualOutput();
+        return Search(options);
+    }
+    catch (const std::string& problem)
+    {
+        std::fprintf(stderr, "run_search: %s\n", problem.c_str());
+        return 2;
+    }
+}
