@@ -1,0 +1,124 @@
+// The recorded run each play level ships, replayed at the fixed step: it reaches
+// the goal, collects its score and ends in the pinned place, bit for bit. The
+// pins hold for g++ and clang++ builds alike (plain single precision, no fused
+// multiply-adds); a change to a level, the player or the physics moves them, and
+// then the run is searched and pinned anew.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <set>
+#include <vector>
+#include <string>
+
+#include "data/LevelSettings.h"
+#include "data/RunFile.h"
+#include "game/components/EndingPop.h"
+#include "game/components/EndingTrigger.h"
+#include "game/components/LoadLevelOnCollision.h"
+#include "game/runs/LevelRunner.h"
+#include "game/states/Gameplay.h"
+#include "messaging/Input.h"
+#include "object/Entity.h"
+#include "physics/Transform.h"
+
+namespace Orvex
+{
+namespace
+{
+struct RunEnd
+{
+    bool reached = false;  // the level ended, or the ending left the play state
+    std::size_t steps = 0; // of the run when it did
+    std::uint64_t hash = 0; // of the player there
+    int score = -1;        // on the display once the burst of the last points landed
+    tvec2 at{0.0f};
+};
+
+// Plays the level's run, then waits with no key held until the next level is
+// about to load (or the play state is gone), reading the score as late as it shows.
+RunEnd PlayShippedRun(const std::string& level)
+{
+    LevelRunner runner(ReadRun("runs/" + level + ".run"));
+    const std::size_t length = runner.Run().keys.size();
+    RunEnd end;
+    for (std::size_t i = 0; i < length + 600; ++i)
+    {
+        runner.Step();
+        const Gameplay* play = runner.Play();
+        if (!play)
+        {
+            end.reached = true;
+            break;
+        }
+        end.score = runner.Score();
+        if (!end.reached && runner.Player())
+        {
+            end.hash = PositionHash(*runner.Player());
+            end.at = runner.Player()->Get<Transform>()->position;
+            end.steps = runner.Steps();
+            end.reached = runner.LevelEnded();
+        }
+        if (!play->RequestedLevel().empty())
+            break;
+    }
+    Input::Current() = Input::State();
+    return end;
+}
+
+void ExpectRunEnds(const std::string& level, std::size_t steps, int score, std::uint64_t hash)
+{
+    const RunEnd end = PlayShippedRun(level);
+    ASSERT_TRUE(end.reached) << level << ": the run did not reach the goal; the player is at "
+                             << end.at.x << ", " << end.at.y;
+    EXPECT_EQ(end.steps, steps);
+    EXPECT_EQ(end.score, score);
+    EXPECT_EQ(end.hash, hash) << "at " << end.at.x << ", " << end.at.y;
+}
+
+// The level a goal of the loaded level names, or "" when it has none.
+std::string NextOf(const Gameplay& play)
+{
+    for (const auto& entry : play.Entities())
+        if (const LoadLevelOnCollision* goal = entry.second->Get<LoadLevelOnCollision>())
+            return goal->levelName;
+    return "";
+}
+
+TEST(LevelChain, FromTheForestEveryLevelLoadsCleanlyAndItsGoalNamesTheNext)
+{
+    std::vector<std::string> visited;
+    std::string level = Gameplay::firstLevel;
+    while (level[0] != '0' && visited.size() < 10)
+    {
+        visited.push_back(level);
+        LevelRunner runner(RecordedRun{level, 1, {}});
+        testing::internal::CaptureStdout();
+        runner.Step();
+        const std::string out = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(out.find("ERROR"), std::string::npos) << level << ": " << out;
+        const Gameplay& play = *runner.Play();
+        ASSERT_EQ(play.CurrentLevel(), level);
+        ASSERT_NE(runner.Player(), nullptr) << level;
+        const std::string next = NextOf(play);
+        if (next.empty())
+        {
+            // The closing level: its trigger shows a final object that leaves on Space.
+            const Entity* final = nullptr;
+            for (const auto& entry : play.Entities())
+                if (const EndingTrigger* trigger = entry.second->Get<EndingTrigger>())
+                    final = play.FindEntity(trigger->finalObjectName);
+            ASSERT_NE(final, nullptr) << level << " has neither a goal nor an ending";
+            EXPECT_NE(final->Get<EndingPop>(), nullptr);
+            break;
+        }
+        EXPECT_EQ(LevelSettingsOf(play)->nextLevel, next) << level;
+        level = next;
+    }
+    EXPECT_EQ(visited.size(), std::set<std::string>(visited.begin(), visited.end()).size())
+        << "the chain runs in a circle";
+}
+
+TEST(LevelRun, Level1Forest) { ExpectRunEnds("Level1Forest", 1250, 31, 9195250745071697138ull); }
+} // namespace
+} // namespace Orvex

@@ -1,0 +1,108 @@
+#!/usr/bin/env python3
+"""Generates the play levels, the chain a player goes through from the menu:
+the forest, the bouncy world, the ghost ship at night, the rocket ride into the
+sky and the closing level.
+
+    python3 tools/levels/play_levels.py [levels folder]
+
+Each level is closed (walls, a lid, ground under every floor), ends in a goal
+that names the next level, and ships a recorded run that reaches it
+(data/runs/<level>.run, found with run_search; see the README).
+"""
+
+import os
+import sys
+
+from levelfile import write_level
+from play_parts import (
+    Pickups, backdrop, block, camera, curtain, goal, ground, hud, picture, platform, player, settings,
+    world_sides,
+)
+
+
+def tree(name, x, base, size=1.0):
+    return picture(name, "Tree", (x, base + 4 * size), (5 * size, 8 * size), -5)
+
+
+def bush(name, x, base):
+    return picture(name, "Bush", (x, base + 0.7), (3, 1.6), -4)
+
+
+def forest(next_level):
+    """A first world to learn the lean in: a meadow with low steps, a cliff to
+    climb by its ledges, a row of stumps, and the high ridge where the doghouse
+    stands. Nothing here can hurt; what takes time is the climbing."""
+    left, right = -12.0, 196.0
+    p = Pickups()
+    grass = "PlatformGrass"
+    entities = [
+        settings((0.55, 0.78, 0.62, 1), "Forest", next_level),
+        camera((-8, 1)),
+        *backdrop("BgForestFar", "BgForestNear", x0=-16, x1=104),
+        *world_sides(left, right, -16, 26, "CliffForest"),
+        *ground("Floor", left - 2, right + 2, 0.0, "GroundForest"),
+        # The meadow.
+        *p.row(-4.5, 1.3, 3),
+        platform("Ledge0", 4, 2.4, 4, grass), p.bone(4, 3.6),
+        platform("Ledge1", 10, 4.4, 4, grass), *p.arc(4.5, 3.6, 9.5, 5.6, 2, 1.2),
+        p.star(10.5, 8.3),
+        *block("LowRock", 15, 17, 0, 2.5, "GroundForest", "CliffForest"),
+        *p.arc(13, 2.5, 19, 2.5, 3, 2.0),
+        platform("Ledge2", 24, 3.0, 5, grass), *p.row(22.4, 4.3, 3),
+        platform("Ledge3", 30, 5.5, 4, grass), p.bone(30, 6.8),
+        # The cliff and its plateau.
+        platform("Step0", 37, 3.0, 4, grass), p.bone(37, 4.3),
+        platform("Step1", 41, 5.8, 3.5, grass), p.bone(41, 7.1),
+        *block("Plateau", 44, 74, 0, 8.5, "GroundForest", "CliffForest"),
+        *p.row(48, 9.8, 4, 2.0),
+        platform("HighLedge", 60, 11.2, 3.5, grass), p.star(60, 13.4),
+        *p.row(64, 9.8, 4, 2.0),
+        # The stumps.
+        *p.arc(74, 8.5, 80, 1.0, 3, 0.5),
+        *block("Stump0", 86, 89, 0, 3, "GroundForest", "CliffForest"),
+        *p.arc(84, 3, 91, 3, 2, 1.5),
+        platform("StumpStep", 93.5, 2.6, 3, grass),
+        *block("Stump1", 97, 100, 0, 5.5, "GroundForest", "CliffForest"),
+        p.bone(98.5, 7.0),
+        p.star(104, 1.2),
+        *block("Stump2", 109, 112, 0, 3.5, "GroundForest", "CliffForest"),
+        *p.arc(107, 3.5, 114, 3.5, 2, 1.5),
+        *p.row(117, 1.3, 4),
+        # The ridge.
+        platform("Climb0", 133, 3.0, 4, grass), p.bone(133, 4.3),
+        platform("Climb1", 138.5, 6.0, 3.5, grass), p.bone(138.5, 7.3),
+        platform("Climb2", 143, 9.2, 3, grass), p.bone(143, 10.5),
+        *block("Ridge", 146, right + 2, 0, 12.0, "GroundForest", "CliffForest"),
+        *p.row(151, 13.3, 4, 2.0),
+        p.star(166, 15.6),
+        *p.row(172, 13.3, 4, 2.0),
+        picture("Doghouse", "Doghouse", (191.5, 14.0), (5, 4), 1),
+        goal((188, 13.5), next_level),
+    ]
+    for i, x in enumerate((-6, 9, 22, 35, 52, 68, 80, 102, 120, 128, 156, 180)):
+        base = 8.5 if 44 < x < 74 else 12.0 if x > 146 else 0.0
+        entities.append(tree("Tree%d" % i, x, base))
+    for i, x in enumerate((-2, 13, 27, 47, 63, 92, 116, 125, 162, 177)):
+        base = 8.5 if 44 < x < 74 else 12.0 if x > 146 else 0.0
+        entities.append(bush("Bush%d" % i, x, base))
+    entities += [player((-8, 1.0)), hud(), curtain()]
+    return entities
+
+
+# The chain in play order; each goal names the level after it, the last one
+# leads back to the menu ("0").
+CHAIN = [
+    ("Level1Forest", forest),
+]
+
+
+def main():
+    folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
+        os.path.dirname(__file__), "..", "..", "data", "levels")
+    names = [name for name, _ in CHAIN] + ["0"]
+    for i, (name, build) in enumerate(CHAIN):
+        write_level(folder, name, build(names[i + 1]))
+
+
+if __name__ == "__main__":
+    main()

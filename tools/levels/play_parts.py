@@ -1,0 +1,234 @@
+"""The pieces every play level is built from: settings, camera, player, score
+display, pickups, goal, and the ground, cliffs and backgrounds that frame a world.
+
+World units: the floor line of a level is y = 0 unless a level says otherwise;
+the player is 1.2 x 1.6 and hops about 4 units high at the level's usual gravity.
+Every frame of play shows the world on purpose: ground panels fill the view
+below any floor, cliffs close each side wider than half a view, the backgrounds
+cover the rest.
+"""
+
+WHITE = (1.0, 1.0, 1.0, 1.0)
+PLAYER = "TumboWuffin"
+CAMERA_SIZE = 11.0      # world units across the shorter window side, once zoomed in
+CAMERA_START_SIZE = 13.0
+# The camera may sit this far above the dog (so the floor lies low in the view)
+# and the dog may rise this far above the camera before it follows.
+CAMERA_ABOVE = 3.5
+CAMERA_BELOW = 2.5
+GROUND_PANEL = 16.0     # a ground image stands for a 16 x 16 block
+CLIFF = (16.0, 42.67)   # a cliff image (384 x 1024) at this size
+CLIFF_MARGIN = 0.7      # transparent edge of a cliff image, world units
+
+
+def transform(position, scale=(1.0, 1.0), rotation=0.0):
+    return {"Position": position, "Scale": scale, "Rotation": rotation}
+
+
+def sprite(texture, layer, **extra):
+    fields = {"texture": texture, "DrawMesh": False, "layer": layer}
+    fields.update(extra)
+    return fields
+
+
+def picture(name, texture, position, scale, layer, parallax=None, colour=WHITE):
+    fields = sprite(texture, layer)
+    if parallax is not None:
+        fields["parallax"] = parallax
+    return (name, {"Transform": transform(position, scale), "Color": {"color": colour},
+                   "Sprite": fields})
+
+
+def solid(name, position, scale, texture=None, layer=2, rotation=0.0):
+    """A static box the dog bounces on; without a texture it is unseen (the
+    pictures around it show it)."""
+    components = {"Transform": transform(position, scale, rotation), "RigidBody": {"Static": True},
+                  "BoxCollider": {"Ghost": False}}
+    if texture:
+        components["Color"] = {"color": WHITE}
+        components["Sprite"] = sprite(texture, layer)
+    return (name, components)
+
+
+def platform(name, x, y, width, texture, height=1.0):
+    """A slab whose top is at y."""
+    return solid(name, (x, y - height / 2), (width, height), texture)
+
+
+def settings(background, music, next_level, gravity=10.0, end_timer=3.0):
+    return ("LevelSettings", {
+        "Transform": transform((0, 0)), "Color": {"color": background},
+        "LevelSettings": {"GravitySpeed": gravity, "EndTimer": end_timer, "NextLevel": next_level},
+        "SoundEmitter": {"Sound": "Music/" + music, "PlayOnInit": True, "Loop": True, "Volume": 0.6}})
+
+
+def camera(start, size=CAMERA_SIZE, above=CAMERA_ABOVE, below=CAMERA_BELOW, iris=True):
+    x, y = start
+    components = {
+        "Transform": transform((x, y + above)), "Camera": {"Size": CAMERA_START_SIZE},
+        "FollowCam": {"ObjectName": PLAYER, "FollowSize": size, "ZoomSpeed": 1.5,
+                      "LowerBounds": above, "UpperBounds": below}}
+    if iris:
+        components["IrisOnLevelEnd"] = {"startRadius": 2, "endRadius": 0, "pauseTime": 1,
+                                        "interpolateAlpha": True}
+    return ("Camera", components)
+
+
+def player(start, controller=0):
+    return (PLAYER, {
+        "Transform": transform(start, (1.2, 1.6)),
+        "RigidBody": {"Velocity": (0, 0), "Gravity": (0, 1), "Static": False},
+        "MeshCollider": {"Mesh": "Tumbo", "Ghost": False},
+        "Color": {"color": WHITE},
+        "Sprite": sprite("wuffinImpact_1", 10, Mesh="Tumbo"),
+        "SoundEmitter": {"Volume": 1},
+        "Timer": {},
+        "TumboController": {"RotSpeed": 1, "Jump": 9, "Clamp": 1.1, "Controller": controller,
+                            "NormalSound": "Spring", "SideSound": "SideThud",
+                            "BounceySound": "SuperBoing", "RocketSound": "RocketLoop"},
+        "WuffinAnimation": {"impactFrameDuration": 0.08, "fallingFrameDuration": 0.15},
+        "ParticleEmitter": {
+            "layer": 11, "texture": "Spark", "active": False, "emitCount": 7, "randomEmitCount": 2,
+            "particleDuration": 0.3, "randomDuration": 0.1, "fadeDuration": 0.25,
+            "spawnOffset": (-0.1, -0.75), "randomSpawnOffset": (0.1, 0.05),
+            "velocity": (-2.2, 1.6), "randomVelocity": (1, 0.8), "acceleration": (0, -7),
+            "color": (1, 0.96, 0.78, 0.95), "randomColor": (0, 0.04, 0.12, 0),
+            "colorChange": (0, -0.4, -0.8, 0), "scale": (0.34, 0.34), "randomScale": (0.1, 0.1),
+            "evenRandomScaling": True, "growthRate": (-0.4, -0.4), "rotationRate": 3,
+            "randomRotationRate": 3},
+        "BounceParticle": {"addedDuration": 0.15, "bouncyColor": (1, 0.35, 0.9, 1),
+                           "bouncyRandomColor": (0.15, 0.2, 0.1, 0), "addedScale": (0.12, 0.12),
+                           "addedGrowthRate": (0.3, 0.3), "addedRotRate": 6}})
+
+
+def hud():
+    return ("hud", {
+        "Transform": transform((-0.95, 0.88), (0.1, 0.1)), "Color": {"color": WHITE},
+        "SpriteText": {"Text": "Score: 0 / 0", "Outline": 2, "Align": 0, "OnHud": True, "layer": 100},
+        "ScoreTracker": {},
+        "GrowOnAddScore": {"maxAddedScale": 0.05, "growthRate": 0.1, "growthDuration": 0.3,
+                           "shrinkDelay": 0.5, "shrinkRate": 0.05}})
+
+
+def pickup(name, position, texture="Bone", score=1, size=0.9, glow=(1, 0.95, 0.6, 0.55)):
+    """A pickup that glows with its worth and sends its points to the score as dots."""
+    return (name, {
+        "Transform": transform(position, (size, size)), "Color": {"color": WHITE},
+        "Sprite": sprite(texture, 6), "RigidBody": {"Static": True}, "BoxCollider": {"Ghost": True},
+        "Pickup": {"Score": score, "destroyDelay": 1.5},
+        "SoundEmitter": {"Sound": "Pickup", "Volume": 0.8, "PitchRand": 0.1},
+        "ParticleEmitter": {
+            "layer": 5, "texture": "Glow", "emitRate": 0.25, "particleDuration": 0.9,
+            "randomDuration": 0.3, "fadeDuration": 0.5, "randomSpawnOffset": (0.35, 0.3),
+            "velocity": (0, 0.35), "randomVelocity": (0.15, 0.1), "color": glow,
+            "randomColor": (0, 0.05, 0.2, 0.1), "scale": (0.45, 0.45), "randomScale": (0.12, 0.12),
+            "evenRandomScaling": True, "growthRate": (-0.25, -0.25)},
+        "PickupParticles": {"particlesPerPoint": 8}})
+
+
+class Pickups:
+    """Numbers the pickups of a level as they are placed."""
+
+    def __init__(self):
+        self.bones = 0
+        self.stars = 0
+
+    def bone(self, x, y):
+        self.bones += 1
+        return pickup("Bone%d" % (self.bones - 1), (x, y))
+
+    def star(self, x, y):
+        self.stars += 1
+        return pickup("Star%d" % (self.stars - 1), (x, y), "Star", 3, 1.1)
+
+    def row(self, x0, y, count, gap=1.6):
+        return [self.bone(x0 + i * gap, y) for i in range(count)]
+
+    def arc(self, x0, y0, x1, y1, count, rise):
+        """Bones along a hop's arc from (x0, y0) to (x1, y1), rise above the chord."""
+        out = []
+        for i in range(count):
+            t = (i + 0.5) / count
+            out.append(self.bone(x0 + (x1 - x0) * t, y0 + (y1 - y0) * t + 4 * rise * t * (1 - t)))
+        return out
+
+
+def curtain():
+    """The black screen the level fades in from and out to at its end."""
+    return ("Curtain", {
+        "Transform": transform((0, 0), (2.2, 2.2)), "Color": {"color": (0, 0, 0, 1)},
+        "Sprite": sprite("Default", 200, OnHud=True),
+        "TransitionFade": {"startFadeDuration": 1, "startFadeDelay": 0.25, "endFadeDuration": 1.5,
+                           "endFadeDelay": 1}})
+
+
+def goal(position, next_level, texture="GoalFlag", size=(1.6, 3)):
+    return ("Goal", {
+        "Transform": transform(position, size), "Color": {"color": WHITE},
+        "Sprite": sprite(texture, 4), "RigidBody": {"Static": True}, "BoxCollider": {"Ghost": True},
+        "LoadLevelOnCollision": {"LevelName": next_level},
+        "SoundEmitter": {"Sound": "LevelEnd", "Volume": 1}})
+
+
+def ground(name, x0, x1, top, texture, layer=1):
+    """The solid under a floor line (top) from x0 to x1, and ground pictures
+    filling 16 units below it, panel by panel."""
+    out = [solid(name, ((x0 + x1) / 2, top - 0.5), (x1 - x0, 1.0))]
+    count = int((x1 - x0) // GROUND_PANEL) + 1
+    width = (x1 - x0) / count
+    for i in range(count):
+        out.append(picture("%s%d" % (name, i), texture, (x0 + width * (i + 0.5), top - GROUND_PANEL / 2),
+                           (width + 0.02, GROUND_PANEL), layer))
+    return out
+
+
+EDGE = 1.6  # width of a block's cliff edge picture
+
+
+def block(name, x0, x1, bottom, top, texture, cliff_texture):
+    """A raised stretch of ground (a plateau or a wall of rock) from bottom to top,
+    its sides drawn as cliff edges just inside it. Its ground pictures lie under
+    the floor's, which hide what reaches below the floor."""
+    out = [solid(name, ((x0 + x1) / 2, (bottom + top) / 2), (x1 - x0, top - bottom))]
+    count = int((x1 - x0) // GROUND_PANEL) + 1
+    width = (x1 - x0) / count
+    for i in range(count):
+        out.append(picture("%s%d" % (name, i), texture, (x0 + width * (i + 0.5), top - GROUND_PANEL / 2),
+                           (width + 0.02, GROUND_PANEL), 0))
+    inset = EDGE / 2 - 0.1
+    for side, x in (("L", x0 + inset), ("R", x1 - inset)):
+        out.append(picture(name + side, cliff_texture, (x, (bottom + top) / 2 - 0.25),
+                           (EDGE, top - bottom + 0.5), 2))
+    return out
+
+
+def world_sides(x_left, x_right, bottom, top, texture):
+    """Walls at both ends and a lid far above the reach of any hop, with cliffs
+    drawn outward from each wall face; x_left and x_right are the faces."""
+    height = top - bottom
+    middle = (bottom + top) / 2
+    out = [solid("WallLeft", (x_left - 1, middle), (2, height)),
+           solid("WallRight", (x_right + 1, middle), (2, height)),
+           solid("Ceiling", ((x_left + x_right) / 2, top + 0.5), (x_right - x_left + 4, 1))]
+    w, h = CLIFF
+    for name, x, flip in (("CliffLeft", x_left - w / 2 + CLIFF_MARGIN, 1),
+                          ("CliffRight", x_right + w / 2 - CLIFF_MARGIN, 1)):
+        for i, y in enumerate(range(int(bottom), int(top), int(h - 0.7))):
+            out.append(picture("%s%d" % (name, i), texture, (x, y + h / 2), (w * flip, h), 3))
+    return out
+
+
+def backdrop(far, near=None, near_size=(26, 16), near_y=6, x0=-20, x1=100, parallax=0.5):
+    """A far picture on the whole screen behind everything, and near panels side
+    by side moving at half speed."""
+    out = [("BackgroundFar", {"Transform": transform((0, 0), (2, 2)), "Color": {"color": WHITE},
+                              "Sprite": sprite(far, -30, parallax=(1, 1), OnHud=True,
+                                               aspectScaling=False)})]
+    if near:
+        w, _ = near_size
+        x, i = x0, 0
+        while x < x1 + w:
+            out.append(picture("Near%d" % i, near, (x, near_y), near_size, -20, (parallax, parallax)))
+            x += w
+            i += 1
+    return out
