@@ -120,5 +120,6 @@ TEST(LevelChain, FromTheForestEveryLevelLoadsCleanlyAndItsGoalNamesTheNext)
 }
 
 TEST(LevelRun, Level1Forest) { ExpectRunEnds("Level1Forest", 1250, 31, 9195250745071697138ull); }
+TEST(LevelRun, Level2Bounce) { ExpectRunEnds("Level2Bounce", 1449, 22, 12121458720363706886ull); }
 } // namespace
 } // namespace Orvex

@@ -14,7 +14,7 @@ import sys
 import time
 
 FAMILIES = ["wuffin", "platforms", "pickups", "goal", "decorations", "backgrounds",
-            "frontend", "buttons", "terrain"]
+            "frontend", "buttons", "terrain", "props"]
 
 # Drawn first because they take longest (seconds each); the rest are quick.
 SLOW_FAMILIES = ("backgrounds", "frontend")

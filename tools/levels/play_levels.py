@@ -15,8 +15,8 @@ import sys
 
 from levelfile import write_level
 from play_parts import (
-    Pickups, backdrop, block, camera, curtain, goal, ground, hud, picture, platform, player, settings,
-    world_sides,
+    Pickups, backdrop, block, bouncy, camera, curtain, goal, ground, hazard, hud, patrol, picture,
+    platform, player, settings, world_sides,
 )
 
 
@@ -89,10 +89,75 @@ def forest(next_level):
     return entities
 
 
+def mushroom(name, x, base, size=1.6):
+    return picture(name, "Mushroom", (x, base + size / 2), (size, size), -4)
+
+
+def cloud(name, x, y, width=5.0):
+    return picture(name, "Cloud", (x, y), (width, width / 2), -10, (0.8, 0.8))
+
+
+def bounce(next_level):
+    """Springs: pads that throw the dog high, a candy wall only a spring gets over,
+    fields of candy thorns that send the dog back to the last safe place, and
+    clouds that glide over them."""
+    left, right = -12.0, 200.0
+    p = Pickups()
+    cloud_slab = "PlatformCloud"
+    wall_top = (22.5, 11.5)      # where the first thorns send the dog
+    ledge_top = (86.0, 6.5)
+    tower_top = (129.0, 16.5)
+    entities = [
+        settings((0.98, 0.84, 0.93, 1), "Bounce", next_level),
+        camera((-8, 1)),
+        *backdrop("BgBounce"),
+        *world_sides(left, right, -16, 32, "CliffCandy"),
+        *ground("Floor", left - 2, right + 2, 0.0, "GroundCandy"),
+        # A first spring, and a cloud to reach with it.
+        *p.row(-5, 1.3, 3),
+        bouncy("Pad0", 1, 0.8, 1.5), *[p.bone(1, y) for y in (3.5, 5.5, 7.5)],
+        platform("Cloud0", 7, 7.0, 4, cloud_slab), p.star(7, 9.2),
+        # The wall.
+        bouncy("Pad1", 15, 0.8, 1.8), *p.arc(15, 2, 22, 11, 3, 4.0),
+        *block("Wall", 20, 25, 0, 10.0, "GroundCandy", "CliffCandy"),
+        # The first thorns, under gliding clouds and a floating spring.
+        *hazard("Thorns0", 25, 72, 0, wall_top, "ThornsCandy"),
+        patrol("Glide0", (40, 8.0), (30, 8.0), 4, cloud_slab, 2.5), *p.row(31, 9.5, 3, 2.5),
+        bouncy("Pad2", 50, 5.0, 1.5), p.bone(50, 7),
+        platform("Cloud1", 57, 11.0, 4, cloud_slab), p.bone(57, 12.3),
+        patrol("Glide1", (70, 9.0), (62, 9.0), 4, cloud_slab, 2.0), p.star(66, 13.5),
+        *block("Ledge", 72, 90, 0, 5.0, "GroundCandy", "CliffCandy"),
+        *p.row(76, 6.3, 5, 2.0),
+        # Spring stairs over the second thorns.
+        *hazard("Thorns1", 90, 124, 0, ledge_top, "ThornsCandy"),
+        *block("Pillar0", 96, 99, 0, 3.0, "GroundCandy", "CliffCandy"), bouncy("Pad3", 97.5, 3.8, 1.4),
+        *block("Pillar1", 106, 109, 0, 7.0, "GroundCandy", "CliffCandy"), bouncy("Pad4", 107.5, 7.8, 1.4),
+        *block("Pillar2", 116, 119, 0, 11.0, "GroundCandy", "CliffCandy"), bouncy("Pad5", 117.5, 11.8, 1.4),
+        *p.arc(98, 5, 107, 9, 3, 3.0), *p.arc(108, 9, 117, 13, 3, 3.0),
+        *block("Tower", 124, 134, 0, 15.0, "GroundCandy", "CliffCandy"),
+        *p.row(126, 16.3, 4, 2.0), p.star(129, 21),
+        # The last thorns and the glide home.
+        *hazard("Thorns2", 134, 176, 0, tower_top, "ThornsCandy"),
+        patrol("Glide2", (150, 12.0), (140, 12.0), 4, cloud_slab, 2.2), *p.row(141, 13.4, 4, 2.5),
+        patrol("Glide3", (170, 10.0), (160, 10.0), 4, cloud_slab, 1.8), p.star(165, 15),
+        *block("Home", 176, right + 2, 0, 6.0, "GroundCandy", "CliffCandy"),
+        *p.row(179, 7.3, 4, 2.0),
+        goal((193, 7.5), next_level),
+    ]
+    for i, x in enumerate((-4, 11, 31, 48, 58, 80, 101, 112, 139, 158, 187)):
+        entities.append(cloud("Sky%d" % i, x, 14 + (i % 3) * 3, 5 + (i % 2) * 2))
+    for i, (x, base) in enumerate(((-9, 0), (4, 0), (12, 0), (74, 5), (88, 5), (127, 15), (183, 6),
+                                   (197, 6))):
+        entities.append(mushroom("Mushroom%d" % i, x, base))
+    entities += [player((-8, 1.0)), hud(), curtain()]
+    return entities
+
+
 # The chain in play order; each goal names the level after it, the last one
 # leads back to the menu ("0").
 CHAIN = [
     ("Level1Forest", forest),
+    ("Level2Bounce", bounce),
 ]
 
 

@@ -153,6 +153,37 @@ class Pickups:
         return out
 
 
+def bouncy(name, x, top, scale, width=3.0):
+    """A springy pad whose top is at top: a landing on it leaves at scale times
+    the usual speed (1.5 hops about 9 units high, 1.8 about 13)."""
+    _, components = platform(name, x, top, width, "BouncyPad", 0.8)
+    components["Bouncy"] = {"Scale": scale}
+    return (name, components)
+
+
+def patrol(name, start, target, width, texture, leg_x=2.0, leg_y=2.0):
+    """A platform gliding between target (where it is at the start) and start."""
+    _, components = platform(name, start[0], start[1], width, texture)
+    top_to_centre = components["Transform"]["Position"][1] - start[1]
+    components["Patrol"] = {"target": (target[0], target[1] + top_to_centre), "travelTimeX": leg_x,
+                            "travelTimeY": leg_y}
+    return (name, components)
+
+
+def hazard(name, x0, x1, bottom, back_to, texture, height=1.2, piece=4.0):
+    """A strip the dog must not touch: it is sent back to back_to (speed kept).
+    A ghost box: it does not bounce the dog, only sends it."""
+    centre = ((x0 + x1) / 2, bottom + height / 2)
+    out = [(name, {"Transform": transform(centre, (x1 - x0, height)), "RigidBody": {"Static": True},
+                   "BoxCollider": {"Ghost": True}, "CollideTeleport": {"NewPos": back_to}})]
+    count = max(1, int(round((x1 - x0) / piece)))
+    width = (x1 - x0) / count
+    for i in range(count):
+        out.append(picture("%s%d" % (name, i), texture, (x0 + width * (i + 0.5), bottom + height / 2),
+                           (width + 0.05, height), 3))
+    return out
+
+
 def curtain():
     """The black screen the level fades in from and out to at its end."""
     return ("Curtain", {
