@@ -119,7 +119,8 @@ TEST(LevelChain, FromTheForestEveryLevelLoadsCleanlyAndItsGoalNamesTheNext)
         << "the chain runs in a circle";
 }
 
-TEST(LevelRun, Level1Forest) { ExpectRunEnds("Level1Forest", 1250, 31, 9195250745071697138ull); }
+TEST(LevelRun, Level1Forest) { ExpectRunEnds("Level1Forest", 1573, 36, 2865945372387565092ull); }
 TEST(LevelRun, Level2Bounce) { ExpectRunEnds("Level2Bounce", 1449, 22, 12121458720363706886ull); }
+TEST(LevelRun, Level3GhostShip) { ExpectRunEnds("Level3GhostShip", 8481, 25, 10185935617783188828ull); }
 } // namespace
 } // namespace Orvex

@@ -139,7 +139,18 @@ def firework():
     return c
 
 
+def switch():
+    """A push switch, 128x64: a red button on a steel base, pressed by a hop."""
+    c = Canvas(128, 64)
+    part(c, RoundRect(20, 14, 108, 44, 14), hex_color("#e8403c"), outline=4, crescent=0.12, gloss=0.55)
+    part(c, RoundRect(6, 40, 122, 62, 8), METAL, outline=4, crescent=0.1, gloss=0.3)
+    for x in (18, 110):
+        c.fill(Circle(x, 51, 4), darker(METAL, 0.4))
+    return c
+
+
 IMAGES = {
+    "Switch": switch,
     "ThornsCandy": thorns_candy,
     "SeaWater": sea_water,
     "Mast": mast,

@@ -16,8 +16,12 @@ import sys
 from levelfile import write_level
 from play_parts import (
     Pickups, backdrop, block, bouncy, camera, curtain, goal, ground, hazard, hud, patrol, picture,
-    platform, player, settings, world_sides,
+    platform, player, settings, solid, world_sides,
 )
+
+
+# Platforms over a floor leave either no room under them for the dog (1.6 tall)
+# or plenty: a dog wedged between the two sinks into one of them.
 
 
 def tree(name, x, base, size=1.0):
@@ -48,10 +52,10 @@ def forest(next_level):
         p.star(10.5, 8.3),
         *block("LowRock", 15, 17, 0, 2.5, "GroundForest", "CliffForest"),
         *p.arc(13, 2.5, 19, 2.5, 3, 2.0),
-        platform("Ledge2", 24, 3.0, 5, grass), *p.row(22.4, 4.3, 3),
+        platform("Ledge2", 24, 3.4, 5, grass), *p.row(22.4, 4.7, 3),
         platform("Ledge3", 30, 5.5, 4, grass), p.bone(30, 6.8),
         # The cliff and its plateau.
-        platform("Step0", 37, 3.0, 4, grass), p.bone(37, 4.3),
+        platform("Step0", 37, 3.4, 4, grass), p.bone(37, 4.7),
         platform("Step1", 41, 5.8, 3.5, grass), p.bone(41, 7.1),
         *block("Plateau", 44, 74, 0, 8.5, "GroundForest", "CliffForest"),
         *p.row(48, 9.8, 4, 2.0),
@@ -61,7 +65,7 @@ def forest(next_level):
         *p.arc(74, 8.5, 80, 1.0, 3, 0.5),
         *block("Stump0", 86, 89, 0, 3, "GroundForest", "CliffForest"),
         *p.arc(84, 3, 91, 3, 2, 1.5),
-        platform("StumpStep", 93.5, 2.6, 3, grass),
+        platform("StumpStep", 93.5, 2.2, 3, grass),
         *block("Stump1", 97, 100, 0, 5.5, "GroundForest", "CliffForest"),
         p.bone(98.5, 7.0),
         p.star(104, 1.2),
@@ -69,7 +73,7 @@ def forest(next_level):
         *p.arc(107, 3.5, 114, 3.5, 2, 1.5),
         *p.row(117, 1.3, 4),
         # The ridge.
-        platform("Climb0", 133, 3.0, 4, grass), p.bone(133, 4.3),
+        platform("Climb0", 133, 3.4, 4, grass), p.bone(133, 4.7),
         platform("Climb1", 138.5, 6.0, 3.5, grass), p.bone(138.5, 7.3),
         platform("Climb2", 143, 9.2, 3, grass), p.bone(143, 10.5),
         *block("Ridge", 146, right + 2, 0, 12.0, "GroundForest", "CliffForest"),
@@ -153,11 +157,112 @@ def bounce(next_level):
     return entities
 
 
+def lantern(name, x, y):
+    return picture(name, "Lantern", (x, y), (0.8, 1.6), 4)
+
+
+def mast(name, x, base):
+    return picture(name, "Mast", (x, base + 8), (4, 16), -6)
+
+
+SEABED = 8.0  # depth of the ghost ship's seabed under its deck
+
+
+def sea(name, x0, x1, back_to):
+    """A gap in the deck down to the night sea, which sends the dog back aboard;
+    a seabed under it holds whatever the sea misses."""
+    return [*hazard(name, x0, x1, -5.5, back_to, "SeaWater", 2.0, 10.0, 12.0),
+            solid(name + "Bed", ((x0 + x1) / 2, 1 - SEABED), (x1 - x0, 2))]
+
+
+def ghost_ship(next_level):
+    """A ship at night: gaps in the deck over the sea, planks gliding over them,
+    a switch that raises a lift to the cabin roof, ghostly planks that fade as
+    the dog stands on them, rigging up the main mast and a ghost that circles
+    the dog, humming. The sea sends the dog back to the deck it left."""
+    left, right = -12.0, 186.0
+    p = Pickups()
+    plank = "PlatformWood"
+    deck, cliff = "GroundDeck", "CliffShip"
+    entities = [
+        settings((0.09, 0.07, 0.2, 1), "GhostShip", next_level),
+        camera((-8, 1)),
+        *backdrop("BgShipSky"),
+        *world_sides(left, right, -16, 28, cliff),
+        ("Creaks", {"IdleSound": {"IdleEffectOne": "Creak1", "IdleEffectTwo": "Creak2",
+                                  "IdleEffectThree": "Creak3", "NumberOfEffects": 3, "Volume": 0.5,
+                                  "TimeBetweenPlays": 5}}),
+        # The stern deck and the first gap, crossed on gliding planks.
+        *ground("Deck0", left - 2, 24, 0.0, deck, edges=cliff, depth=SEABED),
+        *p.row(-4, 1.3, 3), *p.row(8, 1.3, 3),
+        *sea("Sea0", 24, 44, (21, 1.5)),
+        patrol("Glide0", (34, 0.8), (27, 0.8), 3.5, plank, 1.8), *p.row(27, 2.2, 4, 2.3),
+        patrol("Glide1", (41, 2.0), (36, 2.0), 3.0, plank, 1.5), p.star(38.5, 5.5),
+        # The mid deck: the switch raises the lift to the cabin roof.
+        *ground("Deck1", 44, 84, 0.0, deck, edges=cliff, depth=SEABED),
+        ("Switch", {"Transform": {"Position": (52, 0.3), "Scale": (1.4, 0.7), "Rotation": 0},
+                    "Color": {"color": (1, 1, 1, 1)}, "Sprite": {"texture": "Switch", "DrawMesh": False,
+                                                                "layer": 4},
+                    "RigidBody": {"Static": True}, "BoxCollider": {"Ghost": False},
+                    "SoundEmitter": {"Volume": 0.9},
+                    "CollideMove": {"FinishSound": "Switch", "PosOriginal": (52, 0.3), "PosNew": (52.7, 0.05),
+                                    "Speed": 2, "Activatable": True},
+                    "Activator": {"EntityName": "Lift"}}),
+        p.bone(52, 2.2),
+        platform("Lift", 58, 1.0, 3, plank),
+        *block("Cabin", 62, 67, 0, 10.0, deck, cliff),
+        *p.row(62.5, 11.3, 3, 2.0), p.star(64.5, 14.5),
+        *p.row(70, 1.3, 4, 2.0),
+        # Ghostly planks over the second gap.
+        *sea("Sea1", 84, 112, (81, 1.5)),
+        *p.arc(84, 1, 89, 2.5, 2, 1.2),
+        platform("Ghostly0", 89, 2.0, 3, plank), platform("Ghostly1", 96, 4.0, 3, plank),
+        platform("Ghostly2", 103, 2.5, 3, plank),
+        patrol("Rising0", (109, 5.0), (109, 1.0), 3, plank, 1.0, 1.6),
+        p.bone(96, 5.3), p.bone(103, 3.8), p.star(100, 8.5),
+        # The main deck, the rigging and the cargo stacked high.
+        *ground("Deck2", 112, 150, 0.0, deck, edges=cliff, depth=SEABED),
+        platform("Rigging0", 117.5, 3.8, 3, plank), platform("Rigging1", 122.5, 6.6, 3, plank),
+        platform("Rigging2", 127.5, 9.4, 3, plank), platform("Rigging3", 132.5, 12.2, 3, plank),
+        p.bone(117.5, 5.1), p.bone(122.5, 7.9), p.bone(127.5, 10.7), p.bone(132.5, 13.5),
+        p.star(125, 15.5),
+        *block("Cargo", 136, 144, 0, 13.0, deck, cliff), *p.row(137, 14.3, 4, 2.0),
+        # The last gap and the bow.
+        *sea("Sea2", 150, 170, (147, 1.5)),
+        patrol("Glide2", (160, 3.0), (153, 3.0), 3.5, plank, 2.4),
+        patrol("Rising1", (166, 7.0), (166, 2.0), 3, plank, 1.0, 1.8), *p.row(154, 4.4, 3, 2.5),
+        *block("Bow", 170, right + 2, -SEABED, 9.0, deck, cliff), *p.row(172, 10.3, 3, 2.0),
+        goal((181, 10.5), next_level),
+        ("Ghost", {"Transform": {"Position": (70, 12), "Scale": (2, 2), "Rotation": 0},
+                   "Color": {"color": (1, 1, 1, 0.85)}, "Sprite": {"texture": "Ghost", "DrawMesh": False,
+                                                                   "layer": 9},
+                   "RigidBody": {"Gravity": (0, 0), "Static": False},
+                   "ObjectFollow": {"Object": "TumboWuffin", "MinFollowDist": 3, "MaxFollowDist": 9,
+                                    "RotateSpeed": 0.3, "MoveSpeed": 3.5},
+                   "SoundEmitter": {"Sound": "GhostHum", "PlayOnInit": True, "Loop": True, "Volume": 0},
+                   "LocationalSound": {"ListenerName": "TumboWuffin", "HearingRange": 14, "MaxVolume": 0.8}}),
+    ]
+    for name in ("Ghostly0", "Ghostly1", "Ghostly2"):
+        for entity_name, components in entities:
+            if entity_name == name:
+                components["CollideFade"] = {"FadeSpeed": 1.2, "FadeUntilCollide": False}
+    _, lift = next(e for e in entities if e[0] == "Lift")
+    lift["Moving"] = {"PosNew": (58, 7.5), "Time": 2.5}
+    for i, x in enumerate((6, 56, 125, 180)):
+        entities.append(mast("Mast%d" % i, x, 9.0 if x > 170 else 0.0))
+    for i, (x, y) in enumerate(((-6, 3.5), (14, 3.5), (46, 3.5), (76, 3.5), (114, 3.5), (148, 3.5),
+                                (66, 12.5), (176, 12.5))):
+        entities.append(lantern("Lantern%d" % i, x, y))
+    entities += [player((-8, 1.0)), hud(), curtain()]
+    return entities
+
+
 # The chain in play order; each goal names the level after it, the last one
 # leads back to the menu ("0").
 CHAIN = [
     ("Level1Forest", forest),
     ("Level2Bounce", bounce),
+    ("Level3GhostShip", ghost_ship),
 ]
 
 

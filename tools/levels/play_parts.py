@@ -170,17 +170,20 @@ def patrol(name, start, target, width, texture, leg_x=2.0, leg_y=2.0):
     return (name, components)
 
 
-def hazard(name, x0, x1, bottom, back_to, texture, height=1.2, piece=4.0):
+def hazard(name, x0, x1, bottom, back_to, texture, height=1.2, piece=4.0, depth=None):
     """A strip the dog must not touch: it is sent back to back_to (speed kept).
-    A ghost box: it does not bounce the dog, only sends it."""
+    A ghost box: it does not bounce the dog, only sends it. Its pictures reach
+    depth below its top (its own height when not given), piece units wide each."""
     centre = ((x0 + x1) / 2, bottom + height / 2)
     out = [(name, {"Transform": transform(centre, (x1 - x0, height)), "RigidBody": {"Static": True},
                    "BoxCollider": {"Ghost": True}, "CollideTeleport": {"NewPos": back_to}})]
+    depth = depth or height
+    top = bottom + height
     count = max(1, int(round((x1 - x0) / piece)))
     width = (x1 - x0) / count
     for i in range(count):
-        out.append(picture("%s%d" % (name, i), texture, (x0 + width * (i + 0.5), bottom + height / 2),
-                           (width + 0.05, height), 3))
+        out.append(picture("%s%d" % (name, i), texture, (x0 + width * (i + 0.5), top - depth / 2),
+                           (width + 0.05, depth), 3))
     return out
 
 
@@ -201,15 +204,19 @@ def goal(position, next_level, texture="GoalFlag", size=(1.6, 3)):
         "SoundEmitter": {"Sound": "LevelEnd", "Volume": 1}})
 
 
-def ground(name, x0, x1, top, texture, layer=1):
-    """The solid under a floor line (top) from x0 to x1, and ground pictures
-    filling 16 units below it, panel by panel."""
-    out = [solid(name, ((x0 + x1) / 2, top - 0.5), (x1 - x0, 1.0))]
+def ground(name, x0, x1, top, texture, layer=1, edges=None, depth=1.0):
+    """The solid under a floor line (top) from x0 to x1, depth thick, and ground
+    pictures filling 16 units below it, panel by panel; edges: a cliff texture
+    drawn at both ends, where the floor stops at a gap (there the solid must
+    reach the gap's bottom, or the dog slips in under the floor)."""
+    out = [solid(name, ((x0 + x1) / 2, top - depth / 2), (x1 - x0, depth))]
     count = int((x1 - x0) // GROUND_PANEL) + 1
     width = (x1 - x0) / count
     for i in range(count):
         out.append(picture("%s%d" % (name, i), texture, (x0 + width * (i + 0.5), top - GROUND_PANEL / 2),
                            (width + 0.02, GROUND_PANEL), layer))
+    if edges:
+        out += _edges(name, x0, x1, top - GROUND_PANEL, top, edges)
     return out
 
 
@@ -226,21 +233,27 @@ def block(name, x0, x1, bottom, top, texture, cliff_texture):
     for i in range(count):
         out.append(picture("%s%d" % (name, i), texture, (x0 + width * (i + 0.5), top - GROUND_PANEL / 2),
                            (width + 0.02, GROUND_PANEL), 0))
+    return out + _edges(name, x0, x1, bottom, top, cliff_texture)
+
+
+def _edges(name, x0, x1, bottom, top, texture):
+    """Cliff pictures just inside both sides of a stretch of ground."""
     inset = EDGE / 2 - 0.1
-    for side, x in (("L", x0 + inset), ("R", x1 - inset)):
-        out.append(picture(name + side, cliff_texture, (x, (bottom + top) / 2 - 0.25),
-                           (EDGE, top - bottom + 0.5), 2))
-    return out
+    return [picture(name + side, texture, (x, (bottom + top) / 2 - 0.25), (EDGE, top - bottom + 0.5), 2)
+            for side, x in (("L", x0 + inset), ("R", x1 - inset))]
 
 
 def world_sides(x_left, x_right, bottom, top, texture):
-    """Walls at both ends and a lid far above the reach of any hop, with cliffs
-    drawn outward from each wall face; x_left and x_right are the faces."""
+    """Walls at both ends, a lid far above the reach of any hop and a bottom
+    under everything, with cliffs drawn outward from each wall face; x_left and
+    x_right are the faces."""
     height = top - bottom
     middle = (bottom + top) / 2
+    span = (x_left + x_right) / 2, x_right - x_left + 4
     out = [solid("WallLeft", (x_left - 1, middle), (2, height)),
            solid("WallRight", (x_right + 1, middle), (2, height)),
-           solid("Ceiling", ((x_left + x_right) / 2, top + 0.5), (x_right - x_left + 4, 1))]
+           solid("Ceiling", (span[0], top + 0.5), (span[1], 1)),
+           solid("Bottom", (span[0], bottom - 1), (span[1], 2))]
     w, h = CLIFF
     for name, x, flip in (("CliffLeft", x_left - w / 2 + CLIFF_MARGIN, 1),
                           ("CliffRight", x_right + w / 2 - CLIFF_MARGIN, 1)):
@@ -251,7 +264,7 @@ def world_sides(x_left, x_right, bottom, top, texture):
 
 def backdrop(far, near=None, near_size=(26, 16), near_y=6, x0=-20, x1=100, parallax=0.5):
     """A far picture on the whole screen behind everything, and near panels side
-    by side moving at half speed."""
+    by side moving at the parallax speed."""
     out = [("BackgroundFar", {"Transform": transform((0, 0), (2, 2)), "Color": {"color": WHITE},
                               "Sprite": sprite(far, -30, parallax=(1, 1), OnHud=True,
                                                aspectScaling=False)})]
