@@ -188,10 +188,11 @@ def hazard(name, x0, x1, bottom, back_to, texture, height=1.2, piece=4.0, depth=
 
 
 def curtain():
-    """The black screen the level fades in from and out to at its end."""
+    """The black screen the level fades in from and out to at its end; hidden in
+    the file (so the editor shows the level), its fade shows it in play."""
     return ("Curtain", {
         "Transform": transform((0, 0), (2.2, 2.2)), "Color": {"color": (0, 0, 0, 1)},
-        "Sprite": sprite("Default", 200, OnHud=True),
+        "Sprite": sprite("Default", 200, OnHud=True, Visible=False),
         "TransitionFade": {"startFadeDuration": 1, "startFadeDelay": 0.25, "endFadeDuration": 1.5,
                            "endFadeDelay": 1}})
 
