@@ -29,11 +29,10 @@ LEVEL_NAME = (140, 65)
 SAVE = (24, 65)
 LOAD_PICKER, LOAD = (130, 114), (24, 114)
 ARCHETYPE_PICKER, CREATE = (135, 163), (29, 163)
-# The view: the forest's camera, 16 units across the 720 pixels, at (0, 4).
-PER_UNIT = 720 / 16.0
-MIDDLE = (640, 360)  # (0, 4)
-MOVED = (640 + 270, 360 - 135)  # (6, 7)
-MOVED_TOO = (640 - 180, 360 - 180)  # (-4, 8)
+FOREST_FILE = os.path.join("levels", "Level1Forest.txt")
+MIDDLE = (640, 360)  # the forest camera's authored place, where the editor opens
+# Where the two platforms are dragged, as offsets from the middle in world units.
+MOVED_BY, MOVED_TOO_BY = (6, 3), (-4, 4)
 # Under load a frame can take a good part of a second: every press is held
 # long enough for frames to see it.
 HOLD = 0.6
@@ -57,7 +56,7 @@ def sidebar_shows(image):
 
 
 def outlined_at(centre):
-    # The 4 x 1 platform is 180 x 45 pixels; its outline runs round that box.
+    # The 4 x 1 platform is about 220 x 55 pixels at the forest's zoom; its outline runs round that box.
     return lambda image: image.share(*box(centre), orange) > 0.03
 
 
@@ -136,7 +135,32 @@ def level_entries(path):
     return entries
 
 
+def forest_camera():
+    """Position and Size of the forest's camera as its file holds them."""
+    entity = position = None
+    with open(FOREST_FILE) as level:
+        for line in level:
+            line = line.strip()
+            if line.startswith("Name="):
+                entity = line[5:]
+            elif entity == "Camera" and line.startswith("Position=") and position is None:
+                position = tuple(float(v) for v in line[9:].split(","))
+            elif entity == "Camera" and line.startswith("Size="):
+                return position, float(line[5:])
+    raise RuntimeError(FOREST_FILE + ": no Camera with a Size")
+
+
+def pixel_at(offset, per_unit):
+    return (MIDDLE[0] + round(offset[0] * per_unit), MIDDLE[1] - round(offset[1] * per_unit))
+
+
 def editor_checks(s, game):
+    centre, size = forest_camera()
+    per_unit = s.height / size
+    moved_at, moved_too_at = pixel_at(MOVED_BY, per_unit), pixel_at(MOVED_TOO_BY, per_unit)
+    # Where the drags leave the platforms: whole pixels of the cursor, so near the targets.
+    targets = [(centre[0] + (p[0] - MIDDLE[0]) / per_unit, centre[1] - (p[1] - MIDDLE[1]) / per_unit)
+               for p in (moved_at, moved_too_at)]
     e = Editor(s)
     for path in (LEVEL_FILE, TEST_FILE):
         if os.path.exists(path):
@@ -156,27 +180,27 @@ def editor_checks(s, game):
     e.click(CREATE)
     first = s.await_shot("editor_2_created", outlined_at(MIDDLE))
     s.expect("create: the new platform is chosen, outlined in the middle", outlined_at(MIDDLE)(first))
-    e.drag(MIDDLE, MOVED)
-    moved = s.await_shot("editor_3_moved", outlined_at(MOVED))
-    s.expect("drag: the platform went with the cursor", outlined_at(MOVED)(moved))
+    e.drag(MIDDLE, moved_at)
+    moved = s.await_shot("editor_3_moved", outlined_at(moved_at))
+    s.expect("drag: the platform went with the cursor", outlined_at(moved_at)(moved))
     e.click(CREATE)
     second = s.await_shot("editor_4_second", outlined_at(MIDDLE))
     s.expect("create: a second platform in the middle", outlined_at(MIDDLE)(second))
     s.expect("create: the first one stays where it went",
-             difference(moved, second, box(MOVED, 80, 15)) < 20)
+             difference(moved, second, box(moved_at, 80, 15)) < 20)
 
-    e.drag(MIDDLE, MOVED_TOO)
-    dragged = s.await_shot("editor_5_dragged", outlined_at(MOVED_TOO))
-    s.expect("drag: the second platform went with the cursor", outlined_at(MOVED_TOO)(dragged))
+    e.drag(MIDDLE, moved_too_at)
+    dragged = s.await_shot("editor_5_dragged", outlined_at(moved_too_at))
+    s.expect("drag: the second platform went with the cursor", outlined_at(moved_too_at)(dragged))
     e.move((700, 600))
     e.keys("ctrl", "z")
     undone = s.await_shot("editor_6_undone", outlined_at(MIDDLE))
     s.expect("Ctrl+Z: the second platform is back in the middle", outlined_at(MIDDLE)(undone))
     s.expect("Ctrl+Z: and gone from where it was dragged",
-             difference(undone, moved, box(MOVED_TOO, 80, 15)) < 20)
+             difference(undone, moved, box(moved_too_at, 80, 15)) < 20)
     e.keys("ctrl", "y")
-    redone = s.await_shot("editor_7_redone", outlined_at(MOVED_TOO))
-    s.expect("Ctrl+Y: the second platform is where it was dragged again", outlined_at(MOVED_TOO)(redone))
+    redone = s.await_shot("editor_7_redone", outlined_at(moved_too_at))
+    s.expect("Ctrl+Y: the second platform is where it was dragged again", outlined_at(moved_too_at)(redone))
 
     e.click(LEVEL_NAME)
     e.keys("ctrl", "a")
@@ -190,7 +214,8 @@ def editor_checks(s, game):
     platforms = [position for name, position in entries if name == "Platform"]
     print("saved platforms:", platforms)
     s.expect("save: the two platforms where they were dragged",
-             sorted(platforms) == sorted([(6.0, 7.0), (-4.0, 8.0)]))
+             len(platforms) == 2 and all(any(abs(p[0] - t[0]) < 0.05 and abs(p[1] - t[1]) < 0.05
+                                             for p in platforms) for t in targets))
 
     e.click(TEST_LEVEL)
     playing = s.await_shot("editor_8_test_play", lambda image: not sidebar_shows(image))
@@ -202,12 +227,12 @@ def editor_checks(s, game):
     back = s.await_shot("editor_10_back", sidebar_shows)
     s.expect("return: the editor shows again", sidebar_shows(back))
     s.expect("return: the test level file is gone", not os.path.exists(TEST_FILE))
-    s.expect("return: the platform is where it was", outlined_at(MOVED_TOO)(back))
+    s.expect("return: the platform is where it was", outlined_at(moved_too_at)(back))
 
     e.move((700, 600))
     e.keys("Delete")
-    deleted = s.await_shot("editor_11_deleted", lambda image: not outlined_at(MOVED_TOO)(image))
-    s.expect("delete: the dragged platform is gone", difference(redone, deleted, box(MOVED_TOO, 80, 15)) > 25)
+    deleted = s.await_shot("editor_11_deleted", lambda image: not outlined_at(moved_too_at)(image))
+    s.expect("delete: the dragged platform is gone", difference(redone, deleted, box(moved_too_at, 80, 15)) > 25)
 
     e.pick(LOAD_PICKER, LEVEL)
     e.click(LOAD)
@@ -216,10 +241,10 @@ def editor_checks(s, game):
     s.expect("load: unsaved changes are asked about", asked.share(*question, ui_dark) > 0.5)
     e.keys("Return")  # the popup's first button, "Load"
     loaded = s.await_shot("editor_13_loaded",
-                          lambda image: difference(redone, image, box(MOVED_TOO, 80, 15)) < 20)
+                          lambda image: difference(redone, image, box(moved_too_at, 80, 15)) < 20)
     s.expect("load: the saved level is back, the deleted platform with it",
-             difference(redone, loaded, box(MOVED_TOO, 80, 15)) < 20)
-    s.expect("load: nothing is chosen in the loaded level", not outlined_at(MOVED_TOO)(loaded))
+             difference(redone, loaded, box(moved_too_at, 80, 15)) < 20)
+    s.expect("load: nothing is chosen in the loaded level", not outlined_at(moved_too_at)(loaded))
     s.expect("the game still runs", game.poll() is None)
     if os.path.exists(LEVEL_FILE):
         os.remove(LEVEL_FILE)

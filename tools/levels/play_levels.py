@@ -41,7 +41,9 @@ def forest(next_level):
     grass = "PlatformGrass"
     entities = [
         settings((0.55, 0.78, 0.62, 1), "Forest", next_level),
-        camera((-8, 1)),
+        # Authored over the meadow, where the level editor opens on it; in play the
+        # camera goes straight to the dog.
+        camera((0, 0.5)),
         *backdrop("BgForestFar", "BgForestNear", x0=-16, x1=104),
         *world_sides(left, right, -16, 26, "CliffForest"),
         *ground("Floor", left - 2, right + 2, 0.0, "GroundForest"),
