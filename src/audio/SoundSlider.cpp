@@ -4,6 +4,7 @@
 
 #include "audio/ChannelGroup.h"
 #include "audio/SoundManager.h"
+#include "engine/PlayerSettings.h"
 #include "graphics/CameraView.h"
 #include "graphics/CursorHit.h"
 #include "messaging/Input.h"
@@ -36,8 +37,11 @@ void SoundSlider::Update(float)
         dragging = true;
     if (dragging && Input::MouseButtonHeld(Input::MouseLeft))
         Drag();
-    if (Input::LeftButtonReleased())
+    if (dragging && Input::LeftButtonReleased())
+    {
         dragging = false;
+        PlayerSettings::StoreVolumes();
+    }
 }
 
 void SoundSlider::Drag()
@@ -48,6 +52,20 @@ void SoundSlider::Drag()
         SoundManager::CheckResult(group->SetVolume(VolumeForX(x)));
     if (Transform* transform = owner->Get<Transform>())
         transform->position.x = x;
+}
+
+void SoundSlider::Nudge(float step)
+{
+    ChannelGroup* group = Master();
+    if (!group || maxX == minX)
+        return;
+    float volume = 0.0f;
+    group->GetVolume(&volume);
+    volume = std::clamp(volume + step, 0.0f, 1.0f);
+    SoundManager::CheckResult(group->SetVolume(volume));
+    if (Transform* transform = owner->Get<Transform>())
+        transform->position.x = XForVolume(volume);
+    PlayerSettings::StoreVolumes();
 }
 
 float SoundSlider::XForVolume(float volume) const

@@ -1,7 +1,8 @@
 #pragma once
 // The handle of a volume slider: grabbed with the left button, it follows the
 // cursor along x between MinX and MaxX and sets a master group's volume from
-// where it is, 0 at MinX and 1 at MaxX. Volumes so set last for the run.
+// where it is, 0 at MinX and 1 at MaxX. Letting go keeps the volumes in the
+// player's settings.
 
 #include "object/IComponent.h"
 
@@ -24,6 +25,9 @@ class SoundSlider : public IComponent
     // A track of no length keeps its handle at MinX and never sets a volume.
     float XForVolume(float volume) const;
     float VolumeForX(float x) const;
+    // Moves the volume by step (clamped to 0 … 1) with the handle, and keeps it
+    // in the player's settings: the keyboard's and the gamepad's way to slide.
+    void Nudge(float step);
     // Effects for Type 0, Music for any other; null while sound is not started.
     ChannelGroup* Master() const;
 

@@ -1,12 +1,14 @@
 #pragma once
-// Writing a whole file so that a failure never leaves it half-replaced.
+// Replaces a file's contents so that readers see the old file or the new one,
+// never a half-written one: the text goes to a file beside the target, reaches
+// the disk, and is then renamed over the target.
 
 #include <string>
 
 namespace Orvex
 {
-// Writes text beside path, then renames it over path. On failure the old file is
-// left as it was and "Could not write the " + what + ": " + path (or "Could not
-// replace the ...") is thrown.
+// Throws "Could not write the " + what + ": " + path when the text cannot be
+// written beside it, and "Could not replace the " + what + ": " + path when the
+// rename fails. Either way the old file is untouched and nothing is left beside it.
 void ReplaceFile(const std::string& path, const std::string& text, const std::string& what);
 } // namespace Orvex

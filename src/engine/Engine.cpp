@@ -12,6 +12,7 @@
 #include "engine/AssetPaths.h"
 #include "engine/IGamestate.h"
 #include "engine/Log.h"
+#include "engine/QuitSignal.h"
 #include "engine/Window.h"
 #include "graphics/Fonts.h"
 #include "graphics/GraphicsManager.h"
@@ -20,6 +21,7 @@
 #include "memory/MemoryManager.h"
 #include "memory/StackAllocator.h"
 #include "messaging/EventTranslation.h"
+#include "messaging/Gamepads.h"
 #include "messaging/Input.h"
 #include "messaging/MessageSystem.h"
 #include "object/TypeRegistry.h"
@@ -164,6 +166,8 @@ void Engine::DeliverAndPop()
             messages->DeliverAll();
     if (HasFlag(POP_PENDING))
         ApplyPops();
+    if (QuitSignalled())
+        SetFlag(QUIT);
 }
 
 void Engine::ApplyPushes()
@@ -254,6 +258,7 @@ void Engine::Shutdown()
     if (Window::Exists())
         ShutdownGraphics();
     Window::DestroyWindow();
+    Gamepads::CloseAll();
     SDL_Quit();
 }
 

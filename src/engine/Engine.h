@@ -6,7 +6,8 @@
 //                state's level load and entity removals, input rolled, events polled
 //   UpdateActive (window active only) the top state's FeedInput, each of its
 //                systems in list order, then its own Update; Ctrl+F2 requests a pop
-//   EndFrame     the top state's messages delivered, pending pops applied, pacing
+//   EndFrame     the top state's messages delivered, pending pops applied, a quit
+//                signal turned into QUIT, pacing
 // Pushes, pops, level loads and entity removals are requests applied only at these
 // points, so no system sees the world change under it mid-frame.
 

@@ -7,9 +7,13 @@
 
 #include <SDL.h>
 
+#include "engine/DataFolder.h"
 #include "engine/Engine.h"
 #include "engine/IGamestate.h"
+#include "engine/PlayerSettings.h"
+#include "engine/QuitSignal.h"
 #include "engine/RunOptions.h"
+#include "engine/UserFolders.h"
 #include "engine/Window.h"
 #include "graphics/GraphicsManager.h"
 #include "graphics/Screenshot.h"
@@ -34,13 +38,13 @@ void ReportUnhandled(const std::string& text, bool showBox)
     SDL_ShowMessageBox(&box, &pressed);
 }
 
-// The data tree lies beside the executable, wherever it is started from.
+// The data tree is found from the executable, wherever it is started from.
 void EnterDataFolder()
 {
     if (char* base = SDL_GetBasePath())
     {
         std::error_code ignored;
-        std::filesystem::current_path(base, ignored);
+        std::filesystem::current_path(FindDataFolder(base, ORVEX_INSTALLED_DATA), ignored);
         SDL_free(base);
     }
 }
@@ -65,8 +69,9 @@ int Run(const RunOptions& options, StartHook hook)
         throw "The start game state \"" + options.startState + "\" does not exist.";
     if (!options.startLevel.empty())
         start->SetCurrentLevel(options.startLevel);
-    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
-    Window::InitWindow();
+    PlayerSettings::ApplyVolumes();
+    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_GAMECONTROLLER);
+    Window::InitWindow(PlayerSettings::OverWindow(Window::DefaultSettings()));
     InitGraphics();
     engine->SetFlag(Engine::ACTIVE);
     if (hook)
@@ -90,12 +95,14 @@ int RunProcess(int argc, char** argv, const std::string& defaultState, StartHook
         std::fprintf(stderr, "%s: %s\n%s", argv[0], problem.c_str(), RunOptionsHelp(argv[0]).c_str());
         return ExitBadOptions;
     }
-    if (options.help)
+    if (options.help || options.version)
     {
-        std::fputs(RunOptionsHelp(argv[0]).c_str(), stdout);
+        std::fputs((options.help ? RunOptionsHelp(argv[0]) : VersionText()).c_str(), stdout);
         return 0;
     }
+    InstallQuitSignals();
     EnterDataFolder();
+    PlayerSettings::Open(ConfigFolder().empty() ? "" : ConfigFolder() + "/" + PlayerSettings::fileName);
     const bool showBox = options.quitAfterFrames < 0;
     try
     {

@@ -40,6 +40,8 @@ RunOptions ParseRunOptions(const std::vector<std::string>& arguments, const std:
         const std::string& option = arguments[i];
         if (option == "--help" || option == "-h")
             options.help = true;
+        else if (option == "--version")
+            options.version = true;
         else if (option == "--frames")
             options.quitAfterFrames = ParseCount(option, ValueOf(option, arguments, i));
         else if (option == "--screenshot")
@@ -75,6 +77,9 @@ std::string RunOptionsHelp(const std::string& program)
            "                         play state: --state Gameplay)\n"
            "  --record FILE          record the keys held at each fixed step of the start\n"
            "                         level into FILE when it ends (in a play state)\n"
+           "  --version              print the version and exit\n"
            "  --help                 print this text and exit\n";
 }
+
+std::string VersionText() { return std::string("TumboWuffin ") + ORVEX_VERSION + "\n"; }
 } // namespace Orvex

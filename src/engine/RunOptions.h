@@ -17,9 +17,12 @@ struct RunOptions
     std::string replayPath;      // recorded run played in the start state
     std::string recordPath;      // file the start level's keys are recorded into
     bool help = false;
+    bool version = false;
 };
 
 // Throws std::string with a message naming the bad option.
 RunOptions ParseRunOptions(const std::vector<std::string>& arguments, const std::string& defaultState);
 std::string RunOptionsHelp(const std::string& program);
+// "TumboWuffin " and the version, with a line end.
+std::string VersionText();
 } // namespace Orvex

@@ -48,6 +48,12 @@ int ReadSize(const Deserializer& section, const std::string& key, int fallback, 
     return value;
 }
 
+void ClampToMinimum(int& width, int& height)
+{
+    width = width < MinWidth ? MinWidth : width;
+    height = height < MinHeight ? MinHeight : height;
+}
+
 void SetSize(int width, int height)
 {
     state.width = width;
@@ -68,9 +74,12 @@ Settings ReadSettings(const std::string& path)
     return settings;
 }
 
-void InitWindow()
+Settings DefaultSettings() { return ReadSettings(configPath); }
+
+void InitWindow() { InitWindow(DefaultSettings()); }
+
+void InitWindow(const Settings& settings)
 {
-    const Settings settings = ReadSettings(configPath);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
@@ -111,8 +120,7 @@ void ResizeWindow(int width, int height)
 {
     if (state.fullscreen)
         return;
-    width = width < MinWidth ? MinWidth : width;
-    height = height < MinHeight ? MinHeight : height;
+    ClampToMinimum(width, height);
     if (state.window)
         SDL_SetWindowSize(state.window, width, height);
     SetSize(width, height);
@@ -140,6 +148,22 @@ void ToggleFullscreen()
     ResizeWindow(bounds.w, bounds.h);
     SDL_SetWindowFullscreen(state.window, SDL_WINDOW_FULLSCREEN);
     state.fullscreen = true;
+}
+
+void ResizeCentred(int width, int height)
+{
+    if (state.fullscreen)
+        return;
+    ClampToMinimum(width, height);
+    if (state.window)
+    {
+        const int display = SDL_GetWindowDisplayIndex(state.window);
+        SDL_Rect bounds;
+        if (SDL_GetDisplayBounds(display < 0 ? 0 : display, &bounds) == 0)
+            SDL_SetWindowPosition(state.window, bounds.x + (bounds.w - width) / 2,
+                                  bounds.y + (bounds.h - height) / 2);
+    }
+    ResizeWindow(width, height);
 }
 
 void DestroyWindow()
@@ -179,6 +203,11 @@ int Width() { return state.width; }
 int Height() { return state.height; }
 float Aspect() { return state.aspect; }
 bool Fullscreen() { return state.fullscreen; }
+Size WindowedSize()
+{
+    return state.fullscreen ? Size{state.windowedWidth, state.windowedHeight}
+                            : Size{state.width, state.height};
+}
 bool CursorVisible() { return state.cursorVisible; }
 bool VSync() { return state.vsync; }
 } // namespace Window

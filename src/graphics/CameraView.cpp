@@ -1,5 +1,7 @@
 #include "graphics/CameraView.h"
 
+#include <cmath>
+
 #include "engine/Engine.h"
 #include "engine/IGamestate.h"
 #include "graphics/Camera.h"
@@ -32,6 +34,20 @@ tmat3 ActivePlainViewMatrix()
 {
     const Camera* camera = ActiveCamera();
     return camera ? camera->GetPlainViewMatrix() : tmat3(1.0f);
+}
+
+bool InActiveView(tvec2 world)
+{
+    const tvec2 device = tvec2(ActiveViewMatrix(1.0f, 1.0f) * glm::vec3(world, 1.0f));
+    return std::abs(device.x) <= 1.0f && std::abs(device.y) <= 1.0f;
+}
+
+bool ActiveCameraMoving()
+{
+    Engine* engine = Engine::Get();
+    IGamestate* state = engine ? engine->ActiveGamestate() : nullptr;
+    const Entity* camera = state ? state->CameraEntity() : nullptr;
+    return camera && !camera->actions.empty();
 }
 
 tvec2 DeviceToWorld(tvec2 device)

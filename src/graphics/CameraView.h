@@ -18,6 +18,11 @@ tmat3 ActiveViewMatrix(float parallaxX, float parallaxY);
 tmat3 ActiveScreenToWorld();
 tmat3 ActivePlainViewMatrix();
 
+// The point, seen through the active camera at parallax 1, lies on screen.
+bool InActiveView(tvec2 world);
+// The active camera's entity has actions running: the view is gliding.
+bool ActiveCameraMoving();
+
 // A point in device coordinates (-1..1, y up) in the world of the active camera.
 tvec2 DeviceToWorld(tvec2 device);
 // The cursor in world coordinates: its window pixel mapped to device

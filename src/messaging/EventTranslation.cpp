@@ -6,6 +6,7 @@
 
 #include "engine/Engine.h"
 #include "engine/IGamestate.h"
+#include "messaging/Gamepads.h"
 #include "messaging/Input.h"
 
 namespace Orvex
@@ -116,7 +117,8 @@ void TranslateEvent(const SDL_Event& event)
         TranslateWheel(event.wheel);
         break;
     default:
-        std::printf("%u\n", event.type);
+        if (!Gamepads::Translate(event))
+            std::printf("%u\n", event.type);
         break;
     }
 }

@@ -1,5 +1,10 @@
 #include "messaging/Input.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include <SDL_scancode.h>
+
 #include "engine/Engine.h"
 #include "engine/Window.h"
 
@@ -18,6 +23,7 @@ void Roll()
     State& state = Current();
     state.previousKeys = state.keys;
     state.previousMouseButtons = state.mouseButtons;
+    state.previousPad = state.pad;
     state.mouseButtons.reset(MouseDoubleClick);
     state.mouseButtons.reset(MouseWheelUp);
     state.mouseButtons.reset(MouseWheelDown);
@@ -43,6 +49,49 @@ bool LeftButtonReleased()
 }
 
 bool DoubleClicked() { return Current().mouseButtons[MouseDoubleClick]; }
+
+bool PadHeld(unsigned bit) { return bit < PadBitCount && Current().pad[bit]; }
+
+bool PadWentDown(unsigned bit) { return PadHeld(bit) && !Current().previousPad[bit]; }
+
+float PadLean()
+{
+    const bool left = PadHeld(PadLeft), right = PadHeld(PadRight);
+    if (left != right)
+        return right ? 1.0f : -1.0f;
+    const float x = Current().padLeftX;
+    const float beyond = std::abs(x) - PadDeadZone;
+    if (beyond <= 0.0f)
+        return 0.0f;
+    return std::copysign(std::min(beyond / (1.0f - PadDeadZone), 1.0f), x);
+}
+
+bool BackWentDown() { return KeyWentDown(SDL_SCANCODE_ESCAPE) || PadWentDown(PadB); }
+
+void PadButton(unsigned button, bool down)
+{
+    if (button < PadButtonCount)
+        Current().pad[button] = down;
+}
+
+void PadStick(float x, float y)
+{
+    State& state = Current();
+    state.padLeftX = x;
+    state.padLeftY = y;
+    constexpr float push = 0.5f;
+    state.pad[PadStickLeft] = x < -push;
+    state.pad[PadStickRight] = x > push;
+    state.pad[PadStickUp] = y < -push;
+    state.pad[PadStickDown] = y > push;
+}
+
+void PadReleased()
+{
+    State& state = Current();
+    state.pad.reset();
+    state.padLeftX = state.padLeftY = 0.0f;
+}
 
 namespace
 {

@@ -5,6 +5,7 @@
 #include "SoundStates.h"
 #include "audio/SoundSlider.h"
 #include "audio/cSound.h"
+#include "engine/PlayerSettings.h"
 #include "engine/Window.h"
 #include "graphics/Camera.h"
 #include "graphics/CameraView.h"
@@ -130,6 +131,7 @@ TEST_F(SoundSliderTest, AnyOtherTypeDrivesTheMusicAndReachesTheOutput)
 
 TEST_F(SoundSliderTest, OnlyAFreshPressOnTheHandleGrabsItAndTheReleaseLetsGo)
 {
+    PlayerSettings::Close();
     SoundSlider& slider = *Handle(0);
     Mouse(slider, {1.5f, -1.0f}, true); // pressed beside the handle
     Mouse(slider, {1.5f, -1.0f}, true);
@@ -140,8 +142,12 @@ TEST_F(SoundSliderTest, OnlyAFreshPressOnTheHandleGrabsItAndTheReleaseLetsGo)
     Mouse(slider, {0.0f, -1.0f}, false);
     Mouse(slider, {0.2f, -0.8f}, true);
     EXPECT_TRUE(slider.dragging);
+    EXPECT_FALSE(PlayerSettings::File().Has("Sound", "Effects"));
     Mouse(slider, {1.0f, -1.0f}, false);
     EXPECT_FALSE(slider.dragging);
+    // Letting go keeps the volume for the next start.
+    EXPECT_EQ(PlayerSettings::File().Float("Sound", "Effects", -1, 0, 1),
+              VolumeOf(SoundManager::EffectsGroup()));
     Mouse(slider, {-1.0f, -1.0f}, false);
     EXPECT_NEAR(place->position.x, 0.2f, 0.02f);
     EXPECT_NEAR(VolumeOf(SoundManager::EffectsGroup()), 0.55f, 0.005f);

@@ -12,6 +12,7 @@ Needs DISPLAY (Xvfb), xdotool and xwd.
 import os
 import subprocess
 import sys
+import tempfile
 import time
 
 from xwd_image import parse_xwd
@@ -102,6 +103,14 @@ def dark_intro(r, g, b):
     return r < 40 and g < 35 and 25 < b < 60
 
 
+def game_environment(home):
+    """The test's environment with a fresh player home: no settings or best times
+    of an earlier run (or of the real player) change what this run sees."""
+    return dict(os.environ, SDL_AUDIODRIVER=os.environ.get("SDL_AUDIODRIVER", "dummy"),
+                XDG_CONFIG_HOME=os.path.join(home, "config"),
+                XDG_DATA_HOME=os.path.join(home, "data"))
+
+
 def run_game(command, checks):
     """Starts the game (skipped without a display), waits for its window and hands
     a Session and the process to checks(s, game); fails when a check failed. The
@@ -109,16 +118,17 @@ def run_game(command, checks):
     if not os.environ.get("DISPLAY"):
         print("no display: skipped")
         sys.exit(77)
-    env = dict(os.environ, SDL_AUDIODRIVER=os.environ.get("SDL_AUDIODRIVER", "dummy"))
-    game = subprocess.Popen(command, env=env)
-    try:
-        s = Session(wait_for_window(game))
-        checks(s, game)
-        if s.failures:
-            sys.exit(f"{len(s.failures)} check(s) failed")
-    finally:
-        if game.poll() is None:
-            game.kill()
+    with tempfile.TemporaryDirectory() as home:
+        game = subprocess.Popen(command, env=game_environment(home))
+        try:
+            s = Session(wait_for_window(game))
+            checks(s, game)
+            if s.failures:
+                sys.exit(f"{len(s.failures)} check(s) failed")
+        finally:
+            if game.poll() is None:
+                game.kill()
+                game.wait()
 
 
 def front_end_checks(s, game, close_window):

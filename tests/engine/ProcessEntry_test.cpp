@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
+#include <unistd.h>
 
 #include "TestEngine.h"
+#include "engine/DataFolder.h"
 #include "engine/ProcessEntry.h"
+#include "engine/RunOptions.h"
 
 namespace Orvex::Testing
 {
@@ -54,11 +59,32 @@ TEST(ProcessEntry, BadOptionsExitWithTwoAndTheUsage)
     EXPECT_EQ(Engine::Get(), nullptr);
 }
 
-TEST(ProcessEntry, HelpPrintsTheUsageAndExitsWithZero)
+TEST(ProcessEntry, HelpAndVersionPrintAndExitWithZero)
 {
-    const Outcome outcome = RunWith({"--help"});
+    Outcome outcome = RunWith({"--help"});
     EXPECT_EQ(outcome.code, 0);
     EXPECT_TRUE(Contains(outcome.out, "Usage: ")) << outcome.out;
+    EXPECT_TRUE(Contains(outcome.out, "--version")) << outcome.out;
+    outcome = RunWith({"--version"});
+    EXPECT_EQ(outcome.code, 0);
+    EXPECT_EQ(outcome.out, VersionText());
+    EXPECT_TRUE(Contains(outcome.out, "TumboWuffin 0.")) << outcome.out;
+}
+
+TEST(DataFolder, BesideTheExecutableFirstThenInTheInstalledPlace)
+{
+    namespace fs = std::filesystem;
+    const fs::path root = fs::temp_directory_path() / ("data-folder-" + std::to_string(getpid()));
+    const fs::path bin = root / "bin", share = root / "share/tumbowuffin";
+    fs::create_directories(bin);
+    EXPECT_EQ(FindDataFolder(bin.string(), "../share/tumbowuffin"), bin.string());
+    fs::create_directories(share / "config");
+    std::ofstream(share / "config/core_config.ini") << "[Debug]\n";
+    EXPECT_EQ(FindDataFolder(bin.string(), "../share/tumbowuffin"), share.string());
+    fs::create_directories(bin / "config");
+    std::ofstream(bin / "config/core_config.ini") << "[Debug]\n";
+    EXPECT_EQ(FindDataFolder(bin.string(), "../share/tumbowuffin"), bin.string());
+    fs::remove_all(root);
 }
 
 TEST(ProcessEntry, AnUnregisteredStartStateEndsWithTheErrorAndCleansUp)

@@ -1,4 +1,6 @@
-#include <SDL_scancode.h>
+#include <cstdlib>
+
+#include <SDL.h>
 
 #include "PlayHarness.h"
 #include "engine/Window.h"
@@ -251,6 +253,46 @@ TEST(ChangeResolution, ATooLargeRequestGetsTheWholeDisplay)
     EXPECT_EQ(fits.height, 720);
     // Wide enough but too short is still too small.
     EXPECT_EQ(ChosenResolution({1600, 1200}, {1920, 1080}).width, 1920);
+}
+
+// A real window: the size the button names, centred on the display so that no
+// edge runs off it, and the button of that size marked chosen.
+TEST(ChangeResolution, TheNamedSizeCentredAndMarkedChosen)
+{
+    if (!std::getenv("DISPLAY"))
+        GTEST_SKIP() << "no display";
+    PlayHarness play;
+    play.PushBare();
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    Window::CreateWindow("resolution", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1280, 720);
+    SDL_Rect display{};
+    ASSERT_EQ(SDL_GetDisplayBounds(0, &display), 0);
+    const PixelSize expected = ChosenResolution({1600, 900}, {display.w, display.h});
+
+    auto button = [&](int width, int height) -> Entity&
+    {
+        Entity& entity = play.Spawn("resolution");
+        entity.Add<ExpandOnMouseOver>();
+        ChangeResolutionOnClick* resolution = entity.Add<ChangeResolutionOnClick>();
+        resolution->width = width;
+        resolution->height = height;
+        return PlayHarness::Start(entity);
+    };
+    Entity& wide = button(1600, 900);
+    Entity& small = button(1280, 720);
+    wide.Get<ChangeResolutionOnClick>()->Press();
+    play.Frame();
+    int x = 0, y = 0, width = 0, height = 0;
+    SDL_GetWindowSize(Window::Handle(), &width, &height);
+    SDL_GetWindowPosition(Window::Handle(), &x, &y);
+    EXPECT_EQ(width, expected.width);
+    EXPECT_EQ(height, expected.height);
+    EXPECT_EQ(x, display.x + (display.w - expected.width) / 2);
+    EXPECT_EQ(y, display.y + (display.h - expected.height) / 2);
+    EXPECT_EQ(wide.Get<ExpandOnMouseOver>()->chosen, expected.width == 1600);
+    EXPECT_FALSE(small.Get<ExpandOnMouseOver>()->chosen);
+    Window::DestroyWindow();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 TEST(DisplayFPSText, ShowsTheFramesOfTheLastSecond)

@@ -1,11 +1,14 @@
 #include <cmath>
 
+#include <SDL.h>
+
 #include "PlayHarness.h"
 #include "audio/SoundEmitter.h"
 #include "game/components/Timer.h"
 #include "game/components/TumboController.h"
 #include "graphics/Color.h"
 #include "graphics/Sprite.h"
+#include "messaging/Gamepads.h"
 #include "physics/RigidBody.h"
 #include "physics/Transform.h"
 
@@ -59,6 +62,44 @@ TEST(TumboController, HoldingLeftLeansUpToTheClampAndPushesLeftOnceLeaning)
     EXPECT_LT(push, 0.0f);
     play.Frames(10, 0.1f);
     EXPECT_FLOAT_EQ(dog.transform->rotation, halfPi);
+}
+
+// Through SDL's own virtual gamepad: plugged in while playing, its stick leans
+// the dog right, half way half as fast, not at all inside the dead zone; pulled
+// out, nothing stays held.
+TEST(TumboController, AGamepadPluggedInWhilePlayingLeansTheDogWithItsStick)
+{
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
+    PlayHarness play;
+    play.PushBare();
+    Dog dog = MakeDog(play);
+    const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER,
+                                                SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
+    ASSERT_GE(index, 0) << SDL_GetError();
+    SDL_Joystick* device = SDL_JoystickOpen(index);
+    play.Frame(0.0f); // the engine's poll sees the pad arrive
+    EXPECT_EQ(Gamepads::Count(), 1);
+
+    const std::pair<Sint16, float> pushes[] = {{32767, 1.0f}, {20479, 0.5f}, {8000, 0.0f}};
+    for (const auto& [axis, lean] : pushes)
+    {
+        SDL_JoystickSetVirtualAxis(device, SDL_CONTROLLER_AXIS_LEFTX, axis);
+        play.Frame(0.0f);
+        dog.transform->rotation = 0.0f;
+        play.Frame(0.1f);
+        EXPECT_NEAR(dog.transform->rotation, -3.1415927f * 0.1f * lean, 1e-4f) << axis;
+    }
+
+    SDL_JoystickSetVirtualAxis(device, SDL_CONTROLLER_AXIS_LEFTX, 32767);
+    play.Frame(0.0f);
+    SDL_JoystickClose(device);
+    SDL_JoystickDetachVirtual(index);
+    play.Frame(0.0f);
+    EXPECT_EQ(Gamepads::Count(), 0);
+    dog.transform->rotation = 0.0f;
+    play.Frame(0.1f);
+    EXPECT_FLOAT_EQ(dog.transform->rotation, 0.0f);
+    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 TEST(TumboController, TurningBackFromTheOtherSideDoesNotPush)

@@ -1,5 +1,5 @@
 """The front end: the title card, our engine's mark for the intro, the menu's
-backdrop, the slider, the pause and quit panels and the iris."""
+backdrop, the slider, the pause and quit panels, the iris and the game's icon."""
 
 import math
 import random
@@ -75,6 +75,20 @@ def studio_logo():
     caption = text_shape("ENGINE", 338, 172, 22, weight=0.24, tracking=0.5)
     c.fill(caption.grow(4), INK)
     c.fill(caption, GOLD)
+    return c
+
+
+def app_icon():
+    """The desktop's picture of the game: the dog mid-bounce on a round patch of sky."""
+    c = Canvas(256, 256)
+    x, y, r = 128, 128, 118
+    c.fill(Circle(x, y, r + 6), INK)
+    c.fill(Circle(x, y, r), Radial((x, 70), 1.5 * r, [(0, lighter(SKY, 0.35)), (1, SKY_LOW)]))
+    c.fill(Ellipse(x, 214, 70, 12), faded(INK, 0.25), clip=Circle(x, y, r))
+    Figure(c, FALL[0], x, 226, 0.86).draw()
+    c.fill(Stroke(arc(x, y, r - 3, r - 3, 0, 2 * math.pi), 6, closed=True), lighter(CANDY_LEMON, 0.2))
+    sparkle(c, 52, 62, 14, lighter(CANDY_LEMON, 0.3))
+    sparkle(c, 208, 88, 10, lighter(CANDY_LEMON, 0.3))
     return c
 
 
@@ -175,4 +189,5 @@ IMAGES = {
     "PausePanel": pause_panel,
     "QuitPanel": quit_panel,
     "Iris": iris,
+    "AppIcon": app_icon,
 }

@@ -119,6 +119,20 @@ def intro2():
 
 
 OPTIONS_X = 20.0
+CHOSEN = (0.55, 1.0, 0.45, 1.0)  # the window size the game has now
+
+
+def resolution(name, width, height, x):
+    entity = text_button(name, "%d x %d" % (width, height), (x, 0.1),
+                         "ChangeResolutionOnClick", {"Width": width, "Height": height})
+    entity[1]["ExpandOnMouseOver"]["ChosenColor"] = CHOSEN
+    return with_sounds(entity)
+
+
+def back(entity):
+    """Escape and a gamepad's B press this button while its card is in view."""
+    entity[1]["BackButton"] = {}
+    return entity
 
 
 def menu():
@@ -142,16 +156,13 @@ def options_card():
     return [text("OptionsHeading", "Options", (x, 3.7), 1.1, CREAM, 5, 3),
             with_sounds(button("Fullscreen", "ButtonFullscreen", (x, 2.3), "FullscreenOnClick")),
             picture("ResolutionLabel", "ButtonResolution", (x, 1.05), (3.2, 0.8), 4),
-            with_sounds(text_button("Res720", "1280 x 720", (x - 4.2, 0.1),
-                                    "ChangeResolutionOnClick", {"Width": 1280, "Height": 720})),
-            with_sounds(text_button("Res900", "1600 x 900", (x, 0.1),
-                                    "ChangeResolutionOnClick", {"Width": 1600, "Height": 900})),
-            with_sounds(text_button("Res1080", "1920 x 1080", (x + 4.2, 0.1),
-                                    "ChangeResolutionOnClick", {"Width": 1920, "Height": 1080})),
+            resolution("Res720", 1280, 720, x - 4.2),
+            resolution("Res900", 1600, 900, x),
+            resolution("Res1080", 1920, 1080, x + 4.2),
             *volume_slider("Music", "Music", (x + 1.0, -1.2), MUSIC),
             *volume_slider("Effects", "Effects", (x + 1.0, -2.3), EFFECTS),
-            with_sounds(button("Back", "ButtonBack", (x, -3.6), "MoveCamera",
-                               {"Position": (0, 0), "Sound": CLICK_SOUND}))]
+            back(with_sounds(button("Back", "ButtonBack", (x, -3.6), "MoveCamera",
+                                    {"Position": (0, 0), "Sound": CLICK_SOUND})))]
 
 
 def pause():

@@ -3,7 +3,10 @@
 #include <SDL.h>
 
 #include "engine/Log.h"
+#include "engine/PlayerSettings.h"
 #include "engine/Window.h"
+#include "game/components/ExpandOnMouseOver.h"
+#include "object/Entity.h"
 
 namespace Orvex
 {
@@ -22,6 +25,15 @@ PixelSize ChosenResolution(PixelSize requested, PixelSize display)
     return display;
 }
 
+void ChangeResolutionOnClick::Update(float)
+{
+    if (auto* look = owner->Get<ExpandOnMouseOver>())
+    {
+        const Window::Size size = Window::WindowedSize();
+        look->chosen = size.width == width && size.height == height;
+    }
+}
+
 void ChangeResolutionOnClick::OnClick()
 {
     PixelSize size{width, height};
@@ -30,6 +42,7 @@ void ChangeResolutionOnClick::OnClick()
         size = ChosenResolution(size, {bounds.w, bounds.h});
     else
         Log(std::string("Display size unknown, asking for the requested one: ") + SDL_GetError());
-    Window::ResizeWindow(size.width, size.height);
+    Window::ResizeCentred(size.width, size.height);
+    PlayerSettings::StoreWindow();
 }
 } // namespace Orvex

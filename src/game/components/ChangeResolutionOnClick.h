@@ -10,9 +10,15 @@ class ChangeResolutionOnClick : public ClickButton
 {
     ORVEX_COMPONENT(ChangeResolutionOnClick)
 
+public:
+    // Marks the button chosen (its ExpandOnMouseOver) while the windowed size is
+    // the one it asks for.
+    void Update(float dt) override;
+
 protected:
-    // Resizes the window (windowed only) to the size chosen for display 0; when
-    // its bounds cannot be read the requested size is used.
+    // Resizes the window (windowed only) to the size chosen for display 0, centred
+    // on it, and keeps the size in the player's settings; when the display's
+    // bounds cannot be read the requested size is used.
     void OnClick() override;
 
 public:

@@ -14,6 +14,8 @@ class ClickButton : public IComponent
 public:
     // Subscribes to MSG_MOUSEBUTTONDOWN.
     void Init() override;
+    // What a click inside does, for the keyboard and the gamepad.
+    void Press() { OnClick(); }
 
 protected:
     // The cursor was inside the collider when a mouse button went down.

@@ -13,6 +13,7 @@ ORVEX_MEMBERS(ExpandOnMouseOver)
 {
     ORVEX_FIELD(scaleUp, "ScaleUp");
     ORVEX_FIELD(newColor, "NewColor");
+    ORVEX_FIELD(chosenColor, "ChosenColor");
 }
 
 void ExpandOnMouseOver::Init()
@@ -25,10 +26,10 @@ void ExpandOnMouseOver::Init()
 
 void ExpandOnMouseOver::Update(float)
 {
-    const bool hovered = CursorOverSolid(*owner);
+    const bool hovered = focused || CursorOverSolid(*owner);
     if (Transform* transform = owner->Get<Transform>())
         transform->scale = hovered ? restScale + tvec2(scaleUp, scaleUp) : restScale;
     if (Color* color = owner->Get<Color>())
-        color->color = hovered ? newColor : restColor;
+        color->color = hovered ? newColor : chosen ? chosenColor : restColor;
 }
 } // namespace Orvex

@@ -1,5 +1,6 @@
 #include "game/components/FullscreenOnClick.h"
 
+#include "engine/PlayerSettings.h"
 #include "engine/Window.h"
 
 namespace Orvex
@@ -11,5 +12,6 @@ ORVEX_MEMBERS(FullscreenOnClick) {}
 void FullscreenOnClick::OnClick()
 {
     Window::ToggleFullscreen();
+    PlayerSettings::StoreWindow();
 }
 } // namespace Orvex

@@ -1,9 +1,8 @@
 #include "game/components/SoundOnMouseOver.h"
 
 #include "audio/SoundEmitter.h"
-#include "engine/Engine.h"
-#include "engine/IGamestate.h"
 #include "game/components/Timer.h"
+#include "graphics/CameraView.h"
 #include "graphics/CursorHit.h"
 #include "object/Entity.h"
 
@@ -13,17 +12,6 @@ ORVEX_REGISTER_COMPONENT(SoundOnMouseOver)
 
 ORVEX_MEMBERS(SoundOnMouseOver) {}
 
-namespace
-{
-bool CameraGliding()
-{
-    Engine* engine = Engine::Get();
-    IGamestate* state = engine ? engine->ActiveGamestate() : nullptr;
-    const Entity* camera = state ? state->CameraEntity() : nullptr;
-    return camera && !camera->actions.empty();
-}
-} // namespace
-
 void SoundOnMouseOver::Init()
 {
     RequireComponent<SoundEmitter>();
@@ -32,9 +20,9 @@ void SoundOnMouseOver::Init()
 
 void SoundOnMouseOver::Update(float)
 {
-    if (CameraGliding())
+    if (ActiveCameraMoving())
         return;
-    over = CursorOverSolid(*owner);
+    over = focused || CursorOverSolid(*owner);
     if (over && !wasOver)
         Entered();
     wasOver = over;

@@ -1,6 +1,6 @@
 #pragma once
 // The hover sound of a button: the entity's SoundEmitter plays each time the
-// cursor enters it, unless the last hover sound (the Timer's mark) is 0.2 s old
+// cursor enters it or the keyboard's focus reaches it, unless the last hover sound (the Timer's mark) is 0.2 s old
 // or less. It lives with the game because the Timer does.
 
 #include "object/IComponent.h"
@@ -19,6 +19,7 @@ class SoundOnMouseOver : public IComponent
     // glides nothing is asked, so a button sliding under a resting cursor is silent.
     void Update(float dt) override;
 
+    bool focused = false; // set by the screen's focus (MenuFocus)
     bool over = false;
     bool wasOver = false;
 

@@ -86,6 +86,9 @@ void TumboController::Update(float dt)
         Lean(1.0f, dt);
     if (Input::KeyHeld(Layouts[controller].right))
         Lean(-1.0f, dt);
+    // A gamepad leans every dog that has keys: the stick gently, the d-pad fully.
+    if (const float pad = Input::PadLean(); pad != 0.0f)
+        Lean(-pad, dt);
 }
 
 void TumboController::Lean(float direction, float dt)
@@ -94,13 +97,15 @@ void TumboController::Lean(float direction, float dt)
     RigidBody* body = owner->Get<RigidBody>();
     if (!transform || !body)
         return;
+    // A stick leans part of the way as fast and pushes as hard as it is pushed.
+    const float side = direction > 0.0f ? 1.0f : -1.0f;
     float& rotation = transform->rotation;
     rotation += direction * rotSpeed * Pi * dt;
-    if (rotation * direction > clamp)
-        rotation = direction * clamp;
+    if (rotation * side > clamp)
+        rotation = side * clamp;
     // Pushed sideways only while leaning the way the key turns, not on the way back.
-    if (rotation * direction > 0.0f)
-        body->velocity.x += std::cos(rotation + HalfPi) * dt * jump / 0.75f;
+    if (rotation * side > 0.0f)
+        body->velocity.x += std::cos(rotation + HalfPi) * dt * jump / 0.75f * std::abs(direction);
 }
 
 void TumboController::OnCollision(const void* payload)

@@ -83,7 +83,7 @@ void Gameplay::Update(float dt)
     if (levelRunning && tape.Recording())
         tape.Capture();
     UpdateComponents(dt);
-    if (Input::KeyWentDown(KeyEscape))
+    if (Input::KeyWentDown(KeyEscape) || Input::PadWentDown(Input::PadStart))
         Engine::Get()->PushGamestate("PauseGS");
     if (ClockShown() && levelClock)
         ShowClock(*levelClock, dt);

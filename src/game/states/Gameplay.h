@@ -1,6 +1,6 @@
 #pragma once
 // The play state: a chain of levels from "Level1Forest" on, a level clock drawn
-// over the scene, Escape for the pause screen, and the timed hand-over to the
+// over the scene, Escape (or a gamepad's Start) for the pause screen, and the timed hand-over to the
 // level the ended one names.
 //
 // The clock is a private entity, outside the entity table, so a level load never

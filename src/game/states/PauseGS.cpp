@@ -13,6 +13,6 @@ PauseGS::PauseGS()
 
 void PauseGS::AfterComponents(float)
 {
-    PopOnEscape();
+    PopOnBack(true);
 }
 } // namespace Orvex

@@ -1,5 +1,6 @@
 #pragma once
-// The pause overlay, level "pause", over a play state; Escape resumes play.
+// The pause overlay, level "pause", over a play state; Escape, or a gamepad's B
+// or Start, resumes play.
 
 #include "game/states/ScreenState.h"
 #include "object/Reflection.h"

@@ -12,6 +12,6 @@ QuitGS::QuitGS()
 
 void QuitGS::AfterComponents(float)
 {
-    PopOnEscape();
+    PopOnBack();
 }
 } // namespace Orvex

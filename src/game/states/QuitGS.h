@@ -1,5 +1,6 @@
 #pragma once
-// The quit confirmation, level "Quit", pushed when the window is closed; Escape cancels.
+// The quit confirmation, level "Quit", pushed when the window is closed; Escape
+// or a gamepad's B cancels.
 
 #include "game/states/ScreenState.h"
 #include "object/Reflection.h"

@@ -3,8 +3,6 @@
 #include "engine/Engine.h"
 #include "messaging/Input.h"
 
-#include <SDL_scancode.h>
-
 namespace Orvex
 {
 ScreenState::ScreenState(std::vector<std::string> systemNames, std::string level, bool showCursor)
@@ -22,12 +20,13 @@ void ScreenState::Init()
 void ScreenState::Update(float dt)
 {
     UpdateComponents(dt);
+    focus.Update(*this);
     AfterComponents(dt);
 }
 
-void ScreenState::PopOnEscape()
+void ScreenState::PopOnBack(bool alsoOnStart)
 {
-    if (Input::KeyWentDown(SDL_SCANCODE_ESCAPE))
+    if (Input::BackWentDown() || (alsoOnStart && Input::PadWentDown(Input::PadStart)))
         Engine::Get()->PopGamestates(1);
 }
 } // namespace Orvex

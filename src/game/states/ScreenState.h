@@ -3,6 +3,7 @@
 // derived state. Its content (texts, pictures, buttons) is the level's data.
 
 #include "engine/IGamestate.h"
+#include "game/states/MenuFocus.h"
 
 #include <string>
 #include <vector>
@@ -13,18 +14,20 @@ class ScreenState : public IGamestate
 {
 public:
     void Init() override;
-    // Every component, then the screen's own keys.
+    // Every component, the focus, then the screen's own keys.
     void Update(float dt) override;
     void Shutdown() override {}
 
 protected:
     ScreenState(std::vector<std::string> systemNames, std::string level, bool showCursor);
     virtual void AfterComponents([[maybe_unused]] float dt) {}
-    // Escape went down this frame: back to the state below.
-    void PopOnEscape();
+    // Escape or a gamepad's B (or its Start, when asked) went down this frame:
+    // back to the state below.
+    void PopOnBack(bool alsoOnStart = false);
 
 private:
     std::vector<std::string> systemNames; // update order
     std::string level;
+    MenuFocus focus;
 };
 } // namespace Orvex
