@@ -67,6 +67,7 @@ int Run(const RunOptions& options, StartHook hook)
     IGamestate* start = engine->PushGamestate(options.startState);
     if (!start)
         throw "The start game state \"" + options.startState + "\" does not exist.";
+    // Without --level a play state keeps its own first level.
     if (!options.startLevel.empty())
         start->SetCurrentLevel(options.startLevel);
     PlayerSettings::ApplyVolumes();

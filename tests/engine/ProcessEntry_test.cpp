@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -23,6 +24,14 @@ class OddFailureState : public TraceState
     ORVEX_GAMESTATE(OddFailureState)
     OddFailureState() { throw 42; }
 };
+// Starts with a level of its own, as the play states do, and tells it at its end.
+class OwnLevelState : public TraceState
+{
+    ORVEX_GAMESTATE(OwnLevelState)
+    OwnLevelState() { currentLevel = "own"; }
+    ~OwnLevelState() override { Note("level " + CurrentLevel()); }
+};
+ORVEX_REGISTER_GAMESTATE(OwnLevelState)
 ORVEX_REGISTER_GAMESTATE(LibraryFailureState)
 ORVEX_REGISTER_GAMESTATE(OddFailureState)
 
@@ -69,6 +78,19 @@ TEST(ProcessEntry, HelpAndVersionPrintAndExitWithZero)
     EXPECT_EQ(outcome.code, 0);
     EXPECT_EQ(outcome.out, VersionText());
     EXPECT_TRUE(Contains(outcome.out, "TumboWuffin 0.")) << outcome.out;
+}
+
+TEST(ProcessEntry, TheStartStateKeepsItsOwnLevelUnlessOneIsNamed)
+{
+    for (const auto& [arguments, level] :
+         {std::pair<std::vector<std::string>, std::string>{{}, "own"}, {{"--level", "named"}, "named"}})
+    {
+        Trace().clear();
+        std::vector<std::string> all{"--state", "OwnLevelState", "--frames", "1"};
+        all.insert(all.end(), arguments.begin(), arguments.end());
+        RunWith(all);
+        EXPECT_NE(std::find(Trace().begin(), Trace().end(), "level " + level), Trace().end()) << level;
+    }
 }
 
 TEST(DataFolder, BesideTheExecutableFirstThenInTheInstalledPlace)
