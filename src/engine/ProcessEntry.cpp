@@ -103,6 +103,7 @@ int RunProcess(int argc, char** argv, const std::string& defaultState, StartHook
     }
     InstallQuitSignals();
     EnterDataFolder();
+    UseUserFolders(true);
     PlayerSettings::Open(ConfigFolder().empty() ? "" : ConfigFolder() + "/" + PlayerSettings::fileName);
     const bool showBox = options.quitAfterFrames < 0;
     try

@@ -7,6 +7,7 @@ namespace Orvex
 namespace
 {
 constexpr const char* gameFolder = "/tumbowuffin";
+bool used = false;
 
 std::string AbsoluteVariable(const char* name)
 {
@@ -16,6 +17,8 @@ std::string AbsoluteVariable(const char* name)
 
 std::string UserFolder(const char* variable, const char* underHome)
 {
+    if (!used)
+        return "";
     std::string base = AbsoluteVariable(variable);
     if (base.empty())
     {
@@ -27,6 +30,8 @@ std::string UserFolder(const char* variable, const char* underHome)
     return base + gameFolder;
 }
 } // namespace
+
+void UseUserFolders(bool use) { used = use; }
 
 std::string ConfigFolder() { return UserFolder("XDG_CONFIG_HOME", "/.config"); }
 std::string DataFolder() { return UserFolder("XDG_DATA_HOME", "/.local/share"); }

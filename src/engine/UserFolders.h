@@ -8,7 +8,10 @@
 
 namespace Orvex
 {
-// Empty when neither the variable nor HOME gives an absolute folder.
+// Both are empty until the process entry turns them on, so that tests and
+// tools never touch the player's files, and when neither the variable nor HOME
+// gives an absolute folder.
+void UseUserFolders(bool use);
 std::string ConfigFolder();
 std::string DataFolder();
 } // namespace Orvex

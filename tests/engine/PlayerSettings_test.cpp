@@ -89,8 +89,11 @@ TEST_F(PlayerSettingsTest, AMalformedFileGivesTheShippedWindowAndTheEnginesVolum
     EXPECT_FLOAT_EQ(VolumeOf(SoundManager::MusicGroup()), 0.5f);
 }
 
-TEST(UserFolders, TheVariableWhenAbsoluteOtherwiseTheirPlaceUnderHome)
+TEST(UserFolders, OffUntilTurnedOnThenTheVariableWhenAbsoluteOtherwiseTheirPlaceUnderHome)
 {
+    UseUserFolders(false);
+    EXPECT_EQ(DataFolder(), "");
+    UseUserFolders(true);
     const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
     struct Case
     {
@@ -120,6 +123,7 @@ TEST(UserFolders, TheVariableWhenAbsoluteOtherwiseTheirPlaceUnderHome)
     setenv("HOME", home.c_str(), 1);
     hadConfig ? setenv("XDG_CONFIG_HOME", keptConfig.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
     hadData ? setenv("XDG_DATA_HOME", keptData.c_str(), 1) : unsetenv("XDG_DATA_HOME");
+    UseUserFolders(false);
 }
 } // namespace
 } // namespace Orvex::Testing

@@ -19,5 +19,16 @@ TEST(ClockText, LevelClockShowsWholeSecondsAndTheRunClockHundredthsRoundedIntoTh
     for (const auto& [seconds, text] : run)
         EXPECT_EQ(RunClockText(seconds), text) << seconds;
 }
+
+TEST(ClockText, SplitsAreSignedHundredthsAndAMinuteOrMoreReadsAsTheRunClock)
+{
+    const std::pair<long, const char*> splits[] = {
+        {0, "0.00"},         {-52, "-0.52"},  {107, "+1.07"},
+        {5999, "+59.99"},    {-6000, "-1:00.00"}, {6210, "+1:02.10"}};
+    for (const auto& [hundredths, text] : splits)
+        EXPECT_EQ(SplitText(hundredths), text) << hundredths;
+    EXPECT_EQ(Hundredths(1.005f), 100); // 1.005f is a little under 1.005
+    EXPECT_EQ(Hundredths(2.5f / 3.0f), 83);
+}
 } // namespace
 } // namespace Orvex

@@ -5,8 +5,10 @@
 #include "data/LevelSettings.h"
 #include "engine/AssetPaths.h"
 #include "game/components/Pickup.h"
+#include "game/states/BestTimes.h"
 #include "game/states/Gameplay.h"
 #include "game/states/SpeedrunGS.h"
+#include "graphics/Color.h"
 #include "graphics/SpriteText.h"
 
 namespace Orvex
@@ -166,6 +168,112 @@ namespace Orvex
 {
 namespace
 {
+// The player's records in a file of the test's own, put back to none after it.
+class RecordsFile
+{
+public:
+    RecordsFile()
+    {
+        std::remove(path.c_str()); // of a test run that was stopped
+        BestTimes::Player() = BestTimes(SettingsFile(path, "best-times file"));
+    }
+    ~RecordsFile()
+    {
+        BestTimes::Player() = BestTimes(SettingsFile());
+        std::remove(path.c_str());
+    }
+    const std::string path = "./__speedrun_records.ini";
+};
+
+struct LevelEnd
+{
+    std::string split; // shown beneath the run clock
+    tvec4 color;
+};
+
+// One speed run of the chain __sr_a, __sr_b: each level ends after so many frames.
+std::vector<LevelEnd> SpeedRun(std::initializer_list<int> frames)
+{
+    PlayHarness play;
+    play.PushBare();
+    IGamestate* pushed = play.engine.PushGamestate("SpeedrunGS");
+    pushed->SetCurrentLevel("__sr_a");
+    dynamic_cast<SpeedrunGS*>(pushed)->runStart = "__sr_a";
+    play.engine.RunFrame();
+    auto& state = dynamic_cast<SpeedrunGS&>(play.engine.GetActiveGamestate());
+    std::vector<LevelEnd> ends;
+    // The engine's fixed frame: the play state forces the limiter on, which would
+    // pace the harness's frames to real time.
+    const auto step = [&play] { play.engine.RunFixedFrame(PlayHarness::step); };
+    for (const int count : frames)
+    {
+        // A later level's first step is the one that loaded it.
+        for (int i = ends.empty() ? 0 : 1; i < count; ++i)
+            step();
+        play.engine.SendMessage(MSG_END_LEVEL);
+        ends.push_back({state.SplitClock()->Get<SpriteText>()->text,
+                        state.SplitClock()->Get<Color>()->color});
+        // Past the EndTimer, up to the next level's start (the last one pops the state).
+        for (const std::string ended = state.CurrentLevel();
+             ends.size() < frames.size() && state.CurrentLevel() == ended;)
+            step();
+    }
+    return ends;
+}
+
+TEST(SpeedrunGS, BestTimesAreBeatenAndKeptAndEachLevelShowsItsTimeAgainstTheBest)
+{
+    SettingsLevel first("__sr_a", "0.5", "__sr_b");
+    SettingsLevel second("__sr_b", "0.5", "0");
+    RecordsFile records;
+    const tvec4 green{0.45f, 1.0f, 0.4f, 1.0f}, red{1.0f, 0.4f, 0.35f, 1.0f};
+
+    std::vector<LevelEnd> ends = SpeedRun({120, 60}); // 2 s and 1 s: nothing to beat yet
+    EXPECT_EQ(ends[0].split, "");
+    EXPECT_EQ(ends[1].split, "");
+    EXPECT_NEAR(*BestTimes::Player().RunBest(), 3.0f, 1e-4f);
+
+    ends = SpeedRun({90, 90}); // ahead, then behind: 3 s again is no better run
+    EXPECT_EQ(ends[0].split, "-0.50");
+    EXPECT_EQ(ends[0].color, green);
+    EXPECT_EQ(ends[1].split, "+0.50");
+    EXPECT_EQ(ends[1].color, red);
+    EXPECT_NEAR(*BestTimes::Player().LevelBest("__sr_a"), 1.5f, 1e-4f);
+    EXPECT_NEAR(*BestTimes::Player().LevelBest("__sr_b"), 1.0f, 1e-4f);
+    EXPECT_NEAR(*BestTimes::Player().Split("__sr_a"), 2.0f, 1e-4f);
+
+    ends = SpeedRun({100, 30}); // against the best run's splits, not the level bests
+    EXPECT_EQ(ends[0].split, "-0.33");
+    EXPECT_EQ(ends[1].split, "-0.50");
+
+    const BestTimes kept(SettingsFile(records.path, "best-times file"));
+    EXPECT_NEAR(*kept.RunBest(), 100.0f / 60.0f + 0.5f, 1e-4f);
+    EXPECT_NEAR(*kept.Split("__sr_a"), 100.0f / 60.0f, 1e-4f);
+    EXPECT_NEAR(*kept.Split("__sr_b"), 0.5f, 1e-4f);
+    EXPECT_NEAR(*kept.LevelBest("__sr_a"), 1.5f, 1e-4f);
+}
+
+TEST(SpeedrunGS, ARunStartedElsewhereOrWithALaterLevelRestartedIsNotWhole)
+{
+    SettingsLevel first("__sr_a", "0.5", "__sr_b");
+    SettingsLevel second("__sr_b", "0.5", "0");
+    RecordsFile records;
+    PlayHarness play;
+    auto& state = dynamic_cast<SpeedrunGS&>(Start(play, "__sr_b", "SpeedrunGS"));
+    EXPECT_FALSE(state.RunWhole());
+    play.engine.SendMessage(MSG_END_LEVEL);
+    EXPECT_TRUE(BestTimes::Player().LevelBest("__sr_b").has_value());
+    EXPECT_FALSE(BestTimes::Player().RunBest().has_value());
+
+    state.runStart = "__sr_a";
+    state.RequestLevel("__sr_a");
+    play.Frame();
+    EXPECT_TRUE(state.RunWhole());
+    state.RequestLevel("__sr_b");
+    play.Frame();
+    EXPECT_FALSE(state.RunWhole()); // the first level never ended: no step of the chain
+}
+
 TEST(Gameplay, StartsInTheForestWithThePlayerAndItsPoints)
 {
     PlayHarness play;

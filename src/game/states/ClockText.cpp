@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace Orvex
 {
@@ -24,6 +25,17 @@ std::string LevelClockText(float seconds)
 {
     const int whole = static_cast<int>(seconds);
     return Formatted("%d:%02d", whole / 60, whole % 60);
+}
+
+long Hundredths(float seconds) { return std::lround(static_cast<double>(seconds) * 100.0); }
+
+std::string SplitText(long hundredths)
+{
+    const long size = std::abs(hundredths);
+    const std::string sign = hundredths < 0 ? "-" : hundredths > 0 ? "+" : "";
+    if (size >= 6000)
+        return sign + RunClockText(static_cast<float>(size) / 100.0f);
+    return sign + Formatted("%ld.%02ld", size / 100, size % 100);
 }
 
 std::string RunClockText(float seconds)

@@ -1,5 +1,5 @@
 #pragma once
-// The texts of the play states' two clocks.
+// The texts of the play states' clocks.
 
 #include <string>
 
@@ -11,4 +11,10 @@ std::string LevelClockText(float seconds);
 // to the nearest hundredth before it is split, so 59.996 s reads "1:00.00" and
 // never "0:60.00".
 std::string RunClockText(float seconds);
+// A level's time against the time to beat, in whole hundredths (rounded):
+// "-0.52" ahead, "+1.07" behind, "0.00" level; a minute or more as the run
+// clock has it ("+1:02.10").
+std::string SplitText(long hundredths);
+// Seconds rounded to whole hundredths.
+long Hundredths(float seconds);
 } // namespace Orvex

@@ -1,8 +1,10 @@
 #include "game/states/SpeedrunGS.h"
 
 #include "data/Level.h"
+#include "data/LevelSettings.h"
 #include "engine/Engine.h"
 #include "game/states/ClockText.h"
+#include "graphics/Color.h"
 #include "physics/Transform.h"
 
 namespace Orvex
@@ -12,19 +14,34 @@ ORVEX_REGISTER_GAMESTATE(SpeedrunGS)
 namespace
 {
 constexpr float runClockDrop = 0.12f; // device units beneath the level clock
+const tvec4 ahead{0.45f, 1.0f, 0.4f, 1.0f};
+const tvec4 behind{1.0f, 0.4f, 0.35f, 1.0f};
+const tvec4 level{1.0f, 1.0f, 1.0f, 1.0f};
+
+Pooled<Entity> ClockBelow(float drop)
+{
+    Pooled<Entity> clock(CreateFromArchetype("Timer", Gameplay::clockArchetype));
+    if (Transform* transform = clock->Get<Transform>())
+        transform->position.y -= drop;
+    return clock;
+}
+
+// A next level of "0…" goes back to the menu: the chain ends there.
+bool EndsTheChain(const std::string& next) { return !next.empty() && next[0] == '0'; }
 } // namespace
 
 void SpeedrunGS::Init()
 {
     Gameplay::Init();
     Engine::Get()->SetFrameLimiter(true);
-    runClock.reset(CreateFromArchetype("Timer", clockArchetype));
-    if (Transform* transform = runClock->Get<Transform>())
-        transform->position.y -= runClockDrop;
+    runClock = ClockBelow(runClockDrop);
+    splitClock = ClockBelow(2.0f * runClockDrop);
+    SetClockText(*splitClock, splitText);
 }
 
 void SpeedrunGS::Shutdown()
 {
+    splitClock.reset();
     runClock.reset();
     Gameplay::Shutdown();
 }
@@ -33,6 +50,55 @@ void SpeedrunGS::OnLevelLoad()
 {
     Gameplay::OnLevelLoad();
     runTime = 0.0f;
+    splitText.clear();
+    if (splitClock)
+        SetClockText(*splitClock, splitText);
+    const std::string& loading = RequestedLevel();
+    if (loading == runStart)
+    {
+        splits.clear();
+        runWhole = true;
+    }
+    else if (loading != nextInRun)
+        runWhole = false;
+    // Only the level's end names the next step; reloading it is none.
+    nextInRun.clear();
+}
+
+void SpeedrunGS::OnLevelEnd()
+{
+    // A second trigger of the same level ends nothing more.
+    if (!levelRunning)
+        return;
+    Gameplay::OnLevelEnd();
+    BestTimes& best = BestTimes::Player();
+    ShowSplit(best.Reference(currentLevel));
+    best.RecordLevel(currentLevel, runTime);
+    if (runWhole)
+        RecordRun();
+}
+
+void SpeedrunGS::ShowSplit(std::optional<float> reference)
+{
+    if (!reference || !splitClock)
+        return;
+    const long difference = Hundredths(runTime) - Hundredths(*reference);
+    splitText = SplitText(difference);
+    SetClockText(*splitClock, splitText);
+    if (Color* color = splitClock->Get<Color>())
+        color->color = difference < 0 ? ahead : difference > 0 ? behind : level;
+}
+
+void SpeedrunGS::RecordRun()
+{
+    splits.push_back({currentLevel, runTime});
+    const LevelSettings* settings = LevelSettingsOf(*this);
+    const std::string next = settings ? settings->nextLevel : "";
+    if (EndsTheChain(next))
+        BestTimes::Player().RecordRun(splits);
+    // Without a next level nothing follows, and the run cannot end either.
+    runWhole = !EndsTheChain(next) && !next.empty();
+    nextInRun = next;
 }
 
 void SpeedrunGS::Update(float dt)
@@ -45,5 +111,7 @@ void SpeedrunGS::Update(float dt)
         SetClockText(*runClock, RunClockText(runTime));
     }
     ShowClock(*runClock, dt);
+    if (!levelRunning && !splitText.empty())
+        ShowClock(*splitClock, dt);
 }
 } // namespace Orvex

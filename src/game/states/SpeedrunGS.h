@@ -2,7 +2,19 @@
 // The play state for timed runs: a run clock to the hundredth beneath the level
 // clock, and the fixed 60 Hz step forced on every frame, so that losing and
 // regaining the window focus cannot leave a run untimed by the limiter.
+//
+// Every ended level is measured against the best (BestTimes): beneath the run
+// clock its time against the one to beat shows until the next level, green when
+// ahead and red when behind, and a better time is kept. A run that goes from the
+// first level through every following one to the chain's end is a whole run; its
+// total and its splits are kept when it is the best. Restarting a level other
+// than the first, or starting elsewhere, leaves the run no longer whole.
 
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/states/BestTimes.h"
 #include "game/states/Gameplay.h"
 
 namespace Orvex
@@ -16,12 +28,26 @@ class SpeedrunGS : public Gameplay
     void Update(float dt) override;
     void Shutdown() override;
     void OnLevelLoad() override;
+    void OnLevelEnd() override;
 
     float RunTime() const { return runTime; }
     const Entity* RunClock() const { return runClock.get(); }
+    const Entity* SplitClock() const { return splitClock.get(); }
+    bool RunWhole() const { return runWhole; }
+
+    // Where whole runs start. Public, as currentLevel is, for who pushes the state.
+    std::string runStart = firstLevel;
 
 private:
-    Pooled<Entity> runClock; // not in the entity table
-    float runTime = 0.0f;    // seconds of the current level, while it runs
+    void ShowSplit(std::optional<float> reference);
+    void RecordRun();
+
+    Pooled<Entity> runClock;   // not in the entity table
+    Pooled<Entity> splitClock; // not in the entity table; shown once the level ended
+    std::string splitText;     // its text; empty: nothing to show
+    float runTime = 0.0f;      // seconds of the current level, while it runs
+    std::vector<LevelSplit> splits; // the levels of the run so far, while it is whole
+    bool runWhole = false;
+    std::string nextInRun; // the level a whole run goes on with
 };
 } // namespace Orvex
