@@ -121,15 +121,11 @@ std::string ErrorOfRemovingChosen(Engine& engine, IGamestate& state, void (IGame
     return ErrorOf([&] { engine.RunFrame(); });
 }
 
-TEST_F(EngineTest, RemovingTheCameraFailsAtTheNextFrameStartNotAtTheRequest)
+TEST_F(EngineTest, RemovingTheCameraOrTheLevelSettingsFailsAtTheNextFrameStartNotAtTheRequest)
 {
     EXPECT_EQ(ErrorOfRemovingChosen<Camera>(*engine, *Start("state"), &IGamestate::SetCamera),
               "Tried removing the Active Gamestate's Camera");
-}
-
-TEST_F(EngineTest, RemovingTheLevelSettingsFailsAtTheNextFrameStart)
-{
-    EXPECT_EQ(ErrorOfRemovingChosen<LevelSettings>(*engine, *Start("state"), &IGamestate::SetLevelSettings),
+    EXPECT_EQ(ErrorOfRemovingChosen<LevelSettings>(*engine, *Start("other"), &IGamestate::SetLevelSettings),
               "Tried removing the Active Gamestate's LevelSettings");
 }
 

@@ -68,19 +68,6 @@ TEST(Input, ButtonPressAndLeftReleaseCompareWithThePreviousFrame)
     EXPECT_FALSE(Input::MouseButtonHeld(7));
 }
 
-TEST(Input, DoubleClickAndWheelLastOneFrame)
-{
-    Input::Current() = Input::State{};
-    Input::Current().mouseButtons.set(Input::MouseLeft);
-    Input::Current().mouseButtons.set(Input::MouseDoubleClick);
-    Input::Current().mouseButtons.set(Input::MouseWheelDown);
-    EXPECT_TRUE(Input::DoubleClicked());
-    Input::Roll();
-    EXPECT_FALSE(Input::DoubleClicked());
-    EXPECT_FALSE(Input::MouseButtonHeld(Input::MouseWheelDown));
-    EXPECT_TRUE(Input::MouseButtonHeld(Input::MouseLeft));
-}
-
 TEST_F(EngineTest, MouseDevicePositionMapsTheWindowOntoMinusOneToOne)
 {
     Window::ResizeWindow(800, 600);
