@@ -3,9 +3,7 @@
 // and its windows laid out in an ImGui frame, the entity list with every
 // entity, and the Entity Editor on a chosen sprite. Drawing the scene is the
 // graphics scenes' business. Run from the folder of the data tree (build/bin).
-#include "editor/EntityEditorWindow.h"
 #include "editor/LevelEditor.h"
-#include "editor/Sidebar.h"
 #include "engine/Engine.h"
 #include "engine/Window.h"
 #include "memory/MemoryManager.h"
@@ -46,8 +44,7 @@ void EditorFrame(benchmark::State& state)
         editor.Update(1.0f / 60.0f);
         io.DeltaTime = 1.0f / 60.0f;
         ImGui::NewFrame();
-        DrawSidebar(editor);
-        DrawEntityEditor(editor);
+        editor.LayOutWindows();
         ImGui::Render();
         benchmark::DoNotOptimize(ImGui::GetDrawData()->TotalVtxCount);
     }

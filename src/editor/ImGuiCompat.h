@@ -17,9 +17,10 @@ inline bool BeginWindow(const char* name, bool* open, ImVec2 firstSize, float al
     return ImGui::Begin(name, open, flags);
 }
 
+// Newly pressed: a key held does not repeat its answer.
 inline bool KeyPressed(ImGuiKey key)
 {
-    return ImGui::IsKeyPressed(ImGui::GetKeyIndex(key));
+    return ImGui::IsKeyPressed(ImGui::GetKeyIndex(key), false);
 }
 
 // The current window or one of its children has the keyboard.

@@ -204,11 +204,16 @@ void LevelEditor::Shortcuts()
 void LevelEditor::DrawWindows()
 {
     ui->NewFrame();
+    LayOutWindows();
+    ui->Render();
+}
+
+void LevelEditor::LayOutWindows()
+{
     DrawSidebar(*this);
     DrawEntityEditor(*this);
     popupOpen = ImGui::IsPopupOpen("", ImGuiPopupFlags_AnyPopupId | ImGuiPopupFlags_AnyPopupLevel);
     typing = ImGui::GetIO().WantTextInput;
-    ui->Render();
 }
 
 // --- The entities ------------------------------------------------------------

@@ -123,6 +123,9 @@ class LevelEditor : public IGamestate, private EntityStore
     const AssetLists& Lists() const { return lists; }
 
     // --- Windows and popups -----------------------------------------------------
+    // The sidebar, its popups and the Entity Editor, inside an ImGui frame; they
+    // tell the scene whether a popup is open or a field has the keyboard.
+    void LayOutWindows();
     void OpenPopup(EditorPopup popup);
     // The popup with this text as the problem.
     void ShowProblem(const std::string& text);

@@ -62,7 +62,8 @@ tvec2 PointUnder(const Entity& entity, tvec2 device, const SceneView& view)
 bool Pickable(const Entity& entity)
 {
     const GraphicsObject* drawable = Drawable(entity);
-    return !entity.flags.test(Entity::Locked) && entity.Get<Transform>() && drawable && drawable->visible;
+    return !entity.flags.test(Entity::Locked) && entity.Get<Transform>() && drawable &&
+           drawable->visible;
 }
 
 bool Hit(const Entity& entity, tvec2 device, const SceneView& view)

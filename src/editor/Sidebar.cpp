@@ -60,14 +60,16 @@ bool BeginModal(EditorPopup popup)
     return ImGui::BeginPopupModal(PopupName(popup), nullptr, ImGuiWindowFlags_AlwaysAutoResize);
 }
 
-// Escape answers a popup as its Cancel does, Enter as its first button.
+// Escape answers a popup as its Cancel does, Enter as its first button; not in
+// the frame it opens, where the Escape that asked the quit question is still new.
 bool Cancelled()
 {
-    return Ui::KeyPressed(ImGuiKey_Escape);
+    return !ImGui::IsWindowAppearing() && Ui::KeyPressed(ImGuiKey_Escape);
 }
 bool Confirmed()
 {
-    return Ui::KeyPressed(ImGuiKey_Enter) || Ui::KeyPressed(ImGuiKey_KeyPadEnter);
+    return !ImGui::IsWindowAppearing() &&
+           (Ui::KeyPressed(ImGuiKey_Enter) || Ui::KeyPressed(ImGuiKey_KeyPadEnter));
 }
 
 void TestRow(LevelEditor& editor)

@@ -1,17 +1,11 @@
 // The Entity Editor window, drawn in ImGui frames without a window: its buttons
 // and fields pressed as the interface presses them, by their ids.
 
-#include "EditorHarness.h"
+#include "WindowHarness.h"
 #include "editor/EntityEditorWindow.h"
 #include "object/TypeRegistry.h"
 #include "physics/BoxCollider.h"
 #include "physics/RigidBody.h"
-
-#include <cctype>
-#include <cstdlib>
-#include <imgui.h>
-#include <imgui_internal.h>
-#include <initializer_list>
 
 namespace Orvex
 {
@@ -33,36 +27,14 @@ ORVEX_REGISTER_COMPONENT(EditorProbe)
 
 namespace
 {
-class EntityEditorWindow : public EditorTest
+class EntityEditorWindow : public WindowTest
 {
 public:
-    void SetUp() override
-    {
-        EditorTest::SetUp();
-        ImGui::CreateContext();
-        ImGuiIO& io = ImGui::GetIO();
-        io.IniFilename = nullptr;
-        io.DisplaySize = ImVec2(1280.0f, 720.0f);
-        unsigned char* pixels = nullptr;
-        int width = 0, height = 0;
-        io.Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
-    }
-    void TearDown() override
-    {
-        ImGui::DestroyContext();
-        EditorTest::TearDown();
-    }
-
     // The window is drawn for the chosen entity; press, when given, is the path
     // to an item (ID scopes, then its label) pressed in the next frame.
     void Draw(std::initializer_list<const char*> press = {})
     {
-        ImGui::GetIO().DeltaTime = 1.0f / 60.0f;
-        ImGui::NewFrame();
-        DrawEntityEditor(*editor);
-        if (press.size() != 0)
-            ImGui::ActivateItem(IdOf(press));
-        ImGui::Render();
+        DrawFrame(DrawEntityEditor, "Entity Editor", press);
     }
     // Presses an item: one frame to ask for it, one in which it is pressed.
     void Press(std::initializer_list<const char*> path)
@@ -77,24 +49,6 @@ public:
         editor->entityEditorOpen = true;
         Draw();
         return entity;
-    }
-
-private:
-    // Scopes written as digits are the window's numeric ones.
-    static ImGuiID IdOf(std::initializer_list<const char*> path)
-    {
-        ImGui::Begin("Entity Editor");
-        const char* const* label = path.end() - 1;
-        for (const char* const* scope = path.begin(); scope != label; ++scope)
-            if (std::isdigit(static_cast<unsigned char>(**scope)))
-                ImGui::PushID(std::atoi(*scope));
-            else
-                ImGui::PushID(*scope);
-        const ImGuiID id = ImGui::GetID(*label);
-        for (const char* const* scope = path.begin(); scope != label; ++scope)
-            ImGui::PopID();
-        ImGui::End();
-        return id;
     }
 };
 
