@@ -10,6 +10,7 @@
 #include <SDL.h>
 #include <backends/imgui_impl_opengl2.h>
 #include <backends/imgui_impl_sdl.h>
+#include <cfloat>
 #include <filesystem>
 #include <imgui.h>
 #include <imgui_internal.h>
@@ -121,6 +122,15 @@ void ImGuiBinding::NewFrame()
 {
     ImGui_ImplOpenGL2_NewFrame();
     ImGui_ImplSDL2_NewFrame();
+    // The mouse where the window's own events put it, as the scene sees it, and
+    // only while the window has the mouse. The back end asks the desktop instead,
+    // whose answer can lag behind the events (a display without raw motion
+    // events keeps it where the last click was).
+    int x = 0, y = 0;
+    SDL_GetMouseState(&x, &y);
+    ImGui::GetIO().MousePos = SDL_GetMouseFocus() == Window::Handle()
+                                  ? ImVec2(static_cast<float>(x), static_cast<float>(y))
+                                  : ImVec2(-FLT_MAX, -FLT_MAX);
     ImGui::NewFrame();
 }
 

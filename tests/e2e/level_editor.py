@@ -3,7 +3,8 @@
 forest, Ctrl+F5 opens the editor on it; a platform archetype is picked, two
 platforms are placed, one is dragged away, the drag is undone and redone, the
 level is saved under a new name, test-played and left again, the dragged
-platform is deleted, and the saved level is loaded back over that change.
+platform is deleted, the saved level is loaded back over that change, and
+Escape asks before the editor is left for the forest.
 
     level_editor.py GAME
 
@@ -18,6 +19,7 @@ import time
 
 sys.dont_write_bytecode = True  # no cache of the shared module beside the sources
 from front_end_flow import purple, run, run_game, sky  # noqa: E402
+from xwd_image import parse_xwd  # noqa: E402
 
 LEVEL = "e2e_editor_level"
 LEVEL_FILE = os.path.join("levels", LEVEL + ".txt")
@@ -34,12 +36,19 @@ MIDDLE = (640, 360)  # the forest camera's authored place, where the editor open
 # Where the two platforms are dragged, as offsets from the middle in world units.
 MOVED_BY, MOVED_TOO_BY = (6, 3), (-4, 4)
 # Under load a frame can take a good part of a second: every press is held
-# long enough for frames to see it.
+# long enough for frames to see it, at least this long (Editor.sync lengthens it).
 HOLD = 0.6
+# A bit of the "Test Level" button beside its label, and a spot of empty scene.
+HOVER_SPOT = (12, 10, 40, 22)
+PARK = (700, 600)
 
 
 def ui_dark(r, g, b):
     return r < 60 and g < 60 and b < 80
+
+
+def hovered(r, g, b):
+    return r < 100 and 130 < g < 170 and b > 220
 
 
 def orange(r, g, b):
@@ -74,6 +83,32 @@ def difference(a, b, region):
 class Editor:
     def __init__(self, s):
         self.s = s
+        self.hold = HOLD
+
+    def hover_shows(self, lit, timeout=30.0):
+        """Waits until the button at HOVER_SPOT is lit (or unlit, as asked)."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            dump = subprocess.run(["xwd", "-silent", "-id", self.s.window],
+                                  check=True, capture_output=True).stdout
+            spot = parse_xwd(dump, HOVER_SPOT)
+            if (spot.share(0, 0, spot.width, spot.height, hovered) > 0.5) == lit:
+                return True
+            time.sleep(0.05)
+        return False
+
+    def sync(self):
+        """Has the game show the cursor going onto a button and off it again, and
+        holds presses for as long as that took, two changes on screen: a press and
+        its release seen in one frame are no click to the game's scene."""
+        start = time.monotonic()
+        run("xdotool", "mousemove", "--window", self.s.window,
+            str((HOVER_SPOT[0] + HOVER_SPOT[2]) // 2), str((HOVER_SPOT[1] + HOVER_SPOT[3]) // 2))
+        self.s.expect("the button under the cursor lights up", self.hover_shows(True))
+        run("xdotool", "mousemove", "--window", self.s.window, str(PARK[0]), str(PARK[1]))
+        self.hover_shows(False)
+        self.hold = min(5.0, max(HOLD, time.monotonic() - start))
+        print(f"presses held {self.hold:.2f} s")
 
     def move(self, point):
         run("xdotool", "mousemove", "--window", self.s.window, str(point[0]), str(point[1]))
@@ -82,31 +117,31 @@ class Editor:
     def click(self, point):
         self.move(point)
         run("xdotool", "mousedown", "1")
-        time.sleep(HOLD)
+        time.sleep(self.hold)
         run("xdotool", "mouseup", "1")
-        time.sleep(HOLD)
+        time.sleep(self.hold)
 
     def drag(self, start, end):
         self.move(start)
         run("xdotool", "mousedown", "1")
-        time.sleep(HOLD)
+        time.sleep(self.hold)
         for i in range(1, 9):
             x = start[0] + (end[0] - start[0]) * i // 8
             y = start[1] + (end[1] - start[1]) * i // 8
             run("xdotool", "mousemove", "--window", self.s.window, str(x), str(y))
             time.sleep(0.1)
-        time.sleep(HOLD)
+        time.sleep(self.hold)
         run("xdotool", "mouseup", "1")
-        time.sleep(HOLD)
+        time.sleep(self.hold)
 
     def keys(self, *names):
         """A chord held across a few frames: the states look at the keys once a frame."""
         for name in names:
             run("xdotool", "keydown", name)
-        time.sleep(HOLD)
+        time.sleep(self.hold)
         for name in reversed(names):
             run("xdotool", "keyup", name)
-        time.sleep(HOLD)
+        time.sleep(self.hold)
 
     def type(self, text):
         run("xdotool", "type", "--delay", "80", text)
@@ -175,11 +210,13 @@ def editor_checks(s, game):
     opened = s.await_shot("editor_1_opened", sidebar_shows)
     s.expect("Ctrl+F5: the editor's sidebar shows over the forest", sidebar_shows(opened))
     s.expect("Ctrl+F5: the forest is still the level", opened.share(*top, sky) > 0.2)
+    e.sync()
 
     e.pick(ARCHETYPE_PICKER, "Platform")
     e.click(CREATE)
     first = s.await_shot("editor_2_created", outlined_at(MIDDLE))
     s.expect("create: the new platform is chosen, outlined in the middle", outlined_at(MIDDLE)(first))
+    e.sync()
     e.drag(MIDDLE, moved_at)
     moved = s.await_shot("editor_3_moved", outlined_at(moved_at))
     s.expect("drag: the platform went with the cursor", outlined_at(moved_at)(moved))
@@ -189,10 +226,11 @@ def editor_checks(s, game):
     s.expect("create: the first one stays where it went",
              difference(moved, second, box(moved_at, 80, 15)) < 20)
 
+    e.sync()
     e.drag(MIDDLE, moved_too_at)
     dragged = s.await_shot("editor_5_dragged", outlined_at(moved_too_at))
     s.expect("drag: the second platform went with the cursor", outlined_at(moved_too_at)(dragged))
-    e.move((700, 600))
+    e.move(PARK)
     e.keys("ctrl", "z")
     undone = s.await_shot("editor_6_undone", outlined_at(MIDDLE))
     s.expect("Ctrl+Z: the second platform is back in the middle", outlined_at(MIDDLE)(undone))
@@ -228,8 +266,9 @@ def editor_checks(s, game):
     s.expect("return: the editor shows again", sidebar_shows(back))
     s.expect("return: the test level file is gone", not os.path.exists(TEST_FILE))
     s.expect("return: the platform is where it was", outlined_at(moved_too_at)(back))
+    e.sync()
 
-    e.move((700, 600))
+    e.move(PARK)
     e.keys("Delete")
     deleted = s.await_shot("editor_11_deleted", lambda image: not outlined_at(moved_too_at)(image))
     s.expect("delete: the dragged platform is gone", difference(redone, deleted, box(moved_too_at, 80, 15)) > 25)
@@ -245,6 +284,16 @@ def editor_checks(s, game):
     s.expect("load: the saved level is back, the deleted platform with it",
              difference(redone, loaded, box(moved_too_at, 80, 15)) < 20)
     s.expect("load: nothing is chosen in the loaded level", not outlined_at(moved_too_at)(loaded))
+
+    e.keys("Escape")
+    quit_question = (560, 345, 720, 370)
+    asked = s.await_shot("editor_14_quit_asked",
+                         lambda image: image.share(*quit_question, ui_dark) > 0.5)
+    s.expect("Escape: the editor asks before it is left", asked.share(*quit_question, ui_dark) > 0.5)
+    e.keys("Return")  # "Quit"
+    left = s.await_shot("editor_15_left", lambda image: not sidebar_shows(image))
+    s.expect("quit: the editor is gone", not sidebar_shows(left))
+    s.expect("quit: the forest shows again", left.share(*top, sky) > 0.2)
     s.expect("the game still runs", game.poll() is None)
     if os.path.exists(LEVEL_FILE):
         os.remove(LEVEL_FILE)
