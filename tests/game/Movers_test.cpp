@@ -1,5 +1,6 @@
 #include "Furniture.h"
 #include "game/components/AirBoost.h"
+#include "game/components/AttachTo.h"
 #include "game/components/Bouncy.h"
 #include "game/components/IceBlock.h"
 #include "game/components/Moving.h"
@@ -71,6 +72,19 @@ TEST(RocketPad, AnInactivePadIgnoresThePlayerUntilActivated)
     Touch(ride.play, *ride.rocket->owner, ride.dog);
     ride.play.Frame(0.1f);
     EXPECT_TRUE(ride.RocketOn());
+}
+
+TEST(RocketPad, APlayerRemovedDuringTheDriveIsLetGo)
+{
+    RocketRide ride(5.0f);
+    Touch(ride.play, *ride.rocket->owner, ride.dog);
+    ride.play.Frame(0.25f);
+    ASSERT_TRUE(ride.rocket->driven);
+    ride.play.engine.GetActiveGamestate().RemoveEntity(ride.dog->id);
+    ride.play.Frame(0.0f); // the removal
+    ride.play.Frame(0.25f);
+    EXPECT_FALSE(ride.rocket->driven);
+    EXPECT_EQ(ride.rocket->timer, 0.0f);
 }
 
 TEST(RocketPad, ADriveOfTenSecondsOrMoreIsSilent)
@@ -223,6 +237,26 @@ TEST(AirBoost, EachPressPushesOnceByBoost)
     play.Press(20); // Q
     play.Press(20);
     EXPECT_EQ(body.Get<RigidBody>()->velocity.x, -3.0f);
+}
+
+TEST(AttachTo, RidesOnItsTargetAndStaysPutWithoutOne)
+{
+    PlayHarness play;
+    IGamestate& state = play.PushBare();
+    Entity& lantern = play.Spawn("Lantern");
+    Transform* placed = lantern.Add<Transform>();
+    placed->position = tvec2(1.0f, 2.0f);
+    lantern.Add<AttachTo>()->objectName = "Plank";
+    PlayHarness::Start(lantern);
+    play.Frame();
+    EXPECT_EQ(placed->position, tvec2(1.0f, 2.0f));
+    Entity& plank = play.Spawn("Plank");
+    plank.Add<Transform>()->position = tvec2(5.0f, -3.0f);
+    play.Frame();
+    EXPECT_EQ(placed->position, tvec2(5.0f, -3.0f));
+    state.RemoveEntity(plank.id);
+    play.Frames(2);
+    EXPECT_EQ(placed->position, tvec2(5.0f, -3.0f));
 }
 
 TEST(ObjectFollow, WaitsUntilTheTargetComesNearThenChasesItForGood)
