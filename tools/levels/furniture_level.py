@@ -54,12 +54,6 @@ def sign(name, lines, x, y=SIGN_Y, height=0.45):
             for i, line in enumerate(lines)]
 
 
-def with_(entity, **more):
-    name, components = entity
-    components.update(more)
-    return (name, components)
-
-
 def room():
     """Settings, camera, the dog, the curtain and the walls."""
     dog = read_archetype("TumboWuffin")
@@ -70,9 +64,10 @@ def room():
         ("LevelSettings", {"Transform": transform((0, 0)), "Color": {"color": (0.52, 0.74, 0.9, 1)},
                            "LevelSettings": {"GravitySpeed": 10, "EndTimer": 3, "NextLevel": "0"},
                            "QuaternionCounter": {"Count": 0}}),
-        ("Camera", {"Transform": transform((0, 4)), "Camera": {"Size": 14},
+        # Riding above the dog, so the floor lies low and the signs stay in view.
+        ("Camera", {"Transform": transform((START[0], START[1] + 3.5)), "Camera": {"Size": 14},
                     "FollowCam": {"ObjectName": "TumboWuffin", "FollowSize": 12, "ZoomSpeed": 1.5,
-                                  "LowerBounds": -1, "UpperBounds": 2}}),
+                                  "LowerBounds": 3.5, "UpperBounds": 2.5}}),
         ("TumboWuffin", dog),
         ("Curtain", {"Transform": transform((0, 0), (2.2, 2.2)), "Color": {"color": (0, 0, 0, 1)},
                      "Sprite": {"texture": "Default", "DrawMesh": False, "OnHud": True,
@@ -157,6 +152,14 @@ def movers():
                            "a flyer on the arrow keys (R stops it)"], 57)
 
 
+def late_sign():
+    name, components = text("LateSign", "This sign showed up after five seconds", (81, SIGN_Y + 1),
+                            0.45, SIGN, 5)
+    components["SpriteText"]["Visible"] = False
+    components["MakeVisibleAfterTime"] = {"Time": 5}
+    return (name, components)
+
+
 def effects():
     return [
         ("Pulse", {"Transform": transform((74, 3), (1.5, 1.5)), "Color": {"color": WHITE},
@@ -174,8 +177,7 @@ def effects():
                            "Color": {"color": WHITE},
                            "Sprite": {"texture": "Default", "layer": 4, "DrawMesh": False},
                            "RandomColorOnEvent": {"Message": "MSG_BOUNCE"}}),
-        with_(text("LateSign", "This sign showed up after five seconds", (81, SIGN_Y + 1), 0.45,
-                   SIGN, 5), MakeVisibleAfterTime={"Time": 5}),
+        late_sign(),
         ("TurnOver", {"Timer": {}, "InvertAfterTime": {"Active": True, "Time": 180}}),
         ("CrateMaker", {"CreateOnClick": {"Archetype": "Crate"}, "ChangeLevelOnKey": {}}),
     ] + sign("EffectSign", ["Effects: a pulse, a rainbow, a breathing cloud;", "click the square;",
