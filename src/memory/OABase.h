@@ -25,6 +25,6 @@ public:
     virtual void* Allocate(std::size_t size) = 0;
     // Takes back a block that this pool's Allocate handed out.
     virtual void Free(void* block) = 0;
-    virtual const OAStats& Stats() const = 0;
+    virtual OAStats Stats() const = 0;
 };
 } // namespace Orvex

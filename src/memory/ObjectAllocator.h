@@ -84,7 +84,7 @@ public:
 
     ~ObjectAllocator() override
     {
-        ReportUnfreedBlocks(core.stats, ObjectSize);
+        ReportUnfreedBlocks(core.Stats(), ObjectSize);
         while (core.pageList)
         {
             unsigned char* next = LoadLink(core.pageList);
@@ -113,7 +113,7 @@ public:
         core.Give(object);
     }
 
-    const OAStats& Stats() const override { return core.stats; }
+    OAStats Stats() const override { return core.Stats(); }
 
     // Whether `block` is the object position of a block on one of this pool's pages
     // (free or not). Walks the page list.
@@ -136,7 +136,7 @@ private:
     void AllocatePage()
     {
         if constexpr (PageLimit != 0)
-            if (core.stats.pages == PageLimit)
+            if (core.pages == PageLimit)
                 throw OAException(OAException::NoPages);
         unsigned char* page;
         try

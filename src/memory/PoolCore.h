@@ -18,8 +18,8 @@
 namespace Orvex
 {
 // Objects up to this size are zeroed by inline stores. For larger ones compilers
-// expand a memset of known size into a string instruction that is slow to start,
-// so they are zeroed by the library's memset behind a call.
+// expand a memset into a string instruction that is slow to start, so they are
+// zeroed by the library's memset behind a call.
 constexpr std::size_t InlineZeroBytes = 64;
 void ZeroBytes(void* bytes, std::size_t count);
 
@@ -43,9 +43,21 @@ template <unsigned PadBytes> struct PoolCore
     // From the start of a block's header to its object.
     static constexpr std::size_t HeaderOffset = BlockHeader::Bytes + PadBytes;
 
-    OAStats stats;
     unsigned char* pageList = nullptr; // newest page; each page's first word links the next older
     unsigned char* freeList = nullptr; // first free object; each one's first word links the next
+    // Counted on the fast path; the other counters of OAStats follow from these.
+    unsigned allocations = 0;
+    unsigned frees = 0;
+    unsigned mostInUse = 0;
+    std::uint64_t bytesRequested = 0;
+    unsigned pages = 0;
+    unsigned blocks = 0; // on all pages
+
+    OAStats Stats() const
+    {
+        const unsigned inUse = allocations - frees;
+        return {blocks - inUse, inUse, pages, mostInUse, allocations, frees, bytesRequested};
+    }
 
     // Hands out the first free block (the free list must not be empty) for an
     // object of `size` bytes, at most objectSize.
@@ -56,11 +68,12 @@ template <unsigned PadBytes> struct PoolCore
         if (zero)
             Zero(object, objectSize);
         BlockHeader::Write(object - HeaderOffset, static_cast<std::uint32_t>(size), BlockHeader::InUse);
-        ++stats.inUse;
-        ++stats.allocations;
-        --stats.freeCount;
-        stats.mostInUse = std::max(stats.mostInUse, stats.inUse);
-        stats.bytesRequested += size;
+        // In use as the difference of two counters, so that a pair stores no third;
+        // the high-water mark is stored only when it rises.
+        const unsigned inUse = ++allocations - frees;
+        if (inUse > mostInUse)
+            mostInUse = inUse;
+        bytesRequested += size;
         return object;
     }
 
@@ -86,34 +99,53 @@ template <unsigned PadBytes> struct PoolCore
         BlockHeader::Write(object - HeaderOffset, 0, 0);
         StoreLink(object, freeList);
         freeList = object;
-        ++stats.frees;
-        ++stats.freeCount;
-        --stats.inUse;
+        ++frees;
     }
 
     // Links a zeroed page and pushes its blocks in address order, so the page's
     // last block is handed out first.
-    void AddPage(unsigned char* page, std::size_t firstObject, std::size_t stride, unsigned blocks)
+    void AddPage(unsigned char* page, std::size_t firstObject, std::size_t stride, unsigned count)
     {
         StoreLink(page, pageList);
         pageList = page;
-        for (unsigned i = 0; i < blocks; ++i)
+        for (unsigned i = 0; i < count; ++i)
         {
             unsigned char* object = page + firstObject + i * stride;
             StoreLink(object, freeList);
             freeList = object;
         }
-        stats.freeCount += blocks;
-        ++stats.pages;
+        blocks += count;
+        ++pages;
     }
 
 private:
     static void Zero(unsigned char* object, std::size_t objectSize)
     {
         if (objectSize <= InlineZeroBytes)
-            std::memset(object, 0, objectSize);
+            ZeroSmall(object, objectSize);
         else
             ZeroBytes(object, objectSize);
+    }
+
+    // Overlapping word stores for 8 to 64 bytes. A memset of a size known only at
+    // run time (the manager's path) becomes a string instruction that costs more
+    // than the whole rest of an allocate and free; with a constant size the
+    // branches fold away.
+    static void ZeroSmall(unsigned char* object, std::size_t objectSize)
+    {
+        static constexpr unsigned char zeros[16] = {};
+        if (objectSize <= 16)
+        {
+            std::memcpy(object, zeros, 8);
+            std::memcpy(object + objectSize - 8, zeros, 8);
+            return;
+        }
+        std::memcpy(object, zeros, 16);
+        std::memcpy(object + objectSize - 16, zeros, 16);
+        if (objectSize <= 32)
+            return;
+        std::memcpy(object + 16, zeros, 16);
+        std::memcpy(object + objectSize - 32, zeros, 16);
     }
 };
 } // namespace Orvex

@@ -21,7 +21,7 @@ MemoryManager& Manager()
     return MemoryManager::Get();
 }
 
-const OAStats& StatsOf(unsigned pool)
+OAStats StatsOf(unsigned pool)
 {
     return Manager().Pool(pool).Stats();
 }
@@ -137,6 +137,32 @@ TEST(MemoryManagerFree, BlockOf24BytesGoesBackToThe32BytePool)
     Manager().Free(block);
     EXPECT_EQ(StatsOf(2).frees, before.frees + 1);
     EXPECT_EQ(StatsOf(2).inUse, before.inUse);
+}
+
+// Sizes taken from memory, so the manager zeroes with a size it only learns at
+// run time (the path that objects of a known type do not take).
+TEST(MemoryManagerAllocate, ZeroesExactlyTheObjectForEverySizeClass)
+{
+    volatile std::size_t sizes[MemoryManager::PoolCount];
+    for (unsigned pool = 0; pool < MemoryManager::PoolCount; ++pool)
+        sizes[pool] = std::size_t(8) << pool;
+    for (unsigned pool = 0; pool < MemoryManager::PoolCount; ++pool)
+    {
+        const std::size_t size = sizes[pool];
+        auto* upper = static_cast<unsigned char*>(Manager().Allocate(size));
+        auto* lower = static_cast<unsigned char*>(Manager().Allocate(size));
+        std::memset(upper, 0xEE, size);
+        std::memset(lower, 0xEE, size);
+        Manager().Free(lower);
+        ASSERT_EQ(Manager().Allocate(size), lower) << "size " << size;
+        EXPECT_EQ(std::vector<unsigned char>(lower, lower + size), std::vector<unsigned char>(size, 0))
+            << "size " << size;
+        // Fresh from a page's free list, lower lies just below upper.
+        EXPECT_EQ(std::vector<unsigned char>(upper, upper + size), std::vector<unsigned char>(size, 0xEE))
+            << "size " << size;
+        Manager().Free(lower);
+        EXPECT_NO_THROW(Manager().Free(upper)) << "size " << size << ": header or pads overwritten";
+    }
 }
 
 TEST(MemoryManagerFree, NullIsIgnored)

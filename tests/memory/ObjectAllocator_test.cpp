@@ -180,7 +180,7 @@ TEST(ObjectAllocatorCounters, TrackUseAndRequests)
     void* b = pool.Allocate(32);
     void* c = pool.Allocate(1);
     pool.Free(b);
-    const OAStats& stats = pool.Stats();
+    OAStats stats = pool.Stats();
     EXPECT_EQ(stats.allocations, 3u);
     EXPECT_EQ(stats.frees, 1u);
     EXPECT_EQ(stats.inUse, 2u);
@@ -189,8 +189,12 @@ TEST(ObjectAllocatorCounters, TrackUseAndRequests)
     EXPECT_EQ(stats.bytesRequested, 50u);
     pool.Free(a);
     pool.Free(c);
-    EXPECT_EQ(stats.mostInUse, 3u);
-    EXPECT_EQ(stats.inUse, 0u);
+    void* d = pool.Allocate(8);
+    stats = pool.Stats();
+    EXPECT_EQ(stats.mostInUse, 3u) << "the high-water mark does not fall";
+    EXPECT_EQ(stats.inUse, 1u);
+    EXPECT_EQ(stats.freeCount, 169u);
+    pool.Free(d);
 }
 
 TEST(ObjectAllocatorMisuse, DoubleFreeThrowsAndLeavesTheFreeListIntact)
