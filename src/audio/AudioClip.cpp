@@ -4,22 +4,68 @@
 
 namespace Orvex
 {
-AudioResult AudioClip::Load(const std::string& filePath, ClipKind clipKind)
+std::shared_ptr<const DecodedFrames> DecodedFiles::Find(const std::string& path,
+                                                        std::filesystem::file_time_type written)
+{
+    const auto found = known.find(path);
+    if (found == known.end())
+        return nullptr;
+    std::shared_ptr<const DecodedFrames> decoded = found->second.lock();
+    return decoded && decoded->written == written ? decoded : nullptr;
+}
+
+void DecodedFiles::Keep(const std::string& path, const std::shared_ptr<const DecodedFrames>& decoded)
+{
+    known[path] = decoded;
+}
+
+AudioResult AudioClip::Load(const std::string& filePath, ClipKind clipKind, DecodedFiles* shared)
+{
+    std::error_code unknown;
+    const auto written = std::filesystem::last_write_time(filePath, unknown);
+    std::shared_ptr<const DecodedFrames> known =
+        shared && clipKind == ClipKind::Loaded && !unknown ? shared->Find(filePath, written) : nullptr;
+    if (known)
+    {
+        kind = clipKind;
+        path = filePath;
+        rate = known->rate;
+        frameCount = known->frames.size() / 2;
+        decoded = std::move(known);
+        return AUDIO_OK;
+    }
+    kind = clipKind;
+    const AudioResult result = Decode(filePath, written);
+    if (result == AUDIO_OK && shared && decoded && !unknown)
+        shared->Keep(filePath, decoded);
+    return result;
+}
+
+AudioResult AudioClip::Decode(const std::string& filePath, std::filesystem::file_time_type written)
 {
     SoundFile file;
     const AudioResult result = file.Open(filePath);
     if (result != AUDIO_OK)
         return result;
-    kind = clipKind;
     path = filePath;
     rate = file.Rate();
     frameCount = file.FrameCount();
     if (kind == ClipKind::Stream)
         return AUDIO_OK;
-    frames.resize(2 * frameCount);
+    auto frames = std::make_shared<DecodedFrames>();
+    frames->written = written;
+    frames->rate = rate;
+    frames->frames.resize(2 * frameCount);
     // The header's count can exceed what decodes (a truncated file): keep what did.
-    frameCount = file.Read(frames.data(), frameCount);
-    frames.resize(2 * frameCount);
+    frameCount = file.Read(frames->frames.data(), frameCount);
+    frames->frames.resize(2 * frameCount);
+    decoded = std::move(frames);
     return frameCount > 0 ? AUDIO_OK : AUDIO_BAD_FILE;
+}
+
+const std::vector<float>& AudioClip::Frames() const
+{
+    static const std::vector<float> none;
+    return decoded ? decoded->frames : none;
 }
 } // namespace Orvex

@@ -2,9 +2,16 @@
 // A sound of the audio layer: either decoded whole at load (short effects) or a
 // stream, of which only the path and format are kept here; every channel that
 // plays a stream decodes it through its own StreamReader.
+//
+// Loaded clips of one unchanged file share one decoding (a level gives every
+// pickup its own sound of the same file); the frames are never written after
+// decoding, so the mixer's thread reads them without a lock.
 
 #include <cstddef>
+#include <filesystem>
+#include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "audio/AudioResult.h"
@@ -17,28 +24,52 @@ enum class ClipKind
     Loaded, // decoded whole when loaded
 };
 
+// A file decoded whole, as it was when decoded.
+struct DecodedFrames
+{
+    std::filesystem::file_time_type written; // the file's modification time
+    int rate = 0;                            // frames per second
+    std::vector<float> frames;               // interleaved stereo
+};
+
+// The decodings that clips still hold, by path; forgets one when its last clip goes.
+class DecodedFiles
+{
+public:
+    // The decoding of path if a clip holds it and the file has not changed since.
+    std::shared_ptr<const DecodedFrames> Find(const std::string& path,
+                                              std::filesystem::file_time_type written);
+    void Keep(const std::string& path, const std::shared_ptr<const DecodedFrames>& decoded);
+
+private:
+    std::unordered_map<std::string, std::weak_ptr<const DecodedFrames>> known;
+};
+
 class AudioClip
 {
 public:
-    // Opens path; a loaded clip decodes every frame now, a stream only checks the file.
-    AudioResult Load(const std::string& path, ClipKind kind);
+    // Opens path; a loaded clip decodes every frame now (or takes the decoding of
+    // the same file from shared), a stream only checks the file.
+    AudioResult Load(const std::string& path, ClipKind kind, DecodedFiles* shared = nullptr);
 
     ClipKind Kind() const { return kind; }
     const std::string& Path() const { return path; }
     int Rate() const { return rate; }                       // frames per second
     std::size_t FrameCount() const { return frameCount; }   // frames in the file
     // Interleaved stereo, 2 × FrameCount() floats; empty for streams.
-    const std::vector<float>& Frames() const { return frames; }
+    const std::vector<float>& Frames() const;
 
     // Set when its owner released it while channels still play it; the mixer frees
     // it once they have ended.
     bool released = false;
 
 private:
+    AudioResult Decode(const std::string& path, std::filesystem::file_time_type written);
+
     ClipKind kind = ClipKind::Loaded;
     std::string path;
     int rate = 0;
     std::size_t frameCount = 0;
-    std::vector<float> frames;
+    std::shared_ptr<const DecodedFrames> decoded; // loaded clips only
 };
 } // namespace Orvex

@@ -82,7 +82,7 @@ AudioResult Mixer::CreateClip(const std::string& path, ClipKind kind, AudioClip*
     if (!running)
         return AUDIO_NOT_STARTED;
     auto loaded = std::make_unique<AudioClip>();
-    const AudioResult result = loaded->Load(path, kind);
+    const AudioResult result = loaded->Load(path, kind, &decodedFiles);
     if (result != AUDIO_OK)
         return result;
     clips.push_back(std::move(loaded));

@@ -113,6 +113,7 @@ private:
     std::vector<Voice> voices;
     std::vector<std::unique_ptr<ChannelGroup>> groups;
     std::vector<std::unique_ptr<AudioClip>> clips;
+    DecodedFiles decodedFiles; // game thread only
     std::vector<std::unique_ptr<StreamReader>> retired; // capacity = voices; game thread only
     std::vector<float> scratch;                         // Silent time keeping
     std::chrono::steady_clock::time_point lastTick;

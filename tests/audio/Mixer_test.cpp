@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
+#include <filesystem>
 #include <cstdlib>
 #include <thread>
 
@@ -158,6 +160,26 @@ TEST_F(MixerTest, OggVorbisAndFlacDecode)
         EXPECT_EQ(clip->FrameCount(), 22050u);
         EXPECT_NEAR(clip->Frames()[2 * 1000], sine(1000, 0), 0.02f);
     }
+}
+
+TEST_F(MixerTest, LoadedClipsOfOneUnchangedFileShareOneDecoding)
+{
+    const std::string path = folder.Constant("hit.wav", 100, 0.5f);
+    AudioClip* first = Clip(path);
+    AudioClip* second = Clip(path);
+    ASSERT_NE(first, second);
+    EXPECT_EQ(first->Frames().data(), second->Frames().data());
+
+    const auto written = std::filesystem::last_write_time(path);
+    folder.Constant("hit.wav", 100, 0.25f);
+    std::filesystem::last_write_time(path, written + std::chrono::seconds(1));
+    AudioClip* changed = Clip(path);
+    EXPECT_EQ(changed->Frames()[0], 0.25f) << "a rewritten file is decoded again";
+    EXPECT_EQ(first->Frames()[0], 0.5f);
+
+    std::filesystem::remove(path);
+    AudioClip* gone = nullptr;
+    EXPECT_EQ(mixer.CreateClip(path, ClipKind::Loaded, &gone), AUDIO_FILE_NOT_FOUND);
 }
 
 TEST_F(MixerTest, FrequencyFactorChangesTheLength)
