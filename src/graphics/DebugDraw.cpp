@@ -18,8 +18,9 @@ namespace Orvex
 {
 namespace
 {
-// Where the frame counter stands, in device units.
-const tvec2 CounterPosition{0.75f, 0.95f};
+// Where the frame counter stands, in device units: the bottom left corner, which
+// no HUD of the game uses (score top left, clock and splits top right).
+const tvec2 CounterPosition{-0.95f, -0.93f};
 const tvec2 CounterScale{0.2f, 0.1f};
 const tvec4 VelocityColour{0.1f, 0.1f, 0.1f, 1.0f};
 const tvec4 BoundsColour{1.0f, 1.0f, 0.0f, 1.0f};

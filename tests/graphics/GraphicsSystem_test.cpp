@@ -243,7 +243,7 @@ TEST_F(SceneRendering, CameraPlacesTheWorldAndHudStaysOnScreen)
 
 TEST_F(SceneRendering, FrameCounterOnlyWithDebugDrawing)
 {
-    const int x0 = PixelX(0.75f), x1 = PixelX(0.95f), y0 = PixelY(0.99f), y1 = PixelY(0.85f);
+    const int x0 = PixelX(-0.95f), x1 = PixelX(-0.75f), y0 = PixelY(-0.85f), y1 = PixelY(-0.99f);
     graphics.DrawFrame(scene);
     EXPECT_EQ(BrightPixels(x0, y0, x1, y1), 0);
     graphics.debugDraw = true;
