@@ -71,13 +71,25 @@ TEST_F(EngineTest, ANewStateAppliesItsCursorAtOnce)
     Delete(state);
 }
 
-TEST_F(EngineTest, FindEntityTakesAnExactNameAndNullWhenAbsent)
+TEST_F(EngineTest, SystemsByNameMustBeRegistered)
+{
+    TraceState* state = Start("state");
+    state->AddSystem("TraceSystem");
+    ASSERT_EQ(state->Systems().size(), 2u);
+    EXPECT_NE(dynamic_cast<TraceSystem*>(state->Systems()[1]), nullptr);
+    EXPECT_EQ(ErrorOf([&] { state->AddSystem("NoSuchSystem"); }), "System not registered: NoSuchSystem");
+    EXPECT_EQ(state->Systems().size(), 2u);
+}
+
+TEST_F(EngineTest, FindEntityTakesAnExactNameOrItsIdAndNullWhenAbsent)
 {
     TraceState* state = Start("state");
     Entity* crate = AddEntity(*state, "Crate");
     EXPECT_EQ(state->FindEntity("Crate"), crate);
     EXPECT_EQ(state->FindEntity("crate"), nullptr);
     EXPECT_EQ(state->FindEntity(""), nullptr);
+    EXPECT_EQ(state->FindEntity(crate->id), crate);
+    EXPECT_EQ(state->FindEntity(crate->id + 1000), nullptr);
 }
 
 TEST_F(EngineTest, CameraAndLevelSettingsNeedTheirComponent)

@@ -4,6 +4,7 @@
 
 #include "PlayHarness.h"
 #include "audio/SoundEmitter.h"
+#include "data/Deserializer.h"
 #include "game/components/Timer.h"
 #include "game/components/TumboController.h"
 #include "graphics/Color.h"
@@ -147,7 +148,9 @@ TEST(TumboController, EachLayoutLeansWithItsOwnKeysAndAnUnknownOneWithNone)
         PlayHarness play;
         play.PushBare();
         Dog dog = MakeDog(play);
-        dog.controller->controller = layout;
+        Deserializer fromLevel; // as a level file gives it
+        fromLevel.SetValue("Controller", std::to_string(layout));
+        TumboController::Meta().ReadFields(*dog.controller, fromLevel);
         for (unsigned other = 0; other < 3; ++other)
             if (other != layout)
                 Input::KeyDown(keys[other][0]);
