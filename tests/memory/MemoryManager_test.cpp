@@ -84,41 +84,35 @@ struct ThrowsOnConstruction
 };
 } // namespace
 
-TEST(MemoryManagerSizeClass, PowersOfTwoFromEightTo4096)
+// A request goes to the pool of its size class and back to it when freed.
+TEST(MemoryManagerAllocate, EachSizeComesFromItsPowerOfTwoPoolAndGoesBackThere)
 {
-    EXPECT_EQ(MemoryManager::SizeClass(1), 0u);
-    EXPECT_EQ(MemoryManager::SizeClass(8), 0u);
-    EXPECT_EQ(MemoryManager::SizeClass(9), 1u);
-    EXPECT_EQ(MemoryManager::SizeClass(16), 1u);
-    EXPECT_EQ(MemoryManager::SizeClass(17), 2u);
-    EXPECT_EQ(MemoryManager::SizeClass(24), 2u);
-    EXPECT_EQ(MemoryManager::SizeClass(2048), 8u);
-    EXPECT_EQ(MemoryManager::SizeClass(2049), 9u);
-    EXPECT_EQ(MemoryManager::SizeClass(4096), 9u);
-}
-
-TEST(MemoryManagerSizeClass, UnservedSizesAreTenOrMore)
-{
-    EXPECT_GE(MemoryManager::SizeClass(0), 10u);
-    EXPECT_GE(MemoryManager::SizeClass(4097), 10u);
-    // Would wrap to 8 bytes in 32-bit arithmetic.
-    EXPECT_GE(MemoryManager::SizeClass((std::size_t(1) << 32) + 8), 10u);
-}
-
-TEST(MemoryManagerAllocate, LargestRequestComesFromTheLastPool)
-{
-    const unsigned before = StatsOf(9).allocations;
-    void* block = Manager().Allocate(4096);
-    EXPECT_EQ(StatsOf(9).allocations, before + 1);
-    Manager().Free(block);
+    const struct
+    {
+        std::size_t size;
+        unsigned pool;
+    } cases[] = {{1, 0}, {8, 0}, {9, 1}, {16, 1}, {17, 2}, {24, 2}, {2048, 8}, {2049, 9}, {4096, 9}};
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(MemoryManager::SizeClass(c.size), c.pool) << "size " << c.size;
+        const OAStats before = StatsOf(c.pool);
+        void* block = Manager().Allocate(c.size);
+        EXPECT_EQ(StatsOf(c.pool).allocations, before.allocations + 1) << "size " << c.size;
+        EXPECT_EQ(StatsOf(c.pool).bytesRequested, before.bytesRequested + c.size) << "size " << c.size;
+        Manager().Free(block);
+        EXPECT_EQ(StatsOf(c.pool).frees, before.frees + 1) << "size " << c.size;
+        EXPECT_EQ(StatsOf(c.pool).inUse, before.inUse) << "size " << c.size;
+    }
 }
 
 TEST(MemoryManagerAllocate, UnservedSizesThrow)
 {
-    EXPECT_EQ(AllocationError(4097), "Too much space requested for object allocation.");
-    EXPECT_EQ(AllocationError(0), "Too much space requested for object allocation.");
-    EXPECT_EQ(AllocationError((std::size_t(1) << 32) + 8),
-              "Too much space requested for object allocation.");
+    // The last would wrap to 8 bytes in 32-bit arithmetic.
+    for (const std::size_t size : {std::size_t(4097), std::size_t(0), (std::size_t(1) << 32) + 8})
+    {
+        EXPECT_GE(MemoryManager::SizeClass(size), 10u) << "size " << size;
+        EXPECT_EQ(AllocationError(size), "Too much space requested for object allocation.") << "size " << size;
+    }
 }
 
 TEST(MemoryManagerAllocate, EveryPoolHasAPageFromTheStart)
@@ -126,17 +120,6 @@ TEST(MemoryManagerAllocate, EveryPoolHasAPageFromTheStart)
     for (unsigned pool = 0; pool < MemoryManager::PoolCount; ++pool)
         EXPECT_GE(StatsOf(pool).pages, 1u) << "pool " << pool;
     EXPECT_THROW(Manager().Pool(10), std::string);
-}
-
-TEST(MemoryManagerFree, BlockOf24BytesGoesBackToThe32BytePool)
-{
-    const OAStats before = StatsOf(2);
-    void* block = Manager().Allocate(24);
-    EXPECT_EQ(StatsOf(2).allocations, before.allocations + 1);
-    EXPECT_EQ(StatsOf(2).bytesRequested, before.bytesRequested + 24);
-    Manager().Free(block);
-    EXPECT_EQ(StatsOf(2).frees, before.frees + 1);
-    EXPECT_EQ(StatsOf(2).inUse, before.inUse);
 }
 
 // Sizes taken from memory, so the manager zeroes with a size it only learns at
@@ -163,11 +146,6 @@ TEST(MemoryManagerAllocate, ZeroesExactlyTheObjectForEverySizeClass)
         Manager().Free(lower);
         EXPECT_NO_THROW(Manager().Free(upper)) << "size " << size << ": header or pads overwritten";
     }
-}
-
-TEST(MemoryManagerFree, NullIsIgnored)
-{
-    EXPECT_NO_THROW(Manager().Free(nullptr));
 }
 
 TEST(MemoryManagerFree, DoubleFreeThrows)
@@ -248,13 +226,16 @@ TEST(MemoryManagerObjects, DeleteThroughAnyBaseFindsTheBlock)
     EXPECT_EQ(StatsOf(pool).inUse, before.inUse);
 }
 
-TEST(MemoryManagerObjects, DeleteThroughThePrimaryBase)
+TEST(MemoryManagerObjects, DeleteThroughThePrimaryBaseAndOfNullToo)
 {
     Counted* counted = New<Both>();
     EXPECT_EQ(Counted::alive, 1);
     Delete(counted);
     EXPECT_EQ(Counted::alive, 0);
+    const OAStats before = StatsOf(0);
     Delete(static_cast<Counted*>(nullptr));
+    Manager().Free(nullptr);
+    EXPECT_EQ(StatsOf(0).frees, before.frees);
 }
 
 TEST(MemoryManagerObjects, FailedConstructionReturnsTheBlock)
