@@ -48,11 +48,10 @@ TEST_F(EditorTest, CreateDeleteUndoAndRedoKeepTheEntityAndItsId)
     EXPECT_EQ(editor->Selected(), made);
     EXPECT_TRUE(editor->Modified());
 
-    editor->Undo();
-    Frame();
+    Key(SDL_SCANCODE_Z, true);
     EXPECT_EQ(editor->FindById(id), nullptr);
     EXPECT_FALSE(editor->Modified());
-    editor->Redo();
+    Key(SDL_SCANCODE_Y, true);
     ASSERT_NE(editor->FindById(id), nullptr);
     EXPECT_EQ(PositionOf(*editor->FindById(id)), tvec2(3.0f, -2.0f));
 
@@ -63,10 +62,8 @@ TEST_F(EditorTest, CreateDeleteUndoAndRedoKeepTheEntityAndItsId)
     editor->Undo();
     ASSERT_NE(editor->FindById(id), nullptr);
     EXPECT_EQ(editor->FindById(id)->name, "Default");
-}
 
-TEST_F(EditorTest, UndoingADeleteInTheSameFrameKeepsTheEntity)
-{
+    // Undone within the frame of the delete, the very entity stays.
     Entity& crate = Place("crate", {1.0f, 1.0f});
     editor->DeleteEntity(crate);
     editor->Undo();
@@ -136,16 +133,6 @@ TEST_F(EditorTest, DeleteKeyIsOffWhileTheEntityEditorHasTheKeyboard)
     EXPECT_EQ(editor->FindById(crate.id), nullptr);
 }
 
-TEST_F(EditorTest, CtrlZAndCtrlYUndoAndRedo)
-{
-    Entity* made = editor->CreateEntity("Default");
-    const std::uint32_t id = made->id;
-    Key(SDL_SCANCODE_Z, true);
-    EXPECT_EQ(editor->FindById(id), nullptr);
-    Key(SDL_SCANCODE_Y, true);
-    EXPECT_NE(editor->FindById(id), nullptr);
-}
-
 TEST_F(EditorTest, AMissingArchetypeIsAProblemNotAnEnd)
 {
     EXPECT_EQ(editor->CreateEntity("NoSuchArchetype"), nullptr);
@@ -198,17 +185,14 @@ TEST_F(EditorTest, SavingOverALevelAsksAndCancelLeavesTheFile)
     EXPECT_NE(Read(level).find("Name=crate"), std::string::npos);
 }
 
-TEST_F(EditorTest, SavingOrTestingWithoutALevelCameraAsksForOne)
+TEST_F(EditorTest, SavingOrTestingWithoutALevelCameraAsksForOneAndADeletedOneComesBackWithUndo)
 {
     editor->RequestSave(LevelName("nocamera"));
     editor->TestPlay();
     EXPECT_EQ(TakePopups(),
               (std::vector<EditorPopup>{EditorPopup::NoCamera, EditorPopup::NoCamera}));
     EXPECT_FALSE(Exists(LevelName("nocamera")));
-}
 
-TEST_F(EditorTest, ADeletedLevelCameraIsNoCameraAndComesBackWithUndo)
-{
     Entity& view = PlaceCamera();
     editor->DeleteEntity(view);
     Frame();
@@ -314,6 +298,14 @@ TEST_F(EditorTest, TestPlayRunsTheLevelAboveAndItsFileGoesWhenItEnds)
     EXPECT_FALSE(Exists(LevelEditor::testLevel));
     EXPECT_EQ(editor->FindById(crate.id), &crate);
     EXPECT_EQ(PositionOf(crate), tvec2(1.0f, 1.0f));
+
+    // Leaving the editor removes one left over as well.
+    {
+        std::ofstream(AssetPath("Levels", LevelEditor::testLevel)) << "left over";
+    }
+    play.engine.PopGamestates(1);
+    Frame();
+    EXPECT_FALSE(Exists(LevelEditor::testLevel));
 }
 
 // The play state checks what each component needs, the editor does not: a
@@ -331,16 +323,6 @@ TEST_F(EditorTest, TestPlayOfALevelThatWouldNotStartIsAProblem)
         << editor->Problem();
     EXPECT_FALSE(Exists(LevelEditor::testLevel));
     EXPECT_FALSE(editor->ChecksDependencies());
-}
-
-TEST_F(EditorTest, LeavingTheEditorRemovesTheTestLevel)
-{
-    {
-        std::ofstream(AssetPath("Levels", LevelEditor::testLevel)) << "left over";
-    }
-    play.engine.PopGamestates(1);
-    Frame();
-    EXPECT_FALSE(Exists(LevelEditor::testLevel));
 }
 
 TEST_F(EditorTest, CtrlF5OpensTheEditorOnTheShownLevelButNeverASecondOne)
