@@ -22,6 +22,7 @@ void Roll()
 {
     State& state = Current();
     state.previousKeys = state.keys;
+    state.keysWentDown.reset();
     state.previousMouseButtons = state.mouseButtons;
     state.previousPad = state.pad;
     state.mouseButtons.reset(MouseDoubleClick);
@@ -33,7 +34,8 @@ bool KeyHeld(unsigned scancode) { return scancode < KeyCount && Current().keys[s
 
 bool KeyWentDown(unsigned scancode)
 {
-    return KeyHeld(scancode) && !Current().previousKeys[scancode];
+    return scancode < KeyCount &&
+        (Current().keysWentDown[scancode] || (KeyHeld(scancode) && !Current().previousKeys[scancode]));
 }
 
 bool MouseButtonHeld(unsigned button) { return button < 7 && Current().mouseButtons[button]; }
@@ -99,7 +101,10 @@ void SetKey(unsigned scancode, bool down, std::uint32_t type)
 {
     if (scancode >= KeyCount)
         return;
-    Current().keys[scancode] = down;
+    State& state = Current();
+    if (down && !state.keys[scancode])
+        state.keysWentDown.set(scancode);
+    state.keys[scancode] = down;
     if (Engine* engine = Engine::Get())
         engine->Send(type, KeyMessage{scancode});
 }

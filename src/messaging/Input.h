@@ -50,6 +50,9 @@ struct State
 {
     std::bitset<KeyCount> keys;
     std::bitset<KeyCount> previousKeys;
+    // Pressed since the last Roll, even when released again before it: a tap shorter
+    // than a slow frame still counts as a press.
+    std::bitset<KeyCount> keysWentDown;
     std::bitset<7> mouseButtons;
     std::bitset<7> previousMouseButtons;
     int mouseX = 0; // window pixels, from the top-left corner

@@ -22,6 +22,20 @@ TEST_F(EngineTest, AKeyWentDownOnlyInItsFirstFrameAndIsHeldUntilReleased)
     Input::Roll();
     Input::KeyDown(SDL_SCANCODE_A);
     EXPECT_TRUE(Input::KeyWentDown(SDL_SCANCODE_A));
+    Input::Roll();
+    Input::KeyDown(SDL_SCANCODE_A); // a repeat is no second press
+    EXPECT_FALSE(Input::KeyWentDown(SDL_SCANCODE_A));
+}
+
+// On a slow frame a quick tap goes down and up between two frames: it still went down.
+TEST_F(EngineTest, ATapWithinOneFrameWentDownInThatFrameOnly)
+{
+    Input::KeyDown(SDL_SCANCODE_ESCAPE);
+    Input::KeyUp(SDL_SCANCODE_ESCAPE);
+    EXPECT_TRUE(Input::KeyWentDown(SDL_SCANCODE_ESCAPE));
+    EXPECT_FALSE(Input::KeyHeld(SDL_SCANCODE_ESCAPE));
+    Input::Roll();
+    EXPECT_FALSE(Input::KeyWentDown(SDL_SCANCODE_ESCAPE));
 }
 
 TEST_F(EngineTest, KeyChangesSendTheirMessagesWithTheScancode)

@@ -12,7 +12,7 @@ namespace
 bool AnyInput()
 {
     const Input::State& input = Input::Current();
-    return input.keys.any() || input.mouseButtons.any() || input.pad.any();
+    return input.keys.any() || input.keysWentDown.any() || input.mouseButtons.any() || input.pad.any();
 }
 } // namespace
 
