@@ -337,6 +337,7 @@ TEST_F(EditorTest, CtrlF5OpensTheEditorOnTheShownLevelButNeverASecondOne)
         Hold(SDL_SCANCODE_LCTRL);
         Hold(SDL_SCANCODE_F5);
         graphics.Update(0.0f);
+        Frame();
         Let(SDL_SCANCODE_F5);
         Let(SDL_SCANCODE_LCTRL);
         Frame();
