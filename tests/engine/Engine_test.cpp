@@ -67,23 +67,17 @@ TEST_F(EngineTest, PushRequestedMidFrameTakesEffectAtTheNextFrameStart)
     EXPECT_FALSE(engine->HasFlag(Engine::PUSH_PENDING));
 }
 
-TEST_F(EngineTest, TwoPushesInOneFrameArePushedInRequestOrderAndOnlyTheLastRuns)
+// A push an Init requests is applied in the same frame too.
+TEST_F(EngineTest, PushesOfOneFrameArePushedInRequestOrderAndOnlyTheLastRuns)
 {
     TraceState* first = Queue("first");
     TraceState* second = Queue("second");
+    second->onInit = [this](TraceState&) { Queue("opened"); };
     engine->RunFrame();
-    EXPECT_EQ(Trace(), (Lines{"first Init", "second Init", "second Update"}));
-    ASSERT_EQ(engine->Gamestates().size(), 2u);
+    EXPECT_EQ(Trace(), (Lines{"first Init", "second Init", "opened Init", "opened Update"}));
+    ASSERT_EQ(engine->Gamestates().size(), 3u);
     EXPECT_EQ(engine->Gamestates()[0], first);
     EXPECT_EQ(engine->Gamestates()[1], second);
-}
-
-TEST_F(EngineTest, PushRequestedByAnInitIsAppliedInTheSameFrameAndLeavesNothingPending)
-{
-    TraceState* opener = Queue("opener");
-    opener->onInit = [this](TraceState&) { Queue("opened"); };
-    engine->RunFrame();
-    EXPECT_EQ(engine->Gamestates().size(), 2u);
     EXPECT_FALSE(engine->HasFlag(Engine::PUSH_PENDING));
 }
 
@@ -145,19 +139,15 @@ TEST_F(EngineTest, RunEndsWhenTheLastStatePopsItself)
     EXPECT_TRUE(engine->HasFlag(Engine::QUIT));
 }
 
-TEST_F(EngineTest, PopOfZeroStatesResumesTheTopAgain)
+TEST_F(EngineTest, PopOfZeroStatesResumesTheTopAgainAndALaterRequestReplacesTheCount)
 {
-    Start("top");
+    Start("one");
+    TraceState* top = Start("two");
     engine->PopGamestates(0);
     const std::size_t mark = Trace().size();
     engine->RunFrame();
-    EXPECT_EQ(Since(mark), (Lines{"top Update", "top Resume"}));
-}
-
-TEST_F(EngineTest, LaterPopRequestInTheSameFrameReplacesTheCount)
-{
-    Start("one");
-    Start("two")->onUpdate = [this](TraceState&) {
+    EXPECT_EQ(Since(mark), (Lines{"two Update", "two Resume"}));
+    top->onUpdate = [this](TraceState&) {
         engine->PopGamestates(2);
         engine->PopGamestates(1);
     };
@@ -165,19 +155,21 @@ TEST_F(EngineTest, LaterPopRequestInTheSameFrameReplacesTheCount)
     EXPECT_EQ(engine->Gamestates().size(), 1u);
 }
 
-TEST_F(EngineTest, SystemsRunInListOrderThenTheStatesUpdate)
+TEST_F(EngineTest, SystemsRunInListOrderWithTheFramesDtThenTheStatesUpdate)
 {
     TraceState* state = Queue("state");
-    state->onInit = [](TraceState& self) {
+    TraceSystem* last = nullptr;
+    state->onInit = [&last](TraceState& self) {
         for (const char* label : {"physics", "collision"})
         {
-            TraceSystem* system = New<TraceSystem>();
-            system->label = label;
-            self.AddSystem(system);
+            last = New<TraceSystem>();
+            last->label = label;
+            self.AddSystem(last);
         }
     };
     engine->RunFrame();
     EXPECT_EQ(Trace(), (Lines{"state Init", "physics Update", "collision Update", "state Update"}));
+    EXPECT_EQ(last->lastDt, static_cast<float>(Engine::maxDt)); // the first frame's dt
 }
 
 TEST_F(EngineTest, InactiveWindowUpdatesNothingButStillAppliesRequests)
@@ -224,17 +216,14 @@ TEST_F(EngineTest, CtrlF2PopsTheTopStateOnceWhileHeldAndPoppingTheOnlyOneQuits)
     EXPECT_TRUE(engine->HasFlag(Engine::QUIT));
 }
 
-TEST_F(EngineTest, PushByAnUnregisteredNameIsRefusedWithALogLine)
+TEST_F(EngineTest, PushByRegisteredNameRemembersTheNameAndAnUnregisteredOneIsRefusedWithALogLine)
 {
     testing::internal::CaptureStderr();
     EXPECT_EQ(engine->PushGamestate("NoSuchGS"), nullptr);
     const std::string log = testing::internal::GetCapturedStderr();
     EXPECT_NE(log.find("\"NoSuchGS\""), std::string::npos) << log;
     EXPECT_FALSE(engine->HasFlag(Engine::PUSH_PENDING));
-}
 
-TEST_F(EngineTest, PushByRegisteredNameRemembersTheName)
-{
     IGamestate* state = engine->PushGamestate("TraceState");
     ASSERT_NE(state, nullptr);
     EXPECT_EQ(state->TypeName(), "TraceState");
@@ -318,14 +307,6 @@ TEST_F(EngineTest, VariableStepMeasuresShortFramesAndClampsLongOnes)
     state->onUpdate = [](TraceState&) { std::this_thread::sleep_for(std::chrono::milliseconds(50)); };
     engine->RunFrame();
     EXPECT_EQ(engine->Dt(), Engine::maxDt);
-}
-
-TEST_F(EngineTest, UpdatesReceiveTheFramesDtAsFloat)
-{
-    TraceSystem* system = New<TraceSystem>();
-    Queue("top")->onInit = [system](TraceState& self) { self.AddSystem(system); };
-    engine->RunFrame();
-    EXPECT_EQ(system->lastDt, static_cast<float>(Engine::maxDt)); // the first frame's dt
 }
 
 // Minimising sends two deactivations; the window's first "shown" event comes while

@@ -187,24 +187,23 @@ TEST(EndParticles, TheTouchReleasesTheFirstAndOneFollowsEveryHalfSecond)
     EXPECT_EQ(level.explosions->released, 20u);
 }
 
-TEST(EndParticles, NoExplosionsReleaseNothing)
+// No explosions release nothing; fewer points than explosions leave bursts empty.
+TEST(EndParticles, BurstsShareOutThePointsEvenWhenTooFewOrNone)
 {
-    FinalLevel level;
-    level.explosions->numExplosions = 0;
-    level.Touch(*level.finalObject, level.player);
-    level.play.Frames(10, 0.6f);
-    EXPECT_EQ(level.explosions->released, 0u);
-    EXPECT_TRUE(level.Bursts().empty());
-}
-
-TEST(EndParticles, FewerPointsThanExplosionsGiveEmptyBursts)
-{
-    FinalLevel few;
-    few.finalObject->Get<Pickup>()->score = 7;
-    few.explosions->numExplosions = 8;
-    few.Touch(*few.finalObject, few.player);
-    ASSERT_EQ(few.Bursts().size(), 1u);
-    EXPECT_TRUE(few.Bursts().front()->Get<ParticleEmitter>()->Particles().Empty());
+    for (const unsigned explosions : {0u, 8u})
+    {
+        FinalLevel level;
+        level.finalObject->Get<Pickup>()->score = 7;
+        level.explosions->numExplosions = explosions;
+        level.Touch(*level.finalObject, level.player);
+        ASSERT_EQ(level.Bursts().size(), explosions ? 1u : 0u);
+        if (explosions)
+        {
+            EXPECT_TRUE(level.Bursts().front()->Get<ParticleEmitter>()->Particles().Empty());
+        }
+        level.play.Frames(10, 0.6f);
+        EXPECT_EQ(level.explosions->released, explosions ? 8u : 0u);
+    }
 }
 
 // A rocket archetype written for the test and removed after it.
