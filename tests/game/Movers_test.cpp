@@ -138,24 +138,6 @@ TEST(Bouncy, ALandingLeavesAtJumpTimesScaleWithSparksByThePad)
     }
 }
 
-TEST(TumboController, ASideContactPuffsDustWithItsSound)
-{
-    PlayHarness play;
-    IGamestate& state = play.PushBare();
-    Entity& dog = MakeDog(play);
-    Entity& wall = MakeBox(play, "Wall");
-    play.Frame(0.6f); // past the gap between puffs
-    play.Post(MSG_COLLISION, CollisionMessage{&dog, &wall, tvec2(3.0f, 4.0f), 0, false});
-    play.Frame(0.0f);
-    const Entity* dust = state.FindEntity("Dust");
-    ASSERT_NE(dust, nullptr);
-    const ParticleList& puff = dust->Get<ParticleEmitter>()->Particles();
-    ASSERT_GT(puff.Size(), 0u);
-    EXPECT_NEAR(puff.begin()->position.x, 3.0f, 0.2f);
-    EXPECT_NEAR(puff.begin()->position.y, 4.0f, 0.2f);
-    EXPECT_TRUE(dust->Get<SoundEmitter>()->channel);
-}
-
 TEST(IceBlock, TakesOnTheVelocityOfWhatTouchesItNotItsOwn)
 {
     PlayHarness play;

@@ -8,6 +8,7 @@
 #include "game/components/Timer.h"
 #include "game/components/TumboController.h"
 #include "graphics/Color.h"
+#include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
 #include "messaging/Gamepads.h"
 #include "physics/RigidBody.h"
@@ -231,12 +232,19 @@ TEST(TumboController, SideContactsEveryFrameRaiseOneDustPuffPerHalfSecondAtTheir
         play.Frame(1.0f / 60.0f);
         Touch(play, dog, 0, tvec2(static_cast<float>(i), 1.0f));
     }
-    std::vector<float> puffs;
+    std::vector<const Entity*> puffs;
     for (const auto& entry : state.Entities())
         if (entry.second->name == "Dust")
-            puffs.push_back(entry.second->Get<Transform>()->position.x);
+            puffs.push_back(entry.second);
     ASSERT_EQ(puffs.size(), 1u); // the first faded out at 0.5 s
-    EXPECT_GE(puffs[0], 58.0f);
+    const tvec2 point = puffs[0]->Get<Transform>()->position;
+    EXPECT_GE(point.x, 58.0f);
+    // Its burst starts there, with the puff's own sound.
+    const ParticleList& puff = puffs[0]->Get<ParticleEmitter>()->Particles();
+    ASSERT_GT(puff.Size(), 0u);
+    EXPECT_NEAR(puff.begin()->position.x, point.x, 0.3f);
+    EXPECT_NEAR(puff.begin()->position.y, 1.0f, 0.3f);
+    EXPECT_TRUE(puffs[0]->Get<SoundEmitter>()->channel);
 }
 
 } // namespace
