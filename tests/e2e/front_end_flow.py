@@ -52,7 +52,7 @@ class Session:
         image.save_png(f"e2e_{name}.png")
         return image
 
-    def await_shot(self, name, condition, timeout=20.0):
+    def await_shot(self, name, condition, timeout=45.0):
         """Shots until condition(image) holds or the time is up, so that a slow
         machine (a sanitizer build under load) gets its time; the last is kept."""
         deadline = time.monotonic() + timeout
