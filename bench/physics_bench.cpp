@@ -6,11 +6,13 @@
 //   CollisionPass/N/M  the collision pass and the delivery of its messages
 //   PhysicsStep/N      gravity and integration of N falling crates
 //   LevelFrame/N/M     both, in the order the play state runs them
+//   BroadPhasePass/C/P the collision pass over C colliders, half of them crates,
+//                      with the tree (P = 0) or testing every pair (P = 1)
 //
 // Every pass starts from the same placement: the crates are put back first
-// (linear in N, small beside the quadratic pass). The pairs counter is the
-// pairs the pass tries per frame, every moving collider against every other;
-// items are those pairs, so their rate is the pass's pairs per second.
+// (linear in N, small beside the pass). The pairs counter is the pairs every
+// moving collider makes with every other; items are those pairs, so their rate
+// is the pass's pairs per second, whichever broad phase weeds them out.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -143,6 +145,20 @@ void RunPasses(benchmark::State& state, bool withPhysics)
 }
 
 void CollisionPass(benchmark::State& state) { RunPasses(state, false); }
+
+void BroadPhasePass(benchmark::State& state)
+{
+    const auto crates = static_cast<int>(state.range(0) / 2);
+    BoxField field(crates, crates);
+    field.collisions.SetBroadPhase(state.range(1) ? BroadPhase::AllPairs : BroadPhase::Tree);
+    for (auto _ : state)
+    {
+        field.Restore();
+        field.collisions.Update(frameStep);
+        field.Deliver();
+    }
+    ReportPairs(state, field.pairs);
+}
 void LevelFrame(benchmark::State& state) { RunPasses(state, true); }
 
 void PhysicsStep(benchmark::State& state)
@@ -161,6 +177,11 @@ BENCHMARK(CollisionPass)
     ->Args({250, 250})
     ->Args({500, 500})
     ->Args({2000, 2000})
+    ->Unit(benchmark::kMicrosecond);
+// 1,000 to 10,000 colliders, doubling, each broad phase beside the other.
+BENCHMARK(BroadPhasePass)
+    ->ArgsProduct({{1000, 2000, 4000, 8000, 10000}, {0, 1}})
+    ->ArgNames({"colliders", "allPairs"})
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(PhysicsStep)->RangeMultiplier(10)->Range(10, 10000)->Unit(benchmark::kMicrosecond);
 // A level of 200 colliders, from a few moving bodies to all of them.

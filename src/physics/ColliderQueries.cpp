@@ -85,4 +85,9 @@ ColliderBounds GetColliderBounds(const Entity& entity)
     }
     return bounds;
 }
+
+bool BoundsOverlap(const ColliderBounds& a, const ColliderBounds& b)
+{
+    return !(b.minY > a.maxY || a.minY > b.maxY || b.minX > a.maxX || a.minX > b.maxX);
+}
 } // namespace Orvex

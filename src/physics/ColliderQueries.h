@@ -34,4 +34,6 @@ bool PointInMesh(tvec2 point, const cMesh& mesh, const Entity& entity);
 bool PointInCollider(tvec2 point, const Entity& entity);
 // The minimum and maximum over the entity's shape points in world coordinates.
 ColliderBounds GetColliderBounds(const Entity& entity);
+// Boxes that merely touch still overlap; a NaN edge separates from nothing.
+bool BoundsOverlap(const ColliderBounds& a, const ColliderBounds& b);
 } // namespace Orvex

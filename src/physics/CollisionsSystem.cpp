@@ -1,5 +1,6 @@
 #include "physics/CollisionsSystem.h"
 
+#include <algorithm>
 #include <new>
 #include <string>
 
@@ -24,12 +25,6 @@ bool IsMovingCollider(const Entity& entity)
 {
     const RigidBody* body = entity.Get<RigidBody>();
     return entity.collider && body && !body->isStatic;
-}
-
-// Boxes that merely touch still overlap.
-bool Overlap(const ColliderBounds& a, const ColliderBounds& b)
-{
-    return !(b.minY > a.maxY || a.minY > b.maxY || b.minX > a.maxX || a.minX > b.maxX);
 }
 
 bool IsPolygon(const Entity& entity)
@@ -67,33 +62,51 @@ void CollisionsSystem::Update([[maybe_unused]] float dt)
 {
     GatherColliders();
     for (std::size_t a = 0; a < colliders.size(); ++a)
-        if (IsMovingCollider(*colliders[a].entity))
+        if (IsMovingCollider(*colliders[a]))
             CollideWithAll(a);
 }
 
 void CollisionsSystem::GatherColliders()
 {
     colliders.clear();
+    startBounds.clear();
     for (const auto& entry : Engine::Get()->GetActiveGamestate().Entities())
         if (entry.second->collider)
-            colliders.push_back({entry.second, GetColliderBounds(*entry.second)});
+        {
+            colliders.push_back(entry.second);
+            startBounds.push_back(GetColliderBounds(*entry.second));
+        }
+    boxes.Build(startBounds);
 }
 
 void CollisionsSystem::CollideWithAll(std::size_t a)
 {
-    Entity& entityA = *colliders[a].entity;
     // Taken once: a response moving A does not change which pairs are tried.
-    const ColliderBounds boundsA = colliders[a].bounds;
-    for (std::size_t b = 0; b < colliders.size(); ++b)
+    const ColliderBounds boundsA = boxes.Bounds(a);
+    if (broadPhase == BroadPhase::AllPairs)
     {
-        Entity& entityB = *colliders[b].entity;
-        if (&entityB == &entityA || !Overlap(boundsA, colliders[b].bounds))
-            continue;
-        CollidePair(entityA, entityB);
-        // Cheap beside the narrow phase, and right whichever way the pair ended.
-        colliders[a].bounds = GetColliderBounds(entityA);
-        colliders[b].bounds = GetColliderBounds(entityB);
+        for (std::size_t b = 0; b < colliders.size(); ++b)
+            if (b != a && BoundsOverlap(boundsA, boxes.Bounds(b)))
+                CollideAndRefit(a, b);
+        return;
     }
+    // Only a pair's own two boxes are taken again after it, so a box that
+    // overlaps A's before A's first pair still does at its turn: all are found
+    // at once.
+    candidates.clear();
+    boxes.Overlapping(boundsA, candidates);
+    std::sort(candidates.begin(), candidates.end());
+    for (const std::size_t b : candidates)
+        if (b != a)
+            CollideAndRefit(a, b);
+}
+
+void CollisionsSystem::CollideAndRefit(std::size_t a, std::size_t b)
+{
+    CollidePair(*colliders[a], *colliders[b]);
+    // Cheap beside the narrow phase, and right whichever way the pair ended.
+    boxes.Refit(a, GetColliderBounds(*colliders[a]));
+    boxes.Refit(b, GetColliderBounds(*colliders[b]));
 }
 
 void CollisionsSystem::CollidePair(Entity& a, Entity& b)
