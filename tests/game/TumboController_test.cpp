@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include "PlayHarness.h"
+#include "audio/ChannelGroup.h"
 #include "audio/SoundEmitter.h"
 #include "data/Deserializer.h"
 #include "game/components/Timer.h"
@@ -206,17 +207,28 @@ TEST(TumboController, ContactsCloserThanATenthMakeOneSoundEvenWhileTheRocketSile
     PlayHarness play;
     play.PushBare();
     Dog dog = MakeDog(play);
+    dog.controller->normalSound.SetName("Spring");
+    dog.controller->sideSound.SetName("SideThud");
+    const auto sounds = [&play]
+    {
+        int count = 0;
+        play.engine.GetActiveGamestate().SoundGroups().effects->GetNumChannels(&count);
+        return count;
+    };
     play.Frame(0.2f);
     Touch(play, dog, 2);
     EXPECT_FLOAT_EQ(dog.timer->mark, 0.2f);
+    EXPECT_EQ(sounds(), 1);
     play.Frame(0.05f);
     Touch(play, dog, 2);
     EXPECT_FLOAT_EQ(dog.timer->mark, 0.2f); // too soon: no sound, no new mark
+    EXPECT_EQ(sounds(), 1);
     play.Post(MSG_ROCKET_START, CollisionMessage{dog.entity, nullptr, tvec2(0.0f), -1, false});
     play.Frame(0.1f);
     EXPECT_TRUE(dog.controller->rocketActive);
     Touch(play, dog, 5);
     EXPECT_FLOAT_EQ(dog.timer->mark, 0.35f);
+    EXPECT_EQ(sounds(), 1);
     play.Post(MSG_ROCKET_END, CollisionMessage{});
     play.Frame(0.0f);
     EXPECT_FALSE(dog.controller->rocketActive);
