@@ -1,11 +1,9 @@
 #include "data/RunFile.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "data/ReplaceFile.h"
+#include "data/TextLines.h"
 
 namespace Orvex
 {
@@ -13,13 +11,6 @@ namespace
 {
 const std::string magic = "TumboWuffinRun";
 const char keyLetters[] = {'L', 'R', 'S'}; // RunKeys bits 0, 1, 2
-
-// A line as an error message shows it: long or binary junk is cut short.
-std::string Quoted(const std::string& line)
-{
-    constexpr std::size_t shown = 40;
-    return "\"" + (line.size() > shown ? line.substr(0, shown) + "..." : line) + "\"";
-}
 
 bool AllDigits(const std::string& text)
 {
@@ -50,45 +41,22 @@ bool ParseWhole(const std::string& text, std::uint64_t limit, std::uint64_t& val
 class RunParser
 {
 public:
-    RunParser(const std::string& text, const std::string& fileName) : in(text), fileName(fileName) {}
+    RunParser(const std::string& text, const std::string& fileName) : lines(text, fileName) {}
 
     RecordedRun Parse()
     {
         RecordedRun run;
         ReadHeader(run);
         std::string line;
-        while (NextLine(line))
+        while (lines.Next(line))
             if (!line.empty())
                 ReadGroup(line, run);
         return run;
     }
 
 private:
-    [[noreturn]] void Fail(const std::string& what) const
-    {
-        throw fileName + ":" + std::to_string(lineNumber) + ": " + what;
-    }
-
-    bool NextLine(std::string& line)
-    {
-        if (!std::getline(in, line))
-            return false;
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        return true;
-    }
-
-    std::string HeaderLine(const std::string& expected)
-    {
-        std::string line;
-        if (!NextLine(line))
-        {
-            ++lineNumber;
-            Fail("the file ends before " + expected);
-        }
-        return line;
-    }
+    [[noreturn]] void Fail(const std::string& what) const { lines.Fail(what); }
+    std::string HeaderLine(const std::string& expected) { return lines.Header(expected); }
 
     void ReadHeader(RecordedRun& run)
     {
@@ -97,22 +65,21 @@ private:
         if (first != current)
         {
             if (first.compare(0, magic.size() + 1, magic + " ") == 0)
-                Fail("run format version " + Quoted(first.substr(magic.size() + 1)) +
+                Fail("run format version " + QuotedLine(first.substr(magic.size() + 1)) +
                      " is not one this game reads (it reads " + current + ")");
-            Fail("not a recorded run: the first line is " + Quoted(first) + ", not \"" + current +
+            Fail("not a recorded run: the first line is " + QuotedLine(first) + ", not \"" + current +
                  "\"");
         }
         const std::string level = HeaderLine("the level (\"Level=<level name>\")");
         if (level.compare(0, 6, "Level=") != 0 || level.size() == 6)
-            Fail("expected the level, \"Level=<level name>\", not " + Quoted(level));
+            Fail("expected the level, \"Level=<level name>\", not " + QuotedLine(level));
         run.level = level.substr(6);
-        for (char c : run.level)
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-                Fail("the level name holds a control character");
+        if (HasControl(run.level))
+            Fail("the level name holds a control character");
         const std::string seed = HeaderLine("the seed (\"Seed=<whole number>\")");
         if (seed.compare(0, 5, "Seed=") != 0 || !ParseWhole(seed.substr(5), UINT64_MAX, run.seed))
             Fail("expected the seed, \"Seed=<whole number from 0 to 18446744073709551615>\", not " +
-                 Quoted(seed));
+                 QuotedLine(seed));
     }
 
     std::uint8_t Keys(const std::string& letters) const
@@ -127,7 +94,7 @@ private:
                 if (keyLetters[i] == letter)
                     bit = static_cast<std::uint8_t>(1u << i);
             if (bit == 0)
-                Fail("unknown key " + Quoted(std::string(1, letter)) +
+                Fail("unknown key " + QuotedLine(std::string(1, letter)) +
                      " (the keys are L, R and S, or - for none)");
             if (keys & bit)
                 Fail("the key " + std::string(1, letter) + " is given twice");
@@ -142,19 +109,17 @@ private:
         std::uint64_t count = 0;
         if (blank == std::string::npos || blank + 1 == line.size() ||
             !AllDigits(line.substr(0, blank)))
-            Fail("expected a step count and the keys held, as in \"12 LR\", not " + Quoted(line));
+            Fail("expected a step count and the keys held, as in \"12 LR\", not " + QuotedLine(line));
         const std::size_t left = RecordedRun::maxSteps - run.keys.size();
         if (!ParseWhole(line.substr(0, blank), left, count))
             Fail("the run is longer than an hour at 60 steps a second (" +
                  std::to_string(RecordedRun::maxSteps) + " steps)");
         if (count == 0)
-            Fail("a step count of 0 in " + Quoted(line));
+            Fail("a step count of 0 in " + QuotedLine(line));
         run.keys.insert(run.keys.end(), count, Keys(line.substr(blank + 1)));
     }
 
-    std::istringstream in;
-    const std::string& fileName;
-    int lineNumber = 0;
+    TextLines lines;
 };
 
 std::string Letters(std::uint8_t keys)
@@ -174,15 +139,7 @@ RecordedRun ParseRun(const std::string& text, const std::string& fileName)
 
 RecordedRun ReadRun(const std::string& path)
 {
-    std::ifstream in;
-    // A folder opens like a file on some systems and then reads as nothing.
-    std::error_code error;
-    if (!std::filesystem::is_directory(path, error))
-        in.open(path, std::ios::binary);
-    if (!in.is_open())
-        throw "Could not open the run file: " + path;
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return ParseRun(text, path);
+    return ParseRun(ReadTextFile(path, "run file"), path);
 }
 
 std::string RunText(const RecordedRun& run)

@@ -13,6 +13,7 @@ SettingsFile file;
 
 constexpr const char* window = "Window";
 constexpr const char* sound = "Sound";
+constexpr const char* speedrun = "Speedrun";
 
 struct Volume
 {
@@ -64,6 +65,14 @@ void StoreVolumes()
             group->GetVolume(&level);
             file.SetFloat(sound, volume.key, level);
         }
+    file.Save();
+}
+
+bool GhostShown() { return file.Bool(speedrun, "Ghost", false); }
+
+void StoreGhostShown(bool shown)
+{
+    file.SetBool(speedrun, "Ghost", shown);
     file.Save();
 }
 } // namespace PlayerSettings

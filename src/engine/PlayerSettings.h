@@ -32,5 +32,9 @@ void ApplyVolumes();
 // In fullscreen the size kept is the windowed one, to return to.
 void StoreWindow();
 void StoreVolumes();
+
+// Whether speed runs show the ghost of each level's fastest run (off at first).
+bool GhostShown();
+void StoreGhostShown(bool shown);
 } // namespace PlayerSettings
 } // namespace Orvex

@@ -103,10 +103,12 @@ void Gameplay::ShowClock(Entity& clock, float dt) const
     for (IComponent* component : clock.components)
         if (component)
             component->Update(dt);
-    if (HasGraphicsSystem(*this))
+    if (Drawn())
         if (const SpriteText* text = clock.Get<SpriteText>())
             DrawSpriteTextNow(*text);
 }
+
+bool Gameplay::Drawn() const { return HasGraphicsSystem(*this); }
 
 void Gameplay::HandOver(float dt)
 {

@@ -45,6 +45,8 @@ class Gameplay : public IGamestate
 protected:
     // The clock's components updated and its text drawn on top of the frame.
     void ShowClock(Entity& clock, float dt) const;
+    // Whether the state draws (it has a graphics system).
+    bool Drawn() const;
 
     bool levelRunning = false;
     float endTimer = 0.0f;   // seconds since the level ended

@@ -2,7 +2,12 @@
 
 #include "data/Level.h"
 #include "data/LevelSettings.h"
+#include <algorithm>
+#include <chrono>
+
 #include "engine/Engine.h"
+#include "engine/PlayerSettings.h"
+#include "game/runs/RunArchive.h"
 #include "game/states/ClockText.h"
 #include "graphics/Color.h"
 #include "physics/Transform.h"
@@ -48,7 +53,10 @@ void SpeedrunGS::Shutdown()
 
 void SpeedrunGS::OnLevelLoad()
 {
+    RecordLevel();
     Gameplay::OnLevelLoad();
+    ghost.Start(RequestedLevel(), PlayerSettings::GhostShown(),
+                RunArchive::BestGhostPath(RequestedLevel()));
     runTime = 0.0f;
     splitText.clear();
     if (splitClock)
@@ -73,9 +81,29 @@ void SpeedrunGS::OnLevelEnd()
     Gameplay::OnLevelEnd();
     BestTimes& best = BestTimes::Player();
     ShowSplit(best.Reference(currentLevel));
-    best.RecordLevel(currentLevel, runTime);
+    KeepLevelRun(best.RecordLevel(currentLevel, runTime));
     if (runWhole)
         RecordRun();
+}
+
+void SpeedrunGS::RecordLevel()
+{
+    const std::string& level = RequestedLevel();
+    if (tape.Replaying() || (tape.Recording() && tape.Run().level == level))
+        return;
+    const auto seed = static_cast<std::uint64_t>(
+        std::chrono::system_clock::now().time_since_epoch().count());
+    tape.Record(level, seed);
+}
+
+void SpeedrunGS::KeepLevelRun(bool best)
+{
+    if (!tape.Replaying() && !tape.Recording())
+        return;
+    RecordedRun run = tape.Run();
+    // A replay may hold keys past the step that ended the level.
+    run.keys.resize(std::min(run.keys.size(), tape.Steps()));
+    RunArchive::Keep(run, ghost.Taken(), best);
 }
 
 void SpeedrunGS::ShowSplit(std::optional<float> reference)
@@ -103,7 +131,13 @@ void SpeedrunGS::RecordRun()
 
 void SpeedrunGS::Update(float dt)
 {
+    // Over the scene, beneath the clocks.
+    ghost.Draw(Drawn());
+    const bool running = levelRunning;
     Gameplay::Update(dt);
+    if (running)
+        if (const Entity* dog = FindEntity("TumboWuffin"))
+            ghost.Take(*dog);
     Engine::Get()->SetFrameLimiter(true);
     if (levelRunning)
     {
