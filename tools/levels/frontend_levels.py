@@ -162,7 +162,7 @@ def options_card():
             *volume_slider("Music", "Music", (x + 1.0, -1.2), MUSIC),
             *volume_slider("Effects", "Effects", (x + 1.0, -2.3), EFFECTS),
             # The speed run's ghost; its text is set by the button from the settings.
-            with_sounds(text_button("Ghost", "Ghost: off", (x - 5.2, -3.6), "GhostOnClick", {})),
+            with_sounds(text_button("Ghost", "Ghost: off", (x - 4.2, -3.6), "GhostOnClick", {})),
             back(with_sounds(button("Back", "ButtonBack", (x, -3.6), "MoveCamera",
                                     {"Position": (0, 0), "Sound": CLICK_SOUND})))]
 
