@@ -1,10 +1,10 @@
 #include "game/states/SpeedrunGS.h"
 
-#include "data/Level.h"
-#include "data/LevelSettings.h"
 #include <algorithm>
 #include <chrono>
 
+#include "data/Level.h"
+#include "data/LevelSettings.h"
 #include "engine/Engine.h"
 #include "engine/PlayerSettings.h"
 #include "game/runs/RunArchive.h"
