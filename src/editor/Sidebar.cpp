@@ -380,6 +380,8 @@ void DrawSidebar(LevelEditor& editor)
 {
     ImGui::SetNextWindowPos(ImVec2(0.0f, 0.0f));
     ImGui::SetNextWindowSize(ImVec2(SidebarWidth, ImGui::GetIO().DisplaySize.y));
+    // Opaque: the level's HUD text lies under it and would show through its rows.
+    ImGui::SetNextWindowBgAlpha(1.0f);
     const ImGuiWindowFlags flags = ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoResize |
                                    ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoCollapse |
                                    ImGuiWindowFlags_NoSavedSettings;

@@ -48,5 +48,16 @@ TEST_F(SidebarWindow, EscapeAsksBeforeLeavingAndEscapeAgainStays)
     SetKey(SDL_SCANCODE_RETURN, false);
     EXPECT_EQ(play.engine.Gamestates().size(), depth - 1);
 }
+TEST_F(SidebarWindow, HidesTheLevelBehindIt)
+{
+    Draw();
+    const ImGuiWindow* sidebar = ImGui::FindWindowByName("Sidebar");
+    ASSERT_NE(sidebar, nullptr);
+    // Its first shape is the background over the whole window.
+    const ImDrawVert& corner = sidebar->DrawList->VtxBuffer[0];
+    EXPECT_EQ(corner.pos.x, 0.0f);
+    EXPECT_EQ(corner.pos.y, 0.0f);
+    EXPECT_EQ((corner.col >> IM_COL32_A_SHIFT) & 0xFF, 0xFFu);
+}
 } // namespace
 } // namespace Orvex
