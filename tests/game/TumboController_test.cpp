@@ -46,6 +46,14 @@ Dog MakeDog(PlayHarness& play)
     return {&dog, transform, body, timer, controller};
 }
 
+// Sounds started in the playing state's effects group.
+int EffectsSounding(PlayHarness& play)
+{
+    int count = 0;
+    play.engine.GetActiveGamestate().SoundGroups().effects->GetNumChannels(&count);
+    return count;
+}
+
 void Touch(PlayHarness& play, Dog& dog, int vertex, tvec2 point = tvec2(0.0f), bool ghost = false)
 {
     play.Post(MSG_COLLISION, CollisionMessage{dog.entity, nullptr, point, vertex, ghost});
@@ -175,15 +183,18 @@ TEST(TumboController, AFootContactSetsTheJumpAndABounceScalesItUnlessAfterASideC
     PlayHarness play;
     play.PushBare();
     Dog dog = MakeDog(play);
+    dog.controller->bounceySound.SetName("Spring");
     dog.body->velocity = tvec2(0.0f, -4.0f);
     Touch(play, dog, 2);
     EXPECT_EQ(dog.body->velocity, tvec2(0.0f, 10.0f));
     play.Post(MSG_BOUNCE, BounceMessage{nullptr, 3.0f});
     play.Frame(0.0f);
     EXPECT_EQ(dog.body->velocity, tvec2(0.0f, 10.0f));
+    EXPECT_EQ(EffectsSounding(play), 0);
     play.Post(MSG_BOUNCE, BounceMessage{dog.entity, 1.5f});
     play.Frame(0.0f);
     EXPECT_EQ(dog.body->velocity, tvec2(0.0f, 15.0f));
+    EXPECT_EQ(EffectsSounding(play), 1); // the boosted jump's own sound
     Touch(play, dog, 0);
     play.Post(MSG_BOUNCE, BounceMessage{dog.entity, 3.0f});
     play.Frame(0.0f);
@@ -209,26 +220,20 @@ TEST(TumboController, ContactsCloserThanATenthMakeOneSoundEvenWhileTheRocketSile
     Dog dog = MakeDog(play);
     dog.controller->normalSound.SetName("Spring");
     dog.controller->sideSound.SetName("SideThud");
-    const auto sounds = [&play]
-    {
-        int count = 0;
-        play.engine.GetActiveGamestate().SoundGroups().effects->GetNumChannels(&count);
-        return count;
-    };
     play.Frame(0.2f);
     Touch(play, dog, 2);
     EXPECT_FLOAT_EQ(dog.timer->mark, 0.2f);
-    EXPECT_EQ(sounds(), 1);
+    EXPECT_EQ(EffectsSounding(play), 1);
     play.Frame(0.05f);
     Touch(play, dog, 2);
     EXPECT_FLOAT_EQ(dog.timer->mark, 0.2f); // too soon: no sound, no new mark
-    EXPECT_EQ(sounds(), 1);
+    EXPECT_EQ(EffectsSounding(play), 1);
     play.Post(MSG_ROCKET_START, CollisionMessage{dog.entity, nullptr, tvec2(0.0f), -1, false});
     play.Frame(0.1f);
     EXPECT_TRUE(dog.controller->rocketActive);
     Touch(play, dog, 5);
     EXPECT_FLOAT_EQ(dog.timer->mark, 0.35f);
-    EXPECT_EQ(sounds(), 1);
+    EXPECT_EQ(EffectsSounding(play), 1);
     play.Post(MSG_ROCKET_END, CollisionMessage{});
     play.Frame(0.0f);
     EXPECT_FALSE(dog.controller->rocketActive);
