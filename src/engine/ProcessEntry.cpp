@@ -49,11 +49,13 @@ void EnterDataFolder()
     }
 }
 
-void RunFrames(Engine& engine, const RunOptions& options)
+void RunFrames(Engine& engine, const RunOptions& options, FrameHook frameHook)
 {
     for (long frame = 1; !engine.HasFlag(Engine::QUIT); ++frame)
     {
         engine.RunFrame();
+        if (frameHook)
+            frameHook(engine);
         if (frame == options.screenshotFrame)
             SaveScreenshot(options.screenshotPath);
         if (frame == options.quitAfterFrames)
@@ -61,7 +63,7 @@ void RunFrames(Engine& engine, const RunOptions& options)
     }
 }
 
-int Run(const RunOptions& options, StartHook hook)
+int Run(const RunOptions& options, StartHook hook, FrameHook frameHook)
 {
     Pooled<Engine> engine(New<Engine>());
     IGamestate* start = engine->PushGamestate(options.startState);
@@ -77,13 +79,14 @@ int Run(const RunOptions& options, StartHook hook)
     engine->SetFlag(Engine::ACTIVE);
     if (hook)
         hook(*start, options);
-    RunFrames(*engine, options);
+    RunFrames(*engine, options, frameHook);
     engine->Shutdown();
     return 0;
 }
 } // namespace
 
-int RunProcess(int argc, char** argv, const std::string& defaultState, StartHook hook)
+int RunProcess(int argc, char** argv, const std::string& defaultState, StartHook hook,
+               FrameHook frameHook)
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     RunOptions options;
@@ -108,7 +111,7 @@ int RunProcess(int argc, char** argv, const std::string& defaultState, StartHook
     const bool showBox = options.quitAfterFrames < 0;
     try
     {
-        return Run(options, hook);
+        return Run(options, hook, frameHook);
     }
     catch (const std::string& text)
     {

@@ -11,13 +11,17 @@
 
 namespace Orvex
 {
+class Engine;
 class IGamestate;
 struct RunOptions;
 
 // What a program does with the start state before the first frame (the game
 // attaches recorded runs); the window exists by then.
 using StartHook = void (*)(IGamestate& start, const RunOptions& options);
+// What a program does after every frame (tools that drive the game).
+using FrameHook = void (*)(Engine& engine);
 
 // Exit codes: 0 after a normal end, 1 after an unhandled error, 2 for bad options.
-int RunProcess(int argc, char** argv, const std::string& defaultState, StartHook hook = nullptr);
+int RunProcess(int argc, char** argv, const std::string& defaultState, StartHook hook = nullptr,
+               FrameHook frameHook = nullptr);
 } // namespace Orvex
