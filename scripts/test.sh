@@ -2,7 +2,9 @@
 # Installs what is missing, builds and runs every test:
 #   1. the normal build's tests,
 #   2. the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer,
-#   3. every fuzz target for a bounded time (FUZZ_SECONDS each, default 20).
+#   3. the clang++ fuzz build: the shipped recorded runs replayed against the pins
+#      the g++ builds hold, then every fuzz target for a bounded time
+#      (FUZZ_SECONDS each, default 20).
 # Tests that need a window run on Xvfb with Mesa's software OpenGL; one is started
 # here when no display is set.
 set -euo pipefail
@@ -50,6 +52,8 @@ if ls fuzz/*_fuzz.cpp >/dev/null 2>&1; then
   echo "== build-fuzz: building"
   scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
     -DCMAKE_CXX_COMPILER=clang++ -DORVEX_FUZZ=ON -DORVEX_TESTS=OFF -DORVEX_BENCH=OFF
+  echo "== build-fuzz: the recorded runs in the clang++ build"
+  (cd build-fuzz/bin && ./level_runs --gtest_filter='LevelRun.*') || status=1
   for fuzzer in build-fuzz/bin/fuzz_*; do
     name=${fuzzer##*/fuzz_}
     corpus=build-fuzz/corpus/$name
