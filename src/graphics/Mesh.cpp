@@ -93,6 +93,8 @@ std::string MeshName(const cMesh* mesh)
     return CacheName(library, mesh);
 }
 
+std::size_t LoadedMeshCount() { return library.size(); }
+
 void ShutdownMeshes()
 {
     for (const auto& entry : library)

@@ -16,6 +16,7 @@
 // quietly change the shape.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -48,6 +49,8 @@ cMesh ReadMesh(const Deserializer& file, const std::string& path);
 cMesh* GetMesh(const std::string& name);
 // The name a mesh was loaded under; empty for one that is not in the library.
 std::string MeshName(const cMesh* mesh);
+// Meshes the library holds (each a pool block kept until ShutdownMeshes).
+std::size_t LoadedMeshCount();
 // Destroys every mesh of the library. Pointers handed out before are dangling.
 void ShutdownMeshes();
 } // namespace Orvex

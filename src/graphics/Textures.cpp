@@ -164,6 +164,8 @@ std::string TextureName(const cTexture* texture)
     return CacheName(cache, texture);
 }
 
+std::size_t CachedTextureCount() { return cache.size(); }
+
 void ReleaseTexture(cTexture* texture)
 {
     if (!texture)

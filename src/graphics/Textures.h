@@ -9,6 +9,7 @@
 // blue. Other pixel sizes (16-bit images) are refused. Rows are uploaded tightly
 // packed, whatever padding the image's rows carry.
 
+#include <cstddef>
 #include <string>
 
 #include "graphics/cTexture.h"
@@ -28,6 +29,8 @@ cTexture* GetTexture(const std::string& name);
 cTexture* GetDefaultTexture();
 // The name a texture was loaded under; empty for one not in the cache (texts).
 std::string TextureName(const cTexture* texture);
+// Textures the cache holds (each a pool block kept until ShutdownTextures).
+std::size_t CachedTextureCount();
 
 // A new OpenGL texture (linear filtering, clamped to the edge, no mipmaps) holding
 // the image, row 0 at the top. The caller keeps and frees the image. Throws
