@@ -1,56 +1,100 @@
 #include "data/Deserializer.h"
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 #include <locale>
 #include <sstream>
 
+#include "data/DataError.h"
+
 namespace Orvex
 {
 namespace
 {
-// The text being parsed and the name it goes by in error texts.
-struct Source
-{
-    std::istream& in;
-    const std::string& path;
-
-    [[noreturn]] void Fail() const { throw "Error in a file: " + path; }
-
-    // One line without its line feed. A carriage return counts only as part of
-    // the line break, so it is dropped only when a line feed follows it.
-    bool ReadLine(std::string& line)
-    {
-        if (!std::getline(in, line))
-            return false;
-        const bool endedByLineFeed = !in.eof();
-        if (endedByLineFeed && !line.empty() && line.back() == '\r')
-            line.pop_back();
-        return true;
-    }
-
-    // Key before the first "=", value after it, both as they stand.
-    void StoreKeyValue(const std::string& line, Deserializer& object) const
-    {
-        const std::size_t equals = line.find('=');
-        if (equals == std::string::npos)
-            Fail();
-        object.SetValue(line.substr(0, equals), line.substr(equals + 1));
-    }
-};
-
 void StripLeadingBlanks(std::string& line)
 {
     line.erase(0, line.find_first_not_of(' '));
 }
+
+// The text being parsed, the name it goes by in error texts and the line reached.
+struct Source
+{
+    std::istream& in;
+    const std::string& path;
+    int line = 1;     // of the next character
+    int lastLine = 0; // of the line ReadLine gave last
+
+    [[noreturn]] void Fail(const std::string& reason) const
+    {
+        throw FileError(path, "line " + std::to_string(lastLine) + ": " + reason);
+    }
+
+    // One line without its line feed. A carriage return counts only as part of
+    // the line break, so it is dropped only when a line feed follows it.
+    bool ReadLine(std::string& text)
+    {
+        if (!std::getline(in, text))
+            return false;
+        lastLine = line;
+        const bool endedByLineFeed = !in.eof();
+        if (endedByLineFeed)
+            ++line;
+        if (endedByLineFeed && !text.empty() && text.back() == '\r')
+            text.pop_back();
+        return true;
+    }
+
+    // The next word as operator>> reads it, counting the line feeds passed.
+    bool ReadWord(std::string& word)
+    {
+        word.clear();
+        std::istream::int_type c;
+        while ((c = in.get()) != std::istream::traits_type::eof() && IsSpace(c))
+            CountLine(c);
+        for (; c != std::istream::traits_type::eof() && !IsSpace(c); c = in.get())
+            word += static_cast<char>(c);
+        CountLine(c); // the blank that ended the word has been taken too
+        return !word.empty();
+    }
+
+    // Skips up to and including the next "{".
+    void SkipPastBrace()
+    {
+        std::istream::int_type c;
+        while ((c = in.get()) != std::istream::traits_type::eof() && c != '{')
+            CountLine(c);
+    }
+
+    // Key before the first "=", value after it, both as they stand.
+    void StoreKeyValue(const std::string& text, Deserializer& object) const
+    {
+        const std::size_t equals = text.find('=');
+        if (equals == std::string::npos)
+        {
+            if (text.find_first_not_of(' ') == std::string::npos)
+                Fail("a line of blanks only");
+            Fail(Text::Quoted(text) + " has no \"=\"");
+        }
+        object.SetValue(text.substr(0, equals), text.substr(equals + 1));
+    }
+
+private:
+    static bool IsSpace(std::istream::int_type c) { return std::isspace(c) != 0; }
+    void CountLine(std::istream::int_type c)
+    {
+        if (c == '\n')
+            ++line;
+    }
+};
 
 // The lines of one object, beginning with the discarded "{" line and ending with
 // a "}" line or the end of the text.
 Deserializer ParseBody(Source& source, int depth)
 {
     if (depth > Deserializer::MaxDepth)
-        source.Fail();
+        source.Fail("objects nested more than " + std::to_string(Deserializer::MaxDepth) + " deep");
     Deserializer object;
     std::string line;
     source.ReadLine(line);
@@ -76,10 +120,10 @@ Deserializer ParseBody(Source& source, int depth)
 void ParseObjectFile(Source& source, Deserializer& file)
 {
     std::string word;
-    while (source.in >> word)
+    while (source.ReadWord(word))
     {
-        source.in.ignore(std::numeric_limits<std::streamsize>::max(), '{');
-        word.pop_back(); // the ":" after the name; a word read by >> is never empty
+        source.SkipPastBrace();
+        word.pop_back(); // the ":" after the name; a word read is never empty
         Deserializer child = ParseBody(source, 1);
         file.AddChild(word) = std::move(child);
     }
@@ -107,7 +151,7 @@ void ParseSectionFile(Source& source, Deserializer& file)
     while (haveHeader)
     {
         if (line.size() < 2)
-            source.Fail();
+            source.Fail(Text::Quoted(line) + " is not a section header such as [Name]");
         const std::string name = line.substr(1, line.size() - 2);
         Deserializer section;
         haveHeader = ParseSection(source, section, line);
@@ -133,12 +177,12 @@ void Parse(std::istream& in, const std::string& path, Deserializer::Flavour flav
     }
     // A read error is not the end of the file: what was read may be cut short.
     if (in.bad())
-        source.Fail();
+        throw FileError(path, "the file could not be read to its end");
 }
 
 // Reads consecutive components as a stream does; see GetVec2.
 template <typename Vector>
-void ReadFloats(const std::string& text, Vector& target)
+void ReadFloats(const std::string& text, Vector& target, const char* expected)
 {
     std::istringstream in(text);
     in.imbue(std::locale::classic());
@@ -148,8 +192,30 @@ void ReadFloats(const std::string& text, Vector& target)
             in.ignore(1);
         float component = 0.0f;
         if (!(in >> component))
+        {
+            if (i == 0)
+                throw ValueError(Text::Quoted(text) + " is not " + expected);
             return;
+        }
         target[i] = component;
+    }
+}
+
+// Runs a standard conversion, naming the text in its failures.
+template <typename Convert>
+auto Converted(const std::string& text, const char* expected, Convert convert)
+{
+    try
+    {
+        return convert();
+    }
+    catch (const std::invalid_argument&)
+    {
+        throw ValueError(Text::Quoted(text) + " is not " + expected);
+    }
+    catch (const std::out_of_range&)
+    {
+        throw ValueError(Text::Quoted(text) + " is out of range for " + expected);
     }
 }
 
@@ -201,13 +267,13 @@ void Deserializer::GetBool(const std::string& key, bool& target) const
 void Deserializer::GetVec2(const std::string& key, tvec2& target) const
 {
     if (HasKey(key))
-        ReadFloats(values.at(key), target);
+        ReadFloats(values.at(key), target, "two numbers");
 }
 
 void Deserializer::GetVec4(const std::string& key, tvec4& target) const
 {
     if (HasKey(key))
-        ReadFloats(values.at(key), target);
+        ReadFloats(values.at(key), target, "four numbers");
 }
 
 bool Deserializer::HasChild(const std::string& name) const
@@ -229,6 +295,39 @@ bool ParseBool(const std::string& text)
 {
     const bool startsWithZero = !text.empty() && text.front() == '0';
     return !(startsWithZero || text == "false");
+}
+
+float ParseFloat(const std::string& text)
+{
+    return Converted(text, "a number", [&] { return std::stof(text); });
+}
+
+int ParseInt(const std::string& text)
+{
+    return Converted(text, "a whole number", [&] { return std::stoi(text); });
+}
+
+unsigned ParseUnsigned(const std::string& text)
+{
+    const char* expected = "a whole number of 0 or more";
+    // stoul would take "-1" as the largest value rather than refuse it.
+    const std::size_t first = text.find_first_not_of(" \t\n\v\f\r");
+    if (first != std::string::npos && text[first] == '-')
+        throw ValueError(Quoted(text) + " is not " + expected);
+    return Converted(text, expected, [&] {
+        const unsigned long read = std::stoul(text);
+        if (read > std::numeric_limits<unsigned>::max())
+            throw std::out_of_range("stoul");
+        return static_cast<unsigned>(read);
+    });
+}
+
+std::string Quoted(const std::string& text)
+{
+    constexpr std::size_t shown = 60;
+    if (text.size() <= shown)
+        return "'" + text + "'";
+    return "'" + text.substr(0, shown) + "...'";
 }
 
 std::string FormatFloat(float value)

@@ -58,8 +58,9 @@ public:
     // Each leaves the target unchanged when HasKey does not hold.
     void GetBool(const std::string& key, bool& target) const;
     // Reads "float, skip exactly one character, float, ..." as a stream does, so
-    // "3 4" gives (3, 4). Once a float cannot be read (bad text, out of range, end
-    // of the value) that component and all after it keep their previous values.
+    // "3 4" gives (3, 4). Once a later float cannot be read (bad text, out of
+    // range, end of the value) that component and all after it keep their
+    // previous values; a text that does not begin with a number throws ValueError.
     void GetVec2(const std::string& key, tvec2& target) const;
     void GetVec4(const std::string& key, tvec4& target) const;
 
@@ -86,6 +87,15 @@ namespace Text
 // False when the text begins with '0' or equals "false"; true otherwise (also
 // for an empty text, which callers rule out with HasKey).
 bool ParseBool(const std::string& text);
+// The standard conversions (stof, stoi and stoul in base 10: leading blanks are
+// skipped, reading stops at the first character that does not fit), except that
+// a text that does not begin with a number, one out of the type's range and, for
+// unsigned, a negative one throw ValueError naming the text.
+float ParseFloat(const std::string& text);
+int ParseInt(const std::string& text);
+unsigned ParseUnsigned(const std::string& text);
+// The text in quotes for an error, shortened when it is long.
+std::string Quoted(const std::string& text);
 // Standard default float formatting (6 significant digits, %g rule: 0.5, 12.25,
 // 1e+06, 1e-05), independent of the global locale. Vectors join them with ",".
 std::string FormatFloat(float value);

@@ -3,6 +3,7 @@
 #include <bitset>
 #include <sstream>
 
+#include "data/DataError.h"
 #include "data/Deserializer.h"
 #include "data/ReplaceFile.h"
 #include "data/Serialization.h"
@@ -21,12 +22,20 @@ namespace
 constexpr int writtenMajor = 1;
 constexpr int writtenMinor = 3;
 
-IComponent* CreateComponentFrom(const META_COMPONENT_BASE& record, const Deserializer& values)
+IComponent* CreateComponentFrom(const META_COMPONENT_BASE& record, const Deserializer& values,
+                                const DataPlace& place)
 {
     Pooled<IComponent> component(record.CreateComponent());
-    record.ReadFields(*component, values);
+    record.ReadFields(*component, values, place);
     return component.release();
 }
+
+// An object of a level and where it lies, for error texts.
+struct PlacedObject
+{
+    const Deserializer& object;
+    const DataPlace& place;
+};
 
 // Init on every component; a failing entity is destroyed before the error goes on.
 Entity* Initialised(Pooled<Entity> entity)
@@ -36,10 +45,11 @@ Entity* Initialised(Pooled<Entity> entity)
 }
 
 Pooled<Entity> BuildFromArchetype(const std::string& entityName, const std::string& archetypeName,
-                                  const Deserializer* override)
+                                  const PlacedObject* override)
 {
     const std::string archetype = archetypeName.empty() ? "Default" : archetypeName;
-    const Deserializer file(AssetPath("Archetypes", archetype), Deserializer::ObjectFile);
+    const DataPlace place{AssetPath("Archetypes", archetype), ""};
+    const Deserializer file(place.path, Deserializer::ObjectFile);
     Pooled<Entity> entity(New<Entity>(entityName));
     entity->archetype = archetype;
     for (const auto& object : file.Children())
@@ -47,20 +57,21 @@ Pooled<Entity> BuildFromArchetype(const std::string& entityName, const std::stri
         const META_COMPONENT_BASE* record = TypeRegistry::FindComponent(object.first);
         if (!record)
             throw "Component not registered: " + object.first;
-        Pooled<IComponent> component(CreateComponentFrom(*record, object.second));
+        Pooled<IComponent> component(CreateComponentFrom(*record, object.second, place));
         // A component without fields has nothing to take from the override.
         if (override && !record->fields.empty())
         {
-            if (!override->HasChild(object.first))
+            if (!override->object.HasChild(object.first))
                 throw "Deserializer doesn't have sub object: " + object.first;
-            record->ReadFields(*component, override->GetChild(object.first));
+            record->ReadFields(*component, override->object.GetChild(object.first), override->place);
         }
         entity->Attach(record->id, component.release());
     }
     return entity;
 }
 
-Pooled<Entity> BuildFromDescription(const std::string& entityName, const Deserializer& entry)
+Pooled<Entity> BuildFromDescription(const std::string& entityName, const Deserializer& entry,
+                                    const DataPlace& place)
 {
     Pooled<Entity> entity(New<Entity>(entityName));
     for (const auto& object : entry.Children())
@@ -71,28 +82,57 @@ Pooled<Entity> BuildFromDescription(const std::string& entityName, const Deseria
             LogError("Component not registered: " + object.first);
             continue;
         }
-        entity->Attach(record->id, CreateComponentFrom(*record, object.second));
+        entity->Attach(record->id, CreateComponentFrom(*record, object.second, place));
     }
     return entity;
 }
 
 bool ReadableVersion(int major, int minor) { return major == 1 && minor >= 0 && minor <= 3; }
 
-int VersionPart(const Deserializer& levelData, const std::string& key, int absent)
+int VersionPart(const Deserializer& levelData, const std::string& key, int absent,
+                const DataPlace& place)
 {
-    return levelData.HasKey(key) ? std::stoi(levelData.GetString(key)) : absent;
+    int part = absent;
+    place.Read(key, [&] {
+        if (levelData.HasKey(key))
+            part = Text::ParseInt(levelData.GetString(key));
+    });
+    return part;
 }
 
-Entity* EntryEntity(const std::string& objectName, const Deserializer& entry, int minor)
+// Two characters "0" or "1", bit 1 first; absent or empty is "00".
+std::bitset<2> ReadFlags(const Deserializer& entry, const DataPlace& place)
 {
-    if (minor == 0)
-        return CreateFromArchetype(objectName, entry.GetString("Archetype"), &entry);
-    const std::string& name = entry.GetString("Name");
-    if (minor == 1)
-        return CreateFromArchetype(name, entry.GetString("Archetype"), &entry);
-    Entity* entity = CreateFromEntry(name, entry);
+    const std::string& text = entry.GetString("Flags");
+    if (text.empty())
+        return {};
+    if (text.size() != 2 || text.find_first_not_of("01") != std::string::npos)
+        place.Fail("Flags", Text::Quoted(text) + " is not two binary digits");
+    return std::bitset<2>(text);
+}
+
+// "entity 3 (Crate)": the entry's object name, and its Name when that differs.
+DataPlace EntityPlace(const std::string& path, const std::string& objectName, const std::string& name)
+{
+    std::string shown = "entity " + objectName;
+    if (!name.empty() && name != objectName)
+        shown += " (" + name + ")";
+    return {path, shown};
+}
+
+Entity* EntryEntity(const std::string& path, const std::string& objectName,
+                    const Deserializer& entry, int minor)
+{
+    const std::string& name = minor == 0 ? objectName : entry.GetString("Name");
+    const DataPlace place = EntityPlace(path, objectName, name);
+    if (minor <= 1)
+    {
+        const PlacedObject override{entry, place};
+        return Initialised(BuildFromArchetype(name, entry.GetString("Archetype"), &override));
+    }
+    Entity* entity = CreateFromEntry(name, entry, place);
     if (minor == 3)
-        entity->flags = std::bitset<2>(entry.GetString("Flags"));
+        entity->flags = ReadFlags(entry, place);
     return entity;
 }
 
@@ -204,17 +244,17 @@ private:
 };
 } // namespace
 
-Entity* CreateFromArchetype(const std::string& entityName, const std::string& archetypeName,
-                            const Deserializer* override)
+Entity* CreateFromArchetype(const std::string& entityName, const std::string& archetypeName)
 {
-    return Initialised(BuildFromArchetype(entityName, archetypeName, override));
+    return Initialised(BuildFromArchetype(entityName, archetypeName, nullptr));
 }
 
-Entity* CreateFromEntry(const std::string& entityName, const Deserializer& entry)
+Entity* CreateFromEntry(const std::string& entityName, const Deserializer& entry,
+                        const DataPlace& place)
 {
-    const std::bitset<2> flags(entry.GetString("Flags"));
+    const std::bitset<2> flags = ReadFlags(entry, place);
     if (!flags.test(Entity::ArchetypeInstance))
-        return Initialised(BuildFromDescription(entityName, entry));
+        return Initialised(BuildFromDescription(entityName, entry, place));
 
     Pooled<Entity> entity = BuildFromArchetype(entityName, entry.GetString("Archetype"), nullptr);
     entity->flags = flags;
@@ -223,7 +263,7 @@ Entity* CreateFromEntry(const std::string& entityName, const Deserializer& entry
     if (!entry.HasChild("Transform"))
         throw std::string("Deserializer doesn't have sub object: Transform");
     if (transform && entity->Get(transform->id))
-        transform->ReadFields(*entity->Get(transform->id), entry.GetChild("Transform"));
+        transform->ReadFields(*entity->Get(transform->id), entry.GetChild("Transform"), place);
     return Initialised(std::move(entity));
 }
 
@@ -232,8 +272,9 @@ void LoadLevel(const std::string& levelName, IGamestate& state)
     const std::string path = AssetPath("Levels", levelName);
     const Deserializer file(path, Deserializer::ObjectFile);
     const Deserializer& levelData = file.GetChild("LevelData");
-    const int major = VersionPart(levelData, "VersionMajor", 1);
-    const int minor = VersionPart(levelData, "VersionMinor", 0);
+    const DataPlace levelDataPlace{path, "LevelData"};
+    const int major = VersionPart(levelData, "VersionMajor", 1, levelDataPlace);
+    const int minor = VersionPart(levelData, "VersionMinor", 0, levelDataPlace);
     if (!ReadableVersion(major, minor))
     {
         LogError(path + " has level format version " + std::to_string(major) + "." +
@@ -249,7 +290,7 @@ void LoadLevel(const std::string& levelName, IGamestate& state)
     Entity* camera = nullptr;
     for (const auto& object : entities.Children())
     {
-        Entity* entity = EntryEntity(object.first, object.second, minor);
+        Entity* entity = EntryEntity(path, object.first, object.second, minor);
         state.AddEntity(entity);
         // An empty name is an absent key: it names no entity, not the unnamed ones.
         if (!settings && !settingsName.empty() && entity->name == settingsName)

@@ -4,26 +4,28 @@
 //
 // Level files carry "VersionMajor"/"VersionMinor" in their LevelData object; the
 // loader reads 1.0 to 1.3 and the writer always writes 1.3. Every error is thrown
-// as std::string.
+// as std::string; a value that does not read names the file, the entity or
+// component and the key (see data/DataError.h).
 
 #include <string>
 
 namespace Orvex
 {
+struct DataPlace;
 class Deserializer;
 class Entity;
 class IGamestate;
 
 // An entity (not in any state) with every component of the archetype file; an
-// empty archetype name means "Default". When override is given, each component's
-// fields are then read from override's sub-object of that component's name.
-// Components are initialised last.
-Entity* CreateFromArchetype(const std::string& entityName, const std::string& archetypeName,
-                            const Deserializer* override = nullptr);
+// empty archetype name means "Default". Components are initialised last. (Entries
+// of 1.0 and 1.1 levels are such entities, each component's fields then read
+// again from the entry's sub-object of that component's name.)
+Entity* CreateFromArchetype(const std::string& entityName, const std::string& archetypeName);
 // An entity from one entry of a 1.2 or 1.3 level: its archetype plus the entry's
 // Transform when the entry's flags mark an archetype instance, else exactly the
-// components the entry lists.
-Entity* CreateFromEntry(const std::string& entityName, const Deserializer& entry);
+// components the entry lists. place: where the entry lies, for error texts.
+Entity* CreateFromEntry(const std::string& entityName, const Deserializer& entry,
+                        const DataPlace& place);
 // Queues the state's entities for removal and adds the level's. A version the
 // loader does not read changes nothing and logs an "ERROR: " line. A camera or
 // level-settings name that matches no new entity leaves the state without one

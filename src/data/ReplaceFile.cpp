@@ -1,6 +1,8 @@
 #include "data/ReplaceFile.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <unistd.h>
 
@@ -20,20 +22,31 @@ bool WriteDurably(const std::string& path, const std::string& text)
     written = fsync(fileno(file)) == 0 && written;
     return std::fclose(file) == 0 && written;
 }
+
+// " (" + the system's reason + ")" for the failure that just happened, when it gave one.
+std::string SystemReason()
+{
+    const int error = errno;
+    return error ? " (" + std::string(std::strerror(error)) + ")" : "";
+}
 } // namespace
 
 void ReplaceFile(const std::string& path, const std::string& text, const std::string& what)
 {
     const std::string temporary = path + ".saving";
+    errno = 0;
     if (!WriteDurably(temporary, text))
     {
+        const std::string reason = SystemReason();
         std::remove(temporary.c_str());
-        throw "Could not write the " + what + ": " + path;
+        throw "Could not write the " + what + ": " + path + reason;
     }
+    errno = 0;
     if (std::rename(temporary.c_str(), path.c_str()) != 0)
     {
+        const std::string reason = SystemReason();
         std::remove(temporary.c_str());
-        throw "Could not replace the " + what + ": " + path;
+        throw "Could not replace the " + what + ": " + path + reason;
     }
 }
 } // namespace Orvex

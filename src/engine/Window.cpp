@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 #include <SDL.h>
 
+#include "data/DataError.h"
 #include "data/Deserializer.h"
 #include "engine/Engine.h"
 
@@ -28,7 +29,8 @@ struct WindowState
 
 const char* const configPath = "./config/window_config.ini";
 
-int ReadSize(const Deserializer& section, const std::string& key, int fallback, const std::string& path)
+// The whole text must be the number: "720px" is refused, not read as 720.
+int ReadSize(const Deserializer& section, const std::string& key, int fallback, const DataPlace& place)
 {
     if (!section.HasKey(key))
         return fallback;
@@ -44,7 +46,7 @@ int ReadSize(const Deserializer& section, const std::string& key, int fallback, 
         used = 0;
     }
     if (used == 0 || used != text.size())
-        throw "Window size \"" + key + "\" in " + path + " is not a whole number: " + text;
+        place.Fail(key, Text::Quoted(text) + " is not a whole number");
     return value;
 }
 
@@ -67,8 +69,9 @@ Settings ReadSettings(const std::string& path)
     const Deserializer file(path, Deserializer::SectionFile);
     const Deserializer& section = file.GetChild("Window");
     Settings settings;
-    settings.width = ReadSize(section, "Width", settings.width, path);
-    settings.height = ReadSize(section, "Height", settings.height, path);
+    const DataPlace place{path, "Window"};
+    settings.width = ReadSize(section, "Width", settings.width, place);
+    settings.height = ReadSize(section, "Height", settings.height, place);
     section.GetBool("Fullscreen", settings.fullscreen);
     section.GetBool("VSync", settings.vsync);
     return settings;

@@ -12,8 +12,9 @@
 // Each list runs from key "0" upwards and stops at the first key without a value.
 // Every index is checked against the number of points when the file is read:
 // collision and drawing index the point list without checks, so a bad index
-// would read past it. Rejected: clamping or dropping such entries, which would
-// quietly change the shape.
+// would read past it; likewise an edge whose two ends lie at the same place,
+// which has no direction for a contact to push along. Rejected: clamping or
+// dropping such entries, which would quietly change the shape.
 
 #include <array>
 #include <cstddef>
@@ -39,8 +40,9 @@ struct cMesh
 };
 
 // Reads a parsed mesh file. Throws block + " not found in deserializer." for a
-// missing "Points", "Edges" or "Faces" block and "Error in a file: " + path for an
-// index that is not a number or names no point.
+// missing "Points", "Edges" or "Faces" block, and "Error in a file: " + path
+// followed by the block, key and reason for a point that is not two numbers, an
+// index that is not a number or names no point, and an edge of no length.
 cMesh ReadMesh(const Deserializer& file, const std::string& path);
 
 // The mesh of that name, read from AssetPath("Meshes", name) on first request and

@@ -11,10 +11,14 @@ IComponent* META_COMPONENT_BASE::CreateComponent() const
     return static_cast<IComponent*>(Create());
 }
 
-void META_COMPONENT_BASE::ReadFields(IComponent& component, const Deserializer& object) const
+void META_COMPONENT_BASE::ReadFields(IComponent& component, const Deserializer& object,
+                                     const DataPlace& place) const
 {
+    const DataPlace here = place.Within("component " + name);
     for (const FieldInfo& field : fields)
-        field.type->Deserialize(field.name, FieldAddress(component, field), object);
+        here.Read(field.name, [&] {
+            field.type->Deserialize(field.name, FieldAddress(component, field), object);
+        });
 }
 
 void META_COMPONENT_BASE::WriteFields(const IComponent& component) const

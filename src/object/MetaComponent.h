@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "data/DataError.h"
 #include "object/FieldInfo.h"
 #include "object/MetaClass.h"
 #include "object/MetaPod.h"
@@ -33,7 +34,10 @@ public:
 
     IComponent* CreateComponent() const;
     // Each field's Deserialize from object: only keys with a value change fields.
-    void ReadFields(IComponent& component, const Deserializer& object) const;
+    // place: where object lies (the file and the entity), which error texts name
+    // together with this component and the field's key.
+    void ReadFields(IComponent& component, const Deserializer& object,
+                    const DataPlace& place = DataPlace()) const;
     // Each field's Serialize, in field order, to the serialisation output.
     void WriteFields(const IComponent& component) const;
     // Each field's Copy; members that are not reflected keep their values.

@@ -1,8 +1,5 @@
 #include "object/PodTraits.h"
 
-#include <limits>
-#include <stdexcept>
-
 #include "data/Deserializer.h"
 #include "data/Serialization.h"
 
@@ -28,7 +25,7 @@ void PodTraits<float>::Serialize(const std::string& key, float value)
 void PodTraits<float>::Deserialize(const std::string& key, float& value, const Deserializer& object)
 {
     if (object.HasKey(key))
-        value = std::stof(object.GetString(key));
+        value = Text::ParseFloat(object.GetString(key));
 }
 
 void PodTraits<int>::Serialize(const std::string& key, int value)
@@ -39,7 +36,7 @@ void PodTraits<int>::Serialize(const std::string& key, int value)
 void PodTraits<int>::Deserialize(const std::string& key, int& value, const Deserializer& object)
 {
     if (object.HasKey(key))
-        value = std::stoi(object.GetString(key));
+        value = Text::ParseInt(object.GetString(key));
 }
 
 void PodTraits<unsigned>::Serialize(const std::string& key, unsigned value)
@@ -50,15 +47,8 @@ void PodTraits<unsigned>::Serialize(const std::string& key, unsigned value)
 void PodTraits<unsigned>::Deserialize(const std::string& key, unsigned& value,
                                       const Deserializer& object)
 {
-    if (!object.HasKey(key))
-        return;
-    const unsigned long read = std::stoul(object.GetString(key));
-    // Read as a 32-bit stoul would: "-n" still wraps to 2^32 - n, but a value that
-    // only a 64-bit unsigned long holds is out of range, not cut to its low bits.
-    constexpr unsigned long limit = std::numeric_limits<unsigned>::max();
-    if (read > limit && read <= std::numeric_limits<unsigned long>::max() - limit)
-        throw std::out_of_range("stoul");
-    value = static_cast<unsigned>(read);
+    if (object.HasKey(key))
+        value = Text::ParseUnsigned(object.GetString(key));
 }
 
 void PodTraits<bool>::Serialize(const std::string& key, bool value)

@@ -11,8 +11,8 @@
 //   Deserialize  writes the value only when object.HasKey(key) (an empty value
 //                counts as absent); otherwise the value stays as it is
 //   Copy         makes to equal from
-// Number conversions throw the standard std::invalid_argument and
-// std::out_of_range of stof, stoi and stoul; nothing here catches them.
+// A text that does not read as the type throws ValueError (data/DataError.h)
+// with the reason; the loaders add the file, object and key.
 
 #include <string>
 
@@ -37,22 +37,22 @@ template <> struct PodTraits<std::string> : PodTraitsByAssignment<std::string>
     static void Deserialize(const std::string& key, std::string& value, const Deserializer& object);
 };
 
-// Written with the default 6-digit %g formatting; read with std::stof.
+// Written with the default 6-digit %g formatting; read as std::stof reads.
 template <> struct PodTraits<float> : PodTraitsByAssignment<float>
 {
     static void Serialize(const std::string& key, float value);
     static void Deserialize(const std::string& key, float& value, const Deserializer& object);
 };
 
-// Decimal; read with std::stoi.
+// Decimal; read as std::stoi reads.
 template <> struct PodTraits<int> : PodTraitsByAssignment<int>
 {
     static void Serialize(const std::string& key, int value);
     static void Deserialize(const std::string& key, int& value, const Deserializer& object);
 };
 
-// Decimal; read with std::stoul. A value past the 32-bit range is out of range
-// rather than silently cut to its low bits.
+// Decimal; read as std::stoul reads, but a negative text or one past the 32-bit
+// range is refused rather than wrapped or cut to its low bits.
 template <> struct PodTraits<unsigned> : PodTraitsByAssignment<unsigned>
 {
     static void Serialize(const std::string& key, unsigned value);

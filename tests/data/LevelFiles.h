@@ -17,6 +17,7 @@
 #include "data/Serialization.h"
 #include "engine/AssetPaths.h"
 #include "engine/IGamestate.h"
+#include "graphics/ResourceTraits.h"
 #include "object/Entity.h"
 #include "object/IComponent.h"
 #include "object/MetaComponent.h"
@@ -33,6 +34,8 @@ class LevelProbe : public IComponent
     std::string label = "none";
     float speed = 1.5f;
     int count = -3;
+    unsigned amount = 5;
+    cMesh* shape = nullptr;
     bool active = true;
     tvec2 offset{1.0f, 2.0f};
     tvec4 tint{0.1f, 0.2f, 0.3f, 0.4f};

@@ -18,6 +18,8 @@ ORVEX_MEMBERS(LevelProbe)
     ORVEX_FIELD(label, "Label");
     ORVEX_FIELD(speed, "Speed");
     ORVEX_FIELD(count, "Count");
+    ORVEX_FIELD(amount, "Amount");
+    ORVEX_FIELD(shape, "Shape");
     ORVEX_FIELD(active, "Active");
     ORVEX_FIELD(offset, "Offset");
     ORVEX_FIELD(tint, "Tint");
@@ -376,11 +378,50 @@ TEST_F(LevelLoading, MissingFileOrTopObjectsThrow)
     EXPECT_EQ(ErrorOf([&] { LoadLevel("__lt_level", state); }), "Entities not found in deserializer.");
 }
 
-TEST_F(LevelLoading, FlagsOtherThanZeroAndOneAreAStandardError)
+// One bad value of each kind a level or archetype holds, where it can stand.
+TEST_F(LevelLoading, BadValuesNameTheFileTheEntityTheKeyAndTheValue)
 {
-    WriteLevel("__lt_level", LevelText(kPlacedInstance, {{"0", {"Name=Box", "Flags=2x"}, {}}}));
-    LevelTestState state;
-    EXPECT_THROW(LoadLevel("__lt_level", state), std::invalid_argument);
+    WriteArchetype("__lt_probe", kProbeArchetype);
+    WriteArchetype("__lt_slow", "LevelProbe:\n{\n  Speed=fast\n}\n");
+    const std::string level = "Error in a file: ./levels/__lt_level.txt: ";
+    const auto described = [](const std::string& probe) {
+        return std::vector<EntryText>{{"0", {"Name=Box", "Flags=00"}, {{"LevelProbe", probe}}}};
+    };
+    const std::vector<FailureCase> cases = {
+        {"flags", kPlacedInstance, {{"3", {"Name=Crate", "Flags=2x"}, {}}},
+         level + "entity 3 (Crate), key Flags: '2x' is not two binary digits"},
+        {"one flag", kPlacedInstance, {{"0", {"Name=Box", "Flags=1"}, {}}},
+         level + "entity 0 (Box), key Flags: '1' is not two binary digits"},
+        {"version", "VersionMajor=abc", {}, level + "LevelData, key VersionMajor: 'abc' is not a whole number"},
+        {"float", kPlacedInstance, described("Speed=fast"),
+         level + "entity 0 (Box), component LevelProbe, key Speed: 'fast' is not a number"},
+        {"int", kPlacedInstance, described("Count=99999999999"),
+         level + "entity 0 (Box), component LevelProbe, key Count: '99999999999' is out of range for a whole number"},
+        {"unsigned", kPlacedInstance, described("Amount=-1"),
+         level + "entity 0 (Box), component LevelProbe, key Amount: '-1' is not a whole number of 0 or more"},
+        {"two floats", kPlacedInstance, described("Offset=x,y"),
+         level + "entity 0 (Box), component LevelProbe, key Offset: 'x,y' is not two numbers"},
+        {"four floats", kPlacedInstance, described("Tint=red"),
+         level + "entity 0 (Box), component LevelProbe, key Tint: 'red' is not four numbers"},
+        {"resource", kPlacedInstance, described("Shape=__lt_absent"),
+         "Could not find file: ./meshes/__lt_absent.txt (read for ./levels/__lt_level.txt: entity 0 (Box), "
+         "component LevelProbe, key Shape)"},
+        {"placed transform", kPlacedInstance,
+         {{"0", {"Name=Crate", "Flags=10", "Archetype=__lt_probe"}, {{"Transform", "Position=here"}}}},
+         level + "entity 0 (Crate), component Transform, key Position: 'here' is not two numbers"},
+        {"override", "VersionMinor=0",
+         {{"Crate", {"Archetype=__lt_probe"},
+           {{"Transform", ""}, {"Color", ""}, {"LevelProbe", "Count=many"}, {"LevelMarker", ""}}}},
+         level + "entity Crate, component LevelProbe, key Count: 'many' is not a whole number"},
+        {"archetype", kPlacedInstance, {{"0", {"Name=Crate", "Flags=10", "Archetype=__lt_slow"}, {}}},
+         "Error in a file: ./archetypes/__lt_slow.txt: component LevelProbe, key Speed: 'fast' is not a number"},
+    };
+    for (const FailureCase& failure : cases)
+    {
+        WriteLevel("__lt_level", LevelText(failure.levelData, failure.entries));
+        LevelTestState state;
+        EXPECT_EQ(ErrorOf([&] { LoadLevel("__lt_level", state); }), failure.error) << failure.name;
+    }
 }
 
 } // namespace

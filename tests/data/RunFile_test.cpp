@@ -153,7 +153,7 @@ TEST_F(RunFiles, AFailedWriteLeavesTheOldFile)
     }
     catch (const std::string& error)
     {
-        EXPECT_EQ(error, "Could not write the run file: " + Path("taken.run"));
+        EXPECT_EQ(error, "Could not write the run file: " + Path("taken.run") + " (Is a directory)");
     }
     std::ifstream in(Path("taken.run"));
     std::string text;

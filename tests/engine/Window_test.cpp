@@ -72,13 +72,11 @@ TEST(WindowSettings, KeysAreReadAsDecimalAndBools)
 
 TEST(WindowSettings, ASizeThatIsNoWholeNumberNamesTheKeyAndTheFile)
 {
-    EXPECT_EQ(SettingsErrorOf("[Window]\nWidth=wide\n"),
-              "Window size \"Width\" in ./__spine_window_config.ini is not a whole number: wide");
-    EXPECT_EQ(SettingsErrorOf("[Window]\nHeight=720px\n"),
-              "Window size \"Height\" in ./__spine_window_config.ini is not a whole number: 720px");
+    const std::string file = "Error in a file: ./__spine_window_config.ini: Window, key ";
+    EXPECT_EQ(SettingsErrorOf("[Window]\nWidth=wide\n"), file + "Width: 'wide' is not a whole number");
+    EXPECT_EQ(SettingsErrorOf("[Window]\nHeight=720px\n"), file + "Height: '720px' is not a whole number");
     EXPECT_EQ(SettingsErrorOf("[Window]\nHeight=99999999999999\n"),
-              "Window size \"Height\" in ./__spine_window_config.ini is not a whole number: "
-              "99999999999999");
+              file + "Height: '99999999999999' is not a whole number");
 }
 
 TEST(WindowSettings, AMissingSectionOrFileFails)

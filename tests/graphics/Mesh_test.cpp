@@ -115,25 +115,35 @@ TEST_F(MeshLibrary, MissingFileAndBlocksRaiseTheirTexts)
     EXPECT_EQ(ErrorOf([] { GetMesh("NoFaces"); }), "Faces not found in deserializer.");
 }
 
-TEST_F(MeshLibrary, IndicesNamingNoPointAreAnErrorInTheFile)
+TEST_F(MeshLibrary, BadEntriesAreAnErrorInTheFileNamingBlockKeyAndText)
 {
-    const std::string points = "Points:\n{\n  0=0,0\n  1=1,0\n  2=0,1\n}\n";
-    const std::string bad[] = {
-        points + "Edges:\n{\n  0=0,3\n}\nFaces:\n{\n}\n",             // one past the last point
-        points + "Edges:\n{\n}\nFaces:\n{\n  0=0,1,7\n}\n",           // face corner out of range
-        points + "Edges:\n{\n  0=-1,0\n}\nFaces:\n{\n}\n",            // negative wraps far out
-        points + "Edges:\n{\n  0=a,b\n}\nFaces:\n{\n}\n",             // not numbers
-        points + "Edges:\n{\n  0=1\n}\nFaces:\n{\n}\n",               // too few numbers
-        points + "Edges:\n{\n}\nFaces:\n{\n  0=0,1,99999999999\n}\n", // past 32 bits
+    const std::string points = "Points:\n{\n  0=0,0\n  1=1,0\n  2=0,1\n  3=1,0\n}\n";
+    const std::pair<std::string, std::string> bad[] = {
+        {points + "Edges:\n{\n  0=0,4\n}\nFaces:\n{\n}\n",
+         "Edges, key 0: '0,4' names point 4, but the mesh has 4 points"},
+        {points + "Edges:\n{\n}\nFaces:\n{\n  0=0,1,2\n  1=0,1,7\n}\n",
+         "Faces, key 1: '0,1,7' names point 7, but the mesh has 4 points"},
+        {points + "Edges:\n{\n  0=-1,0\n}\nFaces:\n{\n}\n", "Edges, key 0: '-1,0' is not 2 point numbers"},
+        {points + "Edges:\n{\n  0=a,b\n}\nFaces:\n{\n}\n", "Edges, key 0: 'a,b' is not 2 point numbers"},
+        {points + "Edges:\n{\n  0=1\n}\nFaces:\n{\n}\n", "Edges, key 0: '1' is not 2 point numbers"},
+        {points + "Edges:\n{\n}\nFaces:\n{\n  0=0,1,99999999999\n}\n",
+         "Faces, key 0: '0,1,99999999999' names point 99999999999, but the mesh has 4 points"},
+        {"Points:\n{\n}\nEdges:\n{\n  0=0,0\n}\nFaces:\n{\n}\n",
+         "Edges, key 0: '0,0' names point 0, but the mesh has 0 points"},
+        {"Points:\n{\n  0=zero,0\n}\nEdges:\n{\n}\nFaces:\n{\n}\n", "Points, key 0: 'zero,0' is not two numbers"},
+        {"Points:\n{\n  Center=middle\n}\nEdges:\n{\n}\nFaces:\n{\n}\n",
+         "Points, key Center: 'middle' is not two numbers"},
+        // An edge of no length, by one point named twice or two points at one place.
+        {points + "Edges:\n{\n  0=0,1\n  1=2,2\n}\nFaces:\n{\n}\n",
+         "Edges, key 1: '2,2' is an edge of no length: both its ends are at 0,1"},
+        {points + "Edges:\n{\n  0=3,1\n}\nFaces:\n{\n}\n",
+         "Edges, key 0: '3,1' is an edge of no length: both its ends are at 1,0"},
     };
-    for (const std::string& text : bad)
+    for (const auto& [text, detail] : bad)
     {
         const std::string path = Write("Bad", text);
-        EXPECT_EQ(ErrorOf([] { GetMesh("Bad"); }), "Error in a file: " + path) << text;
+        EXPECT_EQ(ErrorOf([] { GetMesh("Bad"); }), "Error in a file: " + path + ": " + detail) << text;
     }
-    const std::string empty =
-        Write("Empty", "Points:\n{\n}\nEdges:\n{\n  0=0,0\n}\nFaces:\n{\n}\n");
-    EXPECT_EQ(ErrorOf([] { GetMesh("Empty"); }), "Error in a file: " + empty);
 }
 
 TEST_F(MeshLibrary, SameNameGivesTheSameRecordAndReadsTheFileOnce)

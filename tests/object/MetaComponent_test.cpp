@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Probes.h"
+#include "data/DataError.h"
 #include "data/Deserializer.h"
 #include "data/Serialization.h"
 #include "object/TypeRegistry.h"
@@ -50,8 +51,23 @@ TEST(ComponentFields, ReadKeepsFieldsWithoutAValueAndIgnoresOtherKeys)
     EXPECT_EQ(probe.count, 8);
     EXPECT_EQ(probe.label, "none");
     EXPECT_EQ(probe.unreflected, 5);
-    object.SetValue("Count", "many"); // a conversion error stops the read
-    EXPECT_THROW(created.record.ReadFields(*created.component, object), std::invalid_argument);
+    // A value that does not read names the place, this component and the key.
+    object.SetValue("Count", "many");
+    const auto error = [&](const DataPlace& place) {
+        try
+        {
+            created.record.ReadFields(*created.component, object, place);
+        }
+        catch (const std::string& text)
+        {
+            return text;
+        }
+        return std::string("no error");
+    };
+    EXPECT_EQ(error({"./levels/x.txt", "entity 3 (Crate)"}),
+              "Error in a file: ./levels/x.txt: entity 3 (Crate), component ProbeComponent, key Count: "
+              "'many' is not a whole number");
+    EXPECT_EQ(error({}), "component ProbeComponent, key Count: 'many' is not a whole number");
 }
 
 TEST(ComponentFields, WrittenFieldsReadBackEqual)

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <limits>
-#include <stdexcept>
-
+#include "data/DataError.h"
 #include "data/Deserializer.h"
 #include "data/Serialization.h"
 #include "object/MetaPod.h"
@@ -71,16 +69,37 @@ TEST(PodDeserialize, AbsentOrEmptyKeyKeepsThePreviousValue)
     EXPECT_EQ(count, 9);
 }
 
-TEST(PodDeserialize, UnsignedPastThirtyTwoBitsIsOutOfRange)
+// The reasons name the text; the loaders add the file, object and key.
+TEST(PodDeserialize, TextsThatDoNotReadAreRefusedAndTheValueKept)
 {
-    unsigned value = 3;
-    EXPECT_THROW(Read("seven", value), std::invalid_argument); // conversion errors propagate
-    EXPECT_THROW(Read("4294967296", value), std::out_of_range);
-    EXPECT_EQ(value, 3u);
-    EXPECT_THROW(Read("99999999999999", value), std::out_of_range);
-    // Negative input wraps as stoul defines it, to the same 32-bit value.
-    EXPECT_EQ(Read<unsigned>("-1"), std::numeric_limits<unsigned>::max());
-    EXPECT_EQ(Read<unsigned>("-5"), std::numeric_limits<unsigned>::max() - 4);
+    const auto refusal = [](auto value, const std::string& text) {
+        const auto before = value;
+        std::string reason;
+        try
+        {
+            Read(text, value);
+        }
+        catch (const ValueError& error)
+        {
+            reason = error.what();
+        }
+        EXPECT_EQ(value, before) << text;
+        return reason;
+    };
+    EXPECT_EQ(refusal(1.0f, "abc"), "'abc' is not a number");
+    EXPECT_EQ(refusal(1.0f, "1e50"), "'1e50' is out of range for a number");
+    EXPECT_EQ(refusal(2, "x1"), "'x1' is not a whole number");
+    EXPECT_EQ(refusal(2, "99999999999"), "'99999999999' is out of range for a whole number");
+    EXPECT_EQ(refusal(3u, "seven"), "'seven' is not a whole number of 0 or more");
+    EXPECT_EQ(refusal(3u, "-1"), "'-1' is not a whole number of 0 or more");
+    EXPECT_EQ(refusal(3u, " -5"), "' -5' is not a whole number of 0 or more");
+    EXPECT_EQ(refusal(3u, "4294967296"), "'4294967296' is out of range for a whole number of 0 or more");
+    EXPECT_EQ(refusal(3u, "99999999999999999999"),
+              "'99999999999999999999' is out of range for a whole number of 0 or more");
+    EXPECT_EQ(refusal(tvec2(1.0f), "x,2"), "'x,2' is not two numbers");
+    EXPECT_EQ(refusal(tvec4(1.0f), ""), ""); // absent, not refused
+    EXPECT_EQ(refusal(tvec4(1.0f), std::string(100, 'z')),
+              "'" + std::string(60, 'z') + "...' is not four numbers");
 }
 
 TEST(PodSerialize, OneIndentedKeyValueLine)
