@@ -1,5 +1,7 @@
 #include "graphics/Camera.h"
 
+#include <cmath>
+
 #include <glm/gtx/matrix_transform_2d.hpp>
 
 #include "engine/Engine.h"
@@ -19,6 +21,8 @@ tvec2 VisibleExtent(float size, float aspect)
 {
     if (!(aspect > 0.0f))
         aspect = 1.0f;
+    if (!(std::fabs(size) >= kMinimumCameraSize))
+        size = size < 0.0f ? -kMinimumCameraSize : kMinimumCameraSize;
     if (aspect > 1.0f)
         return {size * aspect, size};
     return {size, size / aspect};

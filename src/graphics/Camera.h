@@ -22,8 +22,15 @@ struct MoveCameraMessage
     float y;
 };
 
+// The smallest world extent a view shows. A Size of zero would divide by zero in
+// the view; a zoom key held long enough, a level file or a value typed in the
+// editor can give one.
+constexpr float kMinimumCameraSize = 0.01f;
+
 // World width and height shown by a camera of that size on a window of that
 // aspect (width / height; 0 or less counts as 1): the shorter side shows size.
+// A size nearer zero than kMinimumCameraSize counts as that, with its sign (a
+// negative size turns the view half round); one that is not a number as that.
 tvec2 VisibleExtent(float size, float aspect);
 
 class Camera : public IComponent

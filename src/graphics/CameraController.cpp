@@ -1,5 +1,7 @@
 #include "graphics/CameraController.h"
 
+#include <algorithm>
+
 #include "graphics/Camera.h"
 #include "messaging/Input.h"
 #include "object/Entity.h"
@@ -46,7 +48,10 @@ void CameraController::Update(float dt)
     Camera* camera = owner->Get<Camera>();
     if (!transform || !camera)
         return;
-    camera->size += Axis(keyZ, keyC) * zoomSpeed * dt;
+    // Zooming in stops at the smallest size the view shows, so that zooming out
+    // again answers at once.
+    if (const float zoom = Axis(keyZ, keyC))
+        camera->size = std::max(camera->size + zoom * zoomSpeed * dt, kMinimumCameraSize);
     transform->position.x += Axis(keyD, keyA) * moveSpeed * dt;
     transform->position.y += Axis(keyW, keyS) * moveSpeed * dt;
     if (Input::KeyHeld(keyX))

@@ -52,6 +52,17 @@ TEST(CameraController, HeldKeysMoveZoomAndTurn)
     EXPECT_EQ(flight.transform().rotation, 0.25f);
 }
 
+TEST(CameraController, ZoomingInStopsAtTheSmallestSizeAndZoomingOutAnswersAtOnce)
+{
+    Flight flight;
+    flight.Hold({keyC});
+    flight.controller->Update(60.0f);
+    EXPECT_EQ(flight.camera->size, kMinimumCameraSize);
+    flight.Hold({keyZ});
+    flight.controller->Update(0.5f);
+    EXPECT_EQ(flight.camera->size, kMinimumCameraSize + 1.0f);
+}
+
 TEST(CameraController, OppositeKeysCancel)
 {
     Flight flight;

@@ -37,6 +37,25 @@ TEST(CameraSize, ShorterWindowSideShowsSize)
     ExpectNear(VisibleExtent(4.0f, -2.0f), {4.0f, 4.0f});
 }
 
+TEST(CameraSize, ASizeNearZeroShowsTheSmallestExtentAndAFiniteView)
+{
+    CameraScene scene;
+    Camera* camera = SquareCamera(scene);
+    const std::pair<float, float> sizes[] = {{0.0f, kMinimumCameraSize},
+                                             {0.001f, kMinimumCameraSize},
+                                             {std::nanf(""), kMinimumCameraSize},
+                                             {-0.001f, -kMinimumCameraSize},
+                                             {-3.0f, -3.0f}};
+    for (const auto& [size, shown] : sizes)
+    {
+        ExpectNear(VisibleExtent(size, 1.0f), {shown, shown});
+        camera->size = size;
+        // The view still maps its own edge onto the device square's.
+        ExpectNear(Apply(camera->GetViewMatrix(1.0f, 1.0f), {3.0f + shown / 2.0f, 4.0f}), {1.0f, 0.0f}, 1e-3f);
+        ExpectNear(Apply(camera->GetScreenToWorld(), {1.0f, 0.0f}), {3.0f + shown / 2.0f, 4.0f});
+    }
+}
+
 TEST(CameraSize, FollowsTheWindow)
 {
     CameraScene scene;
