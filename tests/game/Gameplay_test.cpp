@@ -88,6 +88,24 @@ TEST(Gameplay, AnEndedLevelHandsOverAfterItsEndTimerAndTheClockRestarts)
     EXPECT_EQ(ClockText(state), "0:00");
 }
 
+TEST(Gameplay, ARestartDuringTheHandOverGivesTheNextEndItsWholeEndTimer)
+{
+    SettingsLevel first("__gameplay_a", "2.5", "__gameplay_b");
+    SettingsLevel second("__gameplay_b", "1", "0");
+    PlayHarness play;
+    Gameplay& state = Start(play, "__gameplay_a");
+    play.engine.SendMessage(MSG_END_LEVEL);
+    play.Frames(3, 0.5f);
+    state.RequestLevel("__gameplay_a"); // restarted when 2 of the 2.5 s have passed
+    play.Frame(0.5f);
+    ASSERT_TRUE(state.LevelRunning());
+    play.engine.SendMessage(MSG_END_LEVEL);
+    play.Frames(4, 0.5f);
+    EXPECT_EQ(state.CurrentLevel(), "__gameplay_a");
+    play.Frame(0.5f);
+    EXPECT_EQ(state.CurrentLevel(), "__gameplay_b");
+}
+
 TEST(Gameplay, ANextLevelOfZeroPopsThePlayState)
 {
     SettingsLevel last("__gameplay_b", "1", "0");

@@ -54,6 +54,9 @@ void Gameplay::OnLevelLoad()
 {
     levelRunning = true;
     levelTime = 0.0f;
+    // A level restarted during the hand-over would otherwise start its own with
+    // the time the last one had already waited.
+    endTimer = 0.0f;
     availablePoints = 0;
     if (!tape.Replaying() && !tape.Recording())
         return;
