@@ -70,12 +70,15 @@ void CollisionsSystem::GatherColliders()
 {
     colliders.clear();
     startBounds.clear();
-    for (const auto& entry : Engine::Get()->GetActiveGamestate().Entities())
-        if (entry.second->collider)
-        {
-            colliders.push_back(entry.second);
-            startBounds.push_back(GetColliderBounds(*entry.second));
-        }
+    Engine* engine = Engine::Get();
+    const IGamestate* state = engine ? engine->ActiveGamestate() : nullptr;
+    if (state)
+        for (const auto& entry : state->Entities())
+            if (entry.second->collider)
+            {
+                colliders.push_back(entry.second);
+                startBounds.push_back(GetColliderBounds(*entry.second));
+            }
     boxes.Build(startBounds);
 }
 

@@ -24,8 +24,12 @@ float LevelGravity(const IGamestate& state)
 
 void PhysicsSystem::Update(float dt)
 {
-    const IGamestate& state = Engine::Get()->GetActiveGamestate();
-    for (const auto& entry : state.Entities())
+    Engine* engine = Engine::Get();
+    const IGamestate* state = engine ? engine->ActiveGamestate() : nullptr;
+    if (!state)
+        return;
+    const float g = LevelGravity(*state);
+    for (const auto& entry : state->Entities())
     {
         RigidBody* body = entry.second->Get<RigidBody>();
         Transform* transform = entry.second->Get<Transform>();
@@ -34,7 +38,6 @@ void PhysicsSystem::Update(float dt)
             continue;
         if (!body->isStatic)
         {
-            const float g = LevelGravity(state);
             body->velocity.x -= body->gravity.x * g * dt;
             body->velocity.y -= body->gravity.y * g * dt;
         }

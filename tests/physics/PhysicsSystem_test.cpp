@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PhysicsWorld.h"
+#include "physics/CollisionsSystem.h"
 #include "physics/PhysicsSystem.h"
 
 namespace Orvex
@@ -105,6 +106,20 @@ TEST(RigidBodyInit, BodyWithoutTransformIsSkippedWhenChecksAreOff)
     world.Place(entity);
     PhysicsSystem physics;
     EXPECT_NO_THROW(physics.Update(0.1f));
+}
+// The systems may run with no engine, or with one whose states are all popped.
+TEST(PhysicsAndCollisionSystems, WithoutAnEngineOrAStateDoNothing)
+{
+    PhysicsSystem physics;
+    CollisionsSystem collisions;
+    const auto run = [&] {
+        physics.Update(0.5f);
+        collisions.Update(0.5f);
+    };
+    run();
+    Engine engine;
+    run();
+    EXPECT_TRUE(engine.Gamestates().empty());
 }
 } // namespace
 } // namespace Orvex
