@@ -8,6 +8,7 @@
 // decoding, so the mixer's thread reads them without a lock.
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -45,6 +46,11 @@ private:
     std::unordered_map<std::string, std::weak_ptr<const DecodedFrames>> known;
 };
 
+// Names one clip for the whole process run. Unlike the clip's address it is never
+// given to another clip, not even after the mixer has stopped and started again,
+// so an owner holding an old one cannot reach a clip it does not own. 0 is none.
+using ClipHandle = std::uint64_t;
+
 class AudioClip
 {
 public:
@@ -62,6 +68,7 @@ public:
     // Set when its owner released it while channels still play it; the mixer frees
     // it once they have ended.
     bool released = false;
+    ClipHandle handle = 0; // given by the mixer that holds it
 
 private:
     AudioResult Decode(const std::string& path, std::filesystem::file_time_type written);

@@ -85,9 +85,20 @@ AudioResult Mixer::CreateClip(const std::string& path, ClipKind kind, AudioClip*
     const AudioResult result = loaded->Load(path, kind, &decodedFiles);
     if (result != AUDIO_OK)
         return result;
+    // Process-wide, so no restart and no other mixer hands out the same one.
+    static ClipHandle lastHandle = 0;
+    loaded->handle = ++lastHandle;
     clips.push_back(std::move(loaded));
     *clip = clips.back().get();
     return AUDIO_OK;
+}
+
+AudioClip* Mixer::FindClip(ClipHandle handle) const
+{
+    const auto found = std::find_if(clips.begin(), clips.end(), [handle](const auto& owned) {
+        return handle != 0 && owned->handle == handle && !owned->released;
+    });
+    return found == clips.end() ? nullptr : found->get();
 }
 
 AudioResult Mixer::ReleaseClip(AudioClip* clip)

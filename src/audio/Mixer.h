@@ -74,6 +74,9 @@ public:
     AudioResult CreateGroup(const std::string& name, ChannelGroup** group);
     // Missing file: AUDIO_FILE_NOT_FOUND and *clip = null.
     AudioResult CreateClip(const std::string& path, ClipKind kind, AudioClip** clip);
+    // The clip with that handle while this mixer holds it and it is not released;
+    // null otherwise, also for handles of clips freed by a Stop.
+    AudioClip* FindClip(ClipHandle handle) const;
     // Looping channels of the clip stop; others play to their end before it is freed.
     AudioResult ReleaseClip(AudioClip* clip);
     // Starts clip on a free voice in group, volume 1, the clip's own frequency, no

@@ -120,10 +120,11 @@ void PauseGameStateGroups(const GamestateSoundGroups& groups, bool paused)
     SetPaused(groups.effects, paused);
 }
 
-void CheckResult(int code)
+void CheckResult(int code, const std::string& about)
 {
     if (code != AUDIO_OK && code != AUDIO_FILE_NOT_FOUND)
-        throw "Unknown audio error number: " + std::to_string(code);
+        throw "Unknown audio error number: " + std::to_string(code) +
+            (about.empty() ? "" : " (" + about + ")");
 }
 
 void LogResult(int code)

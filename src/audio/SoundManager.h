@@ -53,8 +53,9 @@ void ReleaseGameStateGroups(GamestateSoundGroups& groups);
 void PauseGameStateGroups(const GamestateSoundGroups& groups, bool paused);
 
 // Passes 0 (success) and 23 (a missing sound file); throws "Unknown audio error
-// number: " + code for anything else.
-void CheckResult(int code);
+// number: " + code for anything else, followed by " (" + about + ")" when about
+// names what failed.
+void CheckResult(int code, const std::string& about = "");
 // CheckResult's text as an error line instead of a throw, where throwing cannot be.
 void LogResult(int code);
 

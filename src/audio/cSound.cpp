@@ -82,7 +82,7 @@ cSound& cSound::operator=(cSound&& other) noexcept
     sound = other.sound;
     kind = other.kind;
     other.name.clear();
-    other.sound = nullptr;
+    other.sound = 0;
     return *this;
 }
 
@@ -94,21 +94,34 @@ void cSound::SetName(const std::string& newName)
     Release();
     const bool music = newName.rfind(kMusicPrefix, 0) == 0;
     kind = music ? kMusic : kEffect;
-    SoundManager::CheckResult(SoundManager::GetMixer().CreateClip(
-        AssetPath("Sounds", newName), music ? ClipKind::Stream : ClipKind::Loaded, &sound));
+    const std::string path = AssetPath("Sounds", newName);
+    AudioClip* clip = nullptr;
+    const AudioResult result = SoundManager::GetMixer().CreateClip(
+        path, music ? ClipKind::Stream : ClipKind::Loaded, &clip);
+    if (result == AUDIO_FILE_NOT_FOUND)
+        LogError("Sound file not found, it stays silent: " + path);
+    else
+        SoundManager::CheckResult(result, "sound file " + path);
+    sound = clip ? clip->handle : 0;
     name = newName;
+}
+
+AudioClip* cSound::Clip() const
+{
+    return SoundManager::Initialised() ? SoundManager::GetMixer().FindClip(sound) : nullptr;
 }
 
 Channel cSound::Play(bool loop, float volume, float pitchRandom)
 {
-    if (!sound || !SoundManager::Initialised())
+    AudioClip* clip = Clip();
+    if (!clip)
         return Channel();
     const GamestateSoundGroups groups = ActiveGroups();
     StopEnded(groups.music);
     StopEnded(groups.effects);
     Channel channel;
     const AudioResult started =
-        SoundManager::GetMixer().Play(sound, kind == kMusic ? groups.music : groups.effects, &channel);
+        SoundManager::GetMixer().Play(clip, kind == kMusic ? groups.music : groups.effects, &channel);
     // All channels busy: this sound is dropped, the ones playing carry on.
     if (started == AUDIO_NO_FREE_CHANNEL)
         return Channel();
@@ -123,11 +136,12 @@ Channel cSound::Play(bool loop, float volume, float pitchRandom)
 
 void cSound::Release()
 {
-    AudioClip* doomed = sound;
-    sound = nullptr;
+    // Found by its handle: a mixer shut down since has freed it already, and a
+    // clip at the same address now is another owner's.
+    AudioClip* doomed = Clip();
+    sound = 0;
     name.clear();
-    // A shut-down mixer has freed every sound already.
-    if (doomed && SoundManager::Initialised())
+    if (doomed)
         SoundManager::CheckResult(SoundManager::GetMixer().ReleaseClip(doomed));
 }
 

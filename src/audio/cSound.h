@@ -8,13 +8,12 @@
 
 #include <string>
 
+#include "audio/AudioClip.h"
 #include "audio/Channel.h"
 #include "object/PodTraits.h"
 
 namespace Orvex
 {
-class AudioClip;
-
 struct cSound
 {
     static constexpr unsigned kMusic = 0;  // streamed
@@ -40,8 +39,12 @@ struct cSound
     void Release();
 
     std::string name;             // relative to the sounds folder, no extension; "" = none
-    AudioClip* sound = nullptr;   // owned; null until a name is loaded
+    ClipHandle sound = 0;         // owned; 0 until a name is loaded
     unsigned int kind = kMusic;   // kMusic or kEffect
+
+    // The loaded clip; null when none is, or when the sound manager was shut down
+    // (and perhaps started again) since it was loaded.
+    AudioClip* Clip() const;
 
 private:
     void ReleaseLogged() noexcept;

@@ -19,7 +19,7 @@ protected:
         Sound(name, frames);
         cSound sound;
         sound.SetName(name);
-        EXPECT_NE(sound.sound, nullptr) << name;
+        EXPECT_NE(sound.Clip(), nullptr) << name;
         return sound;
     }
     static float Frequency(const Channel& channel)
@@ -46,33 +46,36 @@ std::string ErrorOf(const std::function<void()>& action)
 TEST_F(cSoundTest, OnlyTheSixCharactersMusicSlashAtTheStartMakeAStream)
 {
     EXPECT_EQ(Loaded("Music/Theme").kind, cSound::kMusic);
-    EXPECT_EQ(Loaded("Music/Theme").sound->Kind(), ClipKind::Stream);
+    EXPECT_EQ(Loaded("Music/Theme").Clip()->Kind(), ClipKind::Stream);
     EXPECT_EQ(Loaded("Effects/Music/Boing").kind, cSound::kEffect);
     EXPECT_EQ(Loaded("MusicBox").kind, cSound::kEffect);
     EXPECT_EQ(Loaded("music/Theme").kind, cSound::kEffect);
-    EXPECT_EQ(Loaded("MusicBox").sound->Kind(), ClipKind::Loaded);
+    EXPECT_EQ(Loaded("MusicBox").Clip()->Kind(), ClipKind::Loaded);
 }
 
 TEST_F(cSoundTest, SameNameKeepsItsSoundAndANewNameLoadsAnother)
 {
     Sound("Other", 100);
     cSound sound = Loaded("Boing");
-    AudioClip* first = sound.sound;
+    AudioClip* first = sound.Clip();
     sound.SetName("Boing");
-    EXPECT_EQ(sound.sound, first);
+    EXPECT_EQ(sound.Clip(), first);
     sound.SetName("");
-    EXPECT_EQ(sound.sound, first);
+    EXPECT_EQ(sound.Clip(), first);
     sound.SetName("Other");
     EXPECT_EQ(sound.name, "Other");
-    EXPECT_EQ(sound.sound->FrameCount(), 100u);
+    EXPECT_EQ(sound.Clip()->FrameCount(), 100u);
 }
 
 TEST_F(cSoundTest, MissingFileKeepsTheNameAndPlaysNothing)
 {
     cSound sound;
+    testing::internal::CaptureStdout();
     sound.SetName("Nowhere");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "ERROR: Sound file not found, it stays silent: " + folder.Path("Nowhere.ogg") + "\n");
     EXPECT_EQ(sound.name, "Nowhere");
-    EXPECT_EQ(sound.sound, nullptr);
+    EXPECT_EQ(sound.Clip(), nullptr);
     EXPECT_FALSE(sound.Play(false, 1.0f, 0.0f));
     EXPECT_EQ(ChannelCount(SoundManager::EffectsGroup()), 0);
     cSound empty;
@@ -83,9 +86,10 @@ TEST_F(cSoundTest, CorruptFileThrowsAndLeavesTheSoundEmpty)
 {
     folder.Garbage("Broken.ogg");
     cSound sound;
-    EXPECT_EQ(ErrorOf([&] { sound.SetName("Broken"); }), "Unknown audio error number: 2");
+    EXPECT_EQ(ErrorOf([&] { sound.SetName("Broken"); }),
+              "Unknown audio error number: 2 (sound file " + folder.Path("Broken.ogg") + ")");
     EXPECT_EQ(sound.name, "");
-    EXPECT_EQ(sound.sound, nullptr);
+    EXPECT_EQ(sound.Clip(), nullptr);
 }
 
 TEST_F(cSoundTest, EffectsAndMusicPlayInTheirMasterGroupsWithoutAnEngine)
@@ -155,28 +159,28 @@ TEST_F(cSoundTest, CopiesLoadTheirOwnSoundOfTheSameNameAndAMoveHandsItOver)
     cSound original = Loaded("Boing");
     cSound copy = original;
     EXPECT_EQ(copy.name, "Boing");
-    ASSERT_NE(copy.sound, nullptr);
-    EXPECT_NE(copy.sound, original.sound);
+    ASSERT_NE(copy.Clip(), nullptr);
+    EXPECT_NE(copy.Clip(), original.Clip());
     cSound target = Loaded("Boing");
     target = original; // onto the same name: still its own, loaded
-    EXPECT_NE(target.sound, nullptr);
-    EXPECT_NE(target.sound, original.sound);
+    EXPECT_NE(target.Clip(), nullptr);
+    EXPECT_NE(target.Clip(), original.Clip());
     target = target;
-    EXPECT_NE(target.sound, nullptr);
+    EXPECT_NE(target.Clip(), nullptr);
     original.Release();
     EXPECT_TRUE(copy.Play(false, 1.0f, 0.0f));
-    AudioClip* clip = copy.sound;
+    AudioClip* clip = copy.Clip();
     cSound moved = std::move(copy);
-    EXPECT_EQ(moved.sound, clip);
-    EXPECT_EQ(copy.sound, nullptr);
+    EXPECT_EQ(moved.Clip(), clip);
+    EXPECT_EQ(copy.Clip(), nullptr);
     target = cSound();
     EXPECT_EQ(target.name, "");
-    EXPECT_EQ(target.sound, nullptr);
+    EXPECT_EQ(target.Clip(), nullptr);
     cSound missing;
     missing.SetName("Nowhere");
     target = missing;
     EXPECT_EQ(target.name, "Nowhere");
-    EXPECT_EQ(target.sound, nullptr);
+    EXPECT_EQ(target.Clip(), nullptr);
 }
 
 TEST_F(cSoundTest, ReleaseForgetsTheNameSoTheSameNameLoadsAgain)
@@ -184,9 +188,21 @@ TEST_F(cSoundTest, ReleaseForgetsTheNameSoTheSameNameLoadsAgain)
     cSound sound = Loaded("Boing");
     sound.Release();
     EXPECT_EQ(sound.name, "");
-    EXPECT_EQ(sound.sound, nullptr);
+    EXPECT_EQ(sound.Clip(), nullptr);
     sound.SetName("Boing");
-    EXPECT_NE(sound.sound, nullptr);
+    EXPECT_NE(sound.Clip(), nullptr);
+}
+
+TEST_F(cSoundTest, ASoundFromBeforeARestartLeavesTheNewOnesAlone)
+{
+    cSound old = Loaded("Boing");
+    SoundManager::Shutdown();
+    SoundManager::InitManualOutput();
+    cSound fresh = Loaded("Boing"); // its clip may well sit where the freed one was
+    EXPECT_FALSE(old.Play(false, 1.0f, 0.0f));
+    old.Release();
+    ASSERT_NE(fresh.Clip(), nullptr);
+    EXPECT_TRUE(fresh.Play(false, 1.0f, 0.0f));
 }
 
 TEST_F(cSoundTest, SoundsOutlivingTheSoundManagerGoQuietly)
@@ -195,7 +211,7 @@ TEST_F(cSoundTest, SoundsOutlivingTheSoundManagerGoQuietly)
     SoundManager::Shutdown();
     EXPECT_FALSE(sound.Play(false, 1.0f, 0.0f));
     sound.Release();
-    EXPECT_EQ(sound.sound, nullptr);
+    EXPECT_EQ(sound.Clip(), nullptr);
 }
 
 TEST_F(cSoundTest, DataFilesReadAndWriteTheName)
@@ -206,7 +222,7 @@ TEST_F(cSoundTest, DataFilesReadAndWriteTheName)
     cSound sound;
     PodTraits<cSound>::Deserialize("Sound", sound, object.GetChild("Object"));
     EXPECT_EQ(sound.name, "Boing");
-    EXPECT_NE(sound.sound, nullptr);
+    EXPECT_NE(sound.Clip(), nullptr);
     PodTraits<cSound>::Deserialize("Other", sound, object.GetChild("Object"));
     EXPECT_EQ(sound.name, "Boing");
     SerialOutput output;
