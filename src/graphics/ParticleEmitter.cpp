@@ -1,5 +1,6 @@
 #include "graphics/ParticleEmitter.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "engine/Engine.h"
@@ -175,6 +176,7 @@ long long ParticleEmitter::DrawBurstSize() const
 
 void ParticleEmitter::Emit(long long count)
 {
+    count = std::min(count, kMaxBurst);
     for (long long i = 0; i < count; ++i)
         EmitOne();
 }

@@ -34,7 +34,10 @@ class ParticleEmitter : public GraphicsObject
     void EmitBurst();
     // Particles in one burst: emitCount plus one draw of the spread; may be below 1.
     long long DrawBurstSize() const;
-    // Emits count particles; nothing when count is below 1.
+    // Most particles one call of Emit spawns: a mistyped count (4294967295) would
+    // otherwise allocate until memory runs out.
+    static constexpr long long kMaxBurst = 10000;
+    // Emits count particles, at most kMaxBurst; nothing when count is below 1.
     void Emit(long long count);
     // Spawns one particle at the end of the list.
     void EmitOne();

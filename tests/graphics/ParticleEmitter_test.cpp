@@ -93,6 +93,14 @@ TEST(ParticleBursts, SizeBelowOneEmitsNothing)
     }
 }
 
+TEST(ParticleBursts, AHugeCountIsCutToTheLargestBurst)
+{
+    Emitting emitting;
+    emitting.emitter->emitCount = 4294967295u;
+    emitting.emitter->EmitBurst();
+    EXPECT_EQ(emitting.emitter->Particles().Size(), static_cast<std::size_t>(ParticleEmitter::kMaxBurst));
+}
+
 TEST(ParticleSpawn, TakesTheEmitterValuesAtTheEntityPosition)
 {
     Emitting emitting;
