@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -131,21 +133,85 @@ TEST_F(LevelSaving, TargetThatIsAFolderFailsAndLeavesNoTemporary)
     Folder("__ls_folder.txt");
     const std::string path = AssetPath("Levels", "__ls_folder");
     EXPECT_EQ(ErrorOf([&] { SaveLevel("__ls_folder", state, *box); }),
-              "Could not replace the level file: " + path);
+              "Could not replace the level file: " + path + " (Is a directory)");
     EXPECT_TRUE(fs::is_directory(path));
     EXPECT_FALSE(fs::exists(path + ".saving"));
 }
 
-TEST_F(LevelSaving, UnwritableFolderFailsAndKeepsTheOldFile)
+// A small file system of its own over a folder of the levels tree, to be made
+// full or read-only as a real disk can be. Mounting needs root's rights.
+class MountedFolder
+{
+public:
+    explicit MountedFolder(const fs::path& folder) : folder(folder)
+    {
+        mounted = mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=16k") == 0;
+    }
+    ~MountedFolder()
+    {
+        if (mounted)
+            umount2(folder.c_str(), MNT_DETACH);
+    }
+    MountedFolder(const MountedFolder&) = delete;
+    MountedFolder& operator=(const MountedFolder&) = delete;
+
+    bool Mounted() const { return mounted; }
+    void MakeReadOnly() const
+    {
+        ASSERT_EQ(mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, "size=16k"), 0);
+    }
+    // Writes a filler file until no byte more fits.
+    void Fill() const
+    {
+        std::ofstream filler(folder / "filler", std::ios::binary);
+        const std::string block(512, 'x');
+        while (filler.write(block.data(), block.size()) && filler.flush())
+        {
+        }
+    }
+
+private:
+    fs::path folder;
+    bool mounted = false;
+};
+
+TEST_F(LevelSaving, ReadOnlyOrFullFolderFailsAndKeepsTheOldFile)
+{
+    struct Fault
+    {
+        const char* name;
+        void (MountedFolder::*inject)() const;
+        const char* reason;
+    };
+    const Fault faults[] = {{"read-only", &MountedFolder::MakeReadOnly, " (Read-only file system)"},
+                            {"full", &MountedFolder::Fill, " (No space left on device)"}};
+    const fs::path folder = Folder("__ls_disk");
+    for (const Fault& fault : faults)
+    {
+        const MountedFolder disk(folder);
+        if (!disk.Mounted())
+            GTEST_SKIP() << "mounting a small file system needs root's rights";
+        const std::string path = AssetPath("Levels", "__ls_disk/level");
+        std::ofstream(path) << "old text";
+        (disk.*fault.inject)();
+        EXPECT_EQ(ErrorOf([&] { SaveLevel("__ls_disk/level", state, *box); }),
+                  "Could not write the level file: " + path + fault.reason)
+            << fault.name;
+        EXPECT_EQ(ReadFile(path), "old text") << fault.name;
+        EXPECT_FALSE(fs::exists(path + ".saving")) << fault.name;
+    }
+}
+
+TEST_F(LevelSaving, FolderWithoutWriteRightsFailsAndKeepsTheOldFile)
 {
     if (geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders";
+        GTEST_SKIP() << "root writes into folders without write rights";
     const fs::path folder = Folder("__ls_locked");
     WriteLevel("__ls_locked/level", "old text");
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     const std::string path = AssetPath("Levels", "__ls_locked/level");
     EXPECT_EQ(ErrorOf([&] { SaveLevel("__ls_locked/level", state, *box); }),
-              "Could not write the level file: " + path);
+              "Could not write the level file: " + path + " (Permission denied)");
     EXPECT_EQ(ReadFile(path), "old text");
 }
 } // namespace
