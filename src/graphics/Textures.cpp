@@ -36,7 +36,7 @@ std::string TextureFile(const std::string& name)
 }
 
 // GL_RGB or GL_RGBA when the bytes are already in GL's order, 0 otherwise.
-GLenum DirectFormat(const SDL_Surface& image)
+unsigned DirectFormat(const SDL_Surface& image)
 {
     switch (image.format->format)
     {
@@ -57,7 +57,7 @@ bool Convertible(const SDL_Surface& image)
 
 // The image in a layout GL reads directly: itself, or a converted copy kept in
 // converted.
-SDL_Surface* Uploadable(SDL_Surface* image, SurfacePtr& converted)
+const SDL_Surface* Uploadable(SDL_Surface* image, SurfacePtr& converted)
 {
     if (DirectFormat(*image))
         return image;
@@ -107,21 +107,31 @@ private:
     GLint rowLength = 0;
 };
 
-void Upload(const SDL_Surface& image, GLenum format)
+void Upload(const UploadPixels& pixels)
 {
-    const bool padded = image.pitch != image.w * image.format->BytesPerPixel;
-    const std::vector<unsigned char> packed =
-        padded ? PackedRows(image) : std::vector<unsigned char>();
     const TightUnpack tight;
-    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), image.w, image.h, 0, format,
-                 GL_UNSIGNED_BYTE, padded ? packed.data() : image.pixels);
+    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(pixels.format), pixels.width, pixels.height,
+                 0, pixels.format, GL_UNSIGNED_BYTE, pixels.bytes);
 }
 } // namespace
 
+UploadPixels PrepareUpload(SDL_Surface* image)
+{
+    UploadPixels pixels;
+    const SDL_Surface* upload = Uploadable(image, pixels.converted);
+    pixels.format = DirectFormat(*upload);
+    pixels.width = upload->w;
+    pixels.height = upload->h;
+    const bool padded = upload->pitch != upload->w * upload->format->BytesPerPixel;
+    if (padded)
+        pixels.packed = PackedRows(*upload);
+    pixels.bytes = padded ? pixels.packed.data() : static_cast<const unsigned char*>(upload->pixels);
+    return pixels;
+}
+
 unsigned CreateTextureFromSurface(SDL_Surface* image)
 {
-    SurfacePtr converted;
-    const SDL_Surface* upload = Uploadable(image, converted);
+    const UploadPixels pixels = PrepareUpload(image);
     GLuint texture = 0;
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
@@ -129,7 +139,7 @@ unsigned CreateTextureFromSurface(SDL_Surface* image)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    Upload(*upload, DirectFormat(*upload));
+    Upload(pixels);
     return texture;
 }
 

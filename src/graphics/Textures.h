@@ -11,10 +11,10 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
+#include "graphics/SurfacePtr.h"
 #include "graphics/cTexture.h"
-
-struct SDL_Surface;
 
 namespace Orvex
 {
@@ -31,6 +31,21 @@ cTexture* GetDefaultTexture();
 std::string TextureName(const cTexture* texture);
 // Textures the cache holds (each a pool block kept until ShutdownTextures).
 std::size_t CachedTextureCount();
+
+// An image's pixels the way OpenGL takes them: tightly packed rows of RGB or RGBA
+// bytes, row 0 at the top. bytes points into the image, converted or packed.
+struct UploadPixels
+{
+    unsigned format = 0; // GL_RGB or GL_RGBA
+    int width = 0;
+    int height = 0;
+    const unsigned char* bytes = nullptr;
+    SurfacePtr converted;               // the image in RGBA when it came in another layout
+    std::vector<unsigned char> packed;  // the rows without their padding, when they had some
+};
+// The half of the upload that needs no OpenGL. Valid while image lives. Throws
+// CreateTextureFromSurface's errors.
+UploadPixels PrepareUpload(SDL_Surface* image);
 
 // A new OpenGL texture (linear filtering, clamped to the edge, no mipmaps) holding
 // the image, row 0 at the top. The caller keeps and frees the image. Throws
