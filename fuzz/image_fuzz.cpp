@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const Orvex::SurfacePtr image(IMG_Load_RW(SDL_RWFromConstMem(data, static_cast<int>(size)), 1));
+    const Orvex::SurfacePtr image(Orvex::DecodeImage(SDL_RWFromConstMem(data, static_cast<int>(size))));
     if (!image)
         return 0;
     try

@@ -1,10 +1,10 @@
 // Any text as the value of every plain field type: reading either fills the value
-// or raises a standard conversion error, and what is read can be written again.
+// or refuses the text with ValueError, and what is read can be written again.
 #include <cstddef>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 
+#include "data/DataError.h"
 #include "data/Deserializer.h"
 #include "data/Serialization.h"
 #include "object/MetaPod.h"
@@ -18,10 +18,7 @@ template <class T> void ReadAndWrite(const Orvex::Deserializer& object)
     {
         Orvex::META_POD<T>::Get().Deserialize("V", &value, object);
     }
-    catch (const std::invalid_argument&)
-    {
-    }
-    catch (const std::out_of_range&)
+    catch (const Orvex::ValueError&)
     {
     }
     Orvex::SerialOutput output;

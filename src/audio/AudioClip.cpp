@@ -4,6 +4,11 @@
 
 namespace Orvex
 {
+namespace
+{
+constexpr std::size_t kChunkFrames = 16384;
+}
+
 std::shared_ptr<const DecodedFrames> DecodedFiles::Find(const std::string& path,
                                                         std::filesystem::file_time_type written)
 {
@@ -55,10 +60,18 @@ AudioResult AudioClip::Decode(const std::string& filePath, std::filesystem::file
     auto frames = std::make_shared<DecodedFrames>();
     frames->written = written;
     frames->rate = rate;
-    frames->frames.resize(2 * frameCount);
-    // The header's count can exceed what decodes (a truncated file): keep what did.
-    frameCount = file.Read(frames->frames.data(), frameCount);
-    frames->frames.resize(2 * frameCount);
+    // Decoded a chunk at a time until the file ends: the header's count may be
+    // more than decodes (a truncated file) or far more than memory holds.
+    std::vector<float>& samples = frames->frames;
+    std::size_t read = 0;
+    for (std::size_t got = kChunkFrames; got == kChunkFrames; read += got)
+    {
+        samples.resize(2 * (read + kChunkFrames));
+        got = file.Read(samples.data() + 2 * read, kChunkFrames);
+    }
+    samples.resize(2 * read);
+    samples.shrink_to_fit();
+    frameCount = read;
     decoded = std::move(frames);
     return frameCount > 0 ? AUDIO_OK : AUDIO_BAD_FILE;
 }

@@ -115,6 +115,19 @@ void Upload(const UploadPixels& pixels)
 }
 } // namespace
 
+SDL_Surface* DecodeImage(SDL_RWops* file)
+{
+    if (!file)
+        return nullptr;
+    SDL_Surface* image = nullptr;
+    if (IMG_isPNG(file))
+        image = IMG_LoadPNG_RW(file);
+    else if (IMG_isJPG(file))
+        image = IMG_LoadJPG_RW(file);
+    SDL_RWclose(file);
+    return image;
+}
+
 UploadPixels PrepareUpload(SDL_Surface* image)
 {
     UploadPixels pixels;
@@ -156,7 +169,7 @@ cTexture* GetTexture(const std::string& name)
     const auto found = cache.find(name);
     if (found != cache.end())
         return found->second;
-    const SurfacePtr image(IMG_Load(TextureFile(name).c_str()));
+    const SurfacePtr image(DecodeImage(SDL_RWFromFile(TextureFile(name).c_str(), "rb")));
     if (!image)
         throw "GraphicsManager: Given image could not be loaded: " + name;
     cTexture* texture = NewTextureFromSurface(image.get());

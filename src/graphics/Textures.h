@@ -22,7 +22,7 @@ namespace Orvex
 // AssetPath("Textures", name) or, when that file cannot be opened, from the
 // textures folder + name + ".jpg". Throws
 //   "GraphicsManager: given texture does not exist: " + name       (neither file)
-//   "GraphicsManager: Given image could not be loaded: " + name    (not an image)
+//   "GraphicsManager: Given image could not be loaded: " + name    (not a PNG or JPEG image)
 // and CreateTextureFromSurface's errors; nothing is cached then.
 cTexture* GetTexture(const std::string& name);
 // GetTexture("Default"): plain white, so that a colour tint shows as it is.
@@ -31,6 +31,10 @@ cTexture* GetDefaultTexture();
 std::string TextureName(const cTexture* texture);
 // Textures the cache holds (each a pool block kept until ShutdownTextures).
 std::size_t CachedTextureCount();
+
+// The PNG or JPEG image the file holds (closed after), or null for anything else:
+// the loader's other decoders are not ours to offer, and some leak on bad data.
+SDL_Surface* DecodeImage(SDL_RWops* file);
 
 // An image's pixels the way OpenGL takes them: tightly packed rows of RGB or RGBA
 // bytes, row 0 at the top. bytes points into the image, converted or packed.
