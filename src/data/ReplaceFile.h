@@ -9,6 +9,7 @@ namespace Orvex
 {
 // Throws "Could not write the " + what + ": " + path when the text cannot be
 // written beside it, and "Could not replace the " + what + ": " + path when the
-// rename fails. Either way the old file is untouched and nothing is left beside it.
+// rename fails, each followed by " (" + the system's reason + ")" when it gave one.
+// Either way the old file is untouched and nothing is left beside it.
 void ReplaceFile(const std::string& path, const std::string& text, const std::string& what);
 } // namespace Orvex
