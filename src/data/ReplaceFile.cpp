@@ -17,10 +17,15 @@ bool WriteDurably(const std::string& path, const std::string& text)
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file)
         return false;
-    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    written = std::fflush(file) == 0 && written;
-    written = fsync(fileno(file)) == 0 && written;
-    return std::fclose(file) == 0 && written;
+    // Stops at the first failure, whose reason is the one to report: a later call
+    // on the failed file gives its own (fsync on a full device says "Invalid argument").
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
+                         std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+    const int reason = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (!written)
+        errno = reason;
+    return written && closed;
 }
 
 // " (" + the system's reason + ")" for the failure that just happened, when it gave one.

@@ -202,6 +202,21 @@ TEST_F(LevelSaving, ReadOnlyOrFullFolderFailsAndKeepsTheOldFile)
     }
 }
 
+// Needs no mounting, so it runs for everyone, root included: the new text goes
+// to a device that takes no byte, as a full disk does.
+TEST_F(LevelSaving, TemporaryThatTakesNoByteFailsAndKeepsTheOldFile)
+{
+    Folder("__ls_nospace");
+    WriteLevel("__ls_nospace/level", "old text");
+    const std::string path = AssetPath("Levels", "__ls_nospace/level");
+    fs::create_symlink("/dev/full", path + ".saving");
+    EXPECT_EQ(ErrorOf([&] { SaveLevel("__ls_nospace/level", state, *box); }),
+              "Could not write the level file: " + path + " (No space left on device)");
+    EXPECT_EQ(ReadFile(path), "old text");
+    EXPECT_FALSE(fs::is_symlink(path + ".saving"));
+    EXPECT_TRUE(fs::exists("/dev/full"));
+}
+
 TEST_F(LevelSaving, FolderWithoutWriteRightsFailsAndKeepsTheOldFile)
 {
     if (geteuid() == 0)

@@ -132,7 +132,7 @@ TEST_F(SettingsFileTest, AFailedSaveIsReportedKeepsTheValuesAndTheOldFile)
     fs::create_directory(path + ".saving");
     const std::string report = Captured([&] { EXPECT_FALSE(file.Save()); });
     EXPECT_EQ(report.substr(report.find("] ") + 2),
-              "Could not write the settings file: " + path + "; the change lasts until the game ends.\n");
+              "Could not write the settings file: " + path + " (Is a directory); the change lasts until the game ends.\n");
     EXPECT_EQ(file.Float("Sound", "Music", 0, 0, 1), 0.75f);
     EXPECT_EQ(Read(), "[Sound]\nMusic=0.25\n");
 }

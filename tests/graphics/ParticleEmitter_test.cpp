@@ -98,7 +98,7 @@ TEST(ParticleBursts, AHugeCountIsCutToTheLargestBurst)
     Emitting emitting;
     emitting.emitter->emitCount = 4294967295u;
     emitting.emitter->EmitBurst();
-    EXPECT_EQ(emitting.emitter->Particles().Size(), static_cast<std::size_t>(ParticleEmitter::kMaxBurst));
+    EXPECT_EQ(emitting.emitter->Particles().Size(), 10000u);
 }
 
 TEST(ParticleSpawn, TakesTheEmitterValuesAtTheEntityPosition)
