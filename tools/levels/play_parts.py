@@ -98,7 +98,9 @@ def player(start, controller=0):
             "randomRotationRate": 3},
         "BounceParticle": {"addedDuration": 0.15, "bouncyColor": (1, 0.35, 0.9, 1),
                            "bouncyRandomColor": (0.15, 0.2, 0.1, 0), "addedScale": (0.12, 0.12),
-                           "addedGrowthRate": (0.3, 0.3), "addedRotRate": 6}})
+                           "addedGrowthRate": (0.3, 0.3), "addedRotRate": 6},
+        # T hands the dog to the autopilot, for long unattended runs.
+        "RoboWuffin": {}})
 
 
 def hud():
