@@ -1,6 +1,6 @@
 """Props of the later worlds: the candy thorns and the night sea that send the dog
 back, a ghost ship's mast and its ghost, the sky that darkens into space on the
-rocket ride, the closing trophy and a firework."""
+rocket ride with its stars and asteroids, the closing trophy and a firework."""
 
 import math
 import random
@@ -94,15 +94,48 @@ def ghost():
 
 
 def sky_to_space():
-    """The sky from day blue at the bottom to the night of space at the top,
-    64x1024, stretched over the height of the rocket ride; a few stars above."""
+    """The day sky of the rocket ride, 64x1024, stretched over the height of the
+    level: day blue at the bottom, thinning to nothing at the top, where the
+    space behind it shows through; no stars, since it is stretched sideways."""
     c = Canvas(64, 1024)
-    c.fill(rect(0, 0, 64, 1024), Linear((0, 1024), (0, 0), [(0, SKY), (0.35, hex_color("#5aa0e8")),
-                                                           (0.6, SPACE_VIOLET), (1, SPACE)]))
-    rng = random.Random(35)
-    for _ in range(40):
-        y = rng.uniform(0, 420)
-        c.fill(Circle(rng.uniform(0, 64), y, rng.uniform(0.6, 1.5)), faded(WHITE, 0.3 + 0.6 * (1 - y / 420)))
+    c.fill(rect(0, 0, 64, 1024), Linear((0, 1024), (0, 0), [
+        (0, SKY), (0.3, hex_color("#5aa0e8")), (0.55, faded(hex_color("#3b5fc4"), 0.8)),
+        (0.8, faded(SPACE_VIOLET, 0.35)), (1, faded(SPACE_VIOLET, 0))]))
+    return c
+
+
+def star_field():
+    """Stars for the upper sky, 512x512, on nothing: twinkles of a few sizes,
+    some with four-pointed glints."""
+    c = Canvas(512, 512)
+    rng = random.Random(37)
+    for _ in range(70):
+        x, y, r = rng.uniform(8, 504), rng.uniform(8, 504), rng.uniform(1.0, 2.6)
+        c.fill(Circle(x, y, r * 3), Radial((x, y), r * 3, [(0, faded(WHITE, 0.35)), (1, faded(WHITE, 0))]))
+        c.fill(Circle(x, y, r), faded(lighter(MOONLIGHT, 0.5), rng.uniform(0.6, 1.0)))
+    for _ in range(6):
+        x, y, r = rng.uniform(30, 482), rng.uniform(30, 482), rng.uniform(9, 15)
+        c.fill(Blob(star(x, y, r, r * 0.2, 4, 0)), faded(WHITE, 0.9))
+    return c
+
+
+def asteroid():
+    """A drifting space rock, 256x256: lumpy, cratered, with a faint hot rim that
+    says it is not to be touched."""
+    c = Canvas(256, 256)
+    rng = random.Random(39)
+    outline = []
+    for k in range(14):
+        a = 2 * math.pi * k / 14
+        r = 96 + rng.uniform(-14, 10)
+        outline.append((128 + r * math.cos(a), 128 + r * math.sin(a)))
+    rock = Blob(outline)
+    c.fill(rock.grow(12), faded(FLAME_EDGE, 0.35))
+    part(c, rock, hex_color("#8d7f96"), outline=5, crescent=0.14, gloss=0.25)
+    for x, y, r in ((100, 96, 20), (160, 140, 26), (96, 170, 14), (166, 82, 11)):
+        crater = Circle(x, y, r)
+        c.fill(crater, darker(hex_color("#8d7f96"), 0.3), clip=rock)
+        c.fill(Circle(x + r * 0.25, y + r * 0.25, r * 0.7), darker(hex_color("#8d7f96"), 0.1), clip=crater)
     return c
 
 
@@ -156,6 +189,8 @@ IMAGES = {
     "Mast": mast,
     "Ghost": ghost,
     "SkyToSpace": sky_to_space,
+    "StarField": star_field,
+    "Asteroid": asteroid,
     "Trophy": trophy,
     "Firework": firework,
 }
