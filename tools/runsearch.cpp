@@ -2,13 +2,15 @@
 // deterministic simulation played headless at the fixed step, and writes them as
 // a recorded run file.
 //
-//     run_search LEVEL OUT.run [--via X,Y]... [--seed N] [--minutes M]
+//     run_search LEVEL OUT.run [--via X,Y[,R]]... [--from START.run] [--seed N] [--minutes M]
 //
 // The search is greedy with a look-ahead: at every decision it tries each move (a
 // few keys held for a few steps), follows each for a while with no key held, and
 // keeps the move whose look-ahead came closest along the route: the --via points
-// in order, then the goal. Every try runs in a forked copy of the process, so no
-// try replays the level from its start.
+// in order (each passed within its radius R, 1.5 by default), then the goal.
+// Every try runs in a forked copy of the process, so no try replays the level
+// from its start. --from plays a run's keys first and searches on from where it
+// ends, so a long level is searched a stretch at a time (and the seed is its own).
 //
 // Runs in the folder beside the data tree (it changes there on start).
 
@@ -45,18 +47,27 @@ struct Move
     int steps;
 };
 
+// A point of the route, passed once the player comes within radius of it: a
+// small radius makes the run touch something small, such as a switch.
+struct Waypoint
+{
+    tvec2 at{0.0f};
+    float radius = 1.5f;
+};
+
 struct Options
 {
     std::string level;
     std::string out;
-    std::vector<tvec2> via;
+    std::vector<Waypoint> via;
+    std::string from;
     std::uint64_t seed = 1;
     double minutes = 10.0; // of level time, at most
 };
 
 constexpr int lookAhead = 50;       // steps followed with no key after each move
 constexpr int committed = 6;        // steps of the best move kept per decision
-constexpr float reachedRadius = 1.5f;
+constexpr double lastWeight = 0.05; // of the progress where a try ends
 
 const std::vector<Move> moves = [] {
     std::vector<Move> all;
@@ -73,11 +84,11 @@ struct Progress
     std::size_t next = 0; // route point aimed at
     double best = -1e30;
 
-    double Score(const tvec2& position, const std::vector<tvec2>& route)
+    double Score(const tvec2& position, const std::vector<Waypoint>& route)
     {
-        while (next < route.size() && glm::length(position - route[next]) < reachedRadius)
+        while (next < route.size() && glm::length(position - route[next].at) < route[next].radius)
             ++next;
-        const double distance = next < route.size() ? glm::length(position - route[next]) : 0.0;
+        const double distance = next < route.size() ? glm::length(position - route[next].at) : 0.0;
         return static_cast<double>(next) * 1000.0 - distance;
     }
 };
@@ -99,7 +110,7 @@ tvec2 GoalPosition(const LevelRunner& runner)
 
 // Plays the move and the look-ahead in a forked copy; returns its best score.
 double TryMove(LevelRunner& runner, const Move& move, Progress progress,
-               const std::vector<tvec2>& route)
+               const std::vector<Waypoint>& route)
 {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
@@ -109,6 +120,7 @@ double TryMove(LevelRunner& runner, const Move& move, Progress progress,
     {
         close(pipeEnds[0]);
         double best = -1e30;
+        double last = 0.0;
         for (int i = 0; i < move.steps + lookAhead; ++i)
         {
             runner.Run().keys.push_back(i < move.steps ? move.keys : 0);
@@ -116,10 +128,15 @@ double TryMove(LevelRunner& runner, const Move& move, Progress progress,
             if (runner.LevelEnded())
             {
                 best = 1e12 - static_cast<double>(runner.Steps());
+                last = 0.0;
                 break;
             }
-            best = std::max(best, progress.Score(PlayerPosition(runner), route));
+            last = progress.Score(PlayerPosition(runner), route);
+            best = std::max(best, last);
         }
+        // Where the try ends breaks ties: when every move first leads away, the
+        // best of each is where it started, and the one that turns back wins.
+        best += lastWeight * last;
         const ssize_t written = write(pipeEnds[1], &best, sizeof best);
         _exit(written == sizeof best ? 0 : 1);
     }
@@ -135,7 +152,7 @@ double TryMove(LevelRunner& runner, const Move& move, Progress progress,
 Options ParseOptions(int argc, char** argv)
 {
     if (argc < 3)
-        throw std::string("usage: run_search LEVEL OUT.run [--via X,Y]... [--seed N] [--minutes M]");
+        throw std::string("usage: run_search LEVEL OUT.run [--via X,Y[,R]]... [--from START.run] [--seed N] [--minutes M]");
     Options options;
     options.level = argv[1];
     options.out = std::filesystem::absolute(argv[2]).string();
@@ -145,11 +162,13 @@ Options ParseOptions(int argc, char** argv)
         const std::string value = argv[i + 1];
         if (option == "--via")
         {
-            float x = 0.0f, y = 0.0f;
-            if (std::sscanf(value.c_str(), "%f,%f", &x, &y) != 2)
-                throw "--via needs X,Y, not " + value;
-            options.via.push_back(tvec2(x, y));
+            Waypoint point;
+            if (std::sscanf(value.c_str(), "%f,%f,%f", &point.at.x, &point.at.y, &point.radius) < 2)
+                throw "--via needs X,Y or X,Y,R, not " + value;
+            options.via.push_back(point);
         }
+        else if (option == "--from")
+            options.from = std::filesystem::absolute(value).string();
         else if (option == "--seed")
             options.seed = std::stoull(value);
         else if (option == "--minutes")
@@ -163,10 +182,18 @@ Options ParseOptions(int argc, char** argv)
 int Search(const Options& options)
 {
     // Every step plays the key pushed last before it: the first loads the level.
-    LevelRunner runner(RecordedRun{options.level, options.seed, {0}});
-    runner.Step();
-    std::vector<tvec2> route = options.via;
-    route.push_back(GoalPosition(runner));
+    RecordedRun start{options.level, options.seed, {0}};
+    if (!options.from.empty())
+    {
+        start = ReadRun(options.from);
+        if (start.level != options.level)
+            throw options.from + " is a run of " + start.level + ", not of " + options.level;
+    }
+    LevelRunner runner(start);
+    for (std::size_t i = 0; i < start.keys.size(); ++i)
+        runner.Step();
+    std::vector<Waypoint> route = options.via;
+    route.push_back({GoalPosition(runner)});
     Progress progress;
     const auto limit = static_cast<std::size_t>(options.minutes * 60.0 * 60.0);
     while (!runner.LevelEnded() && runner.Steps() < limit)
