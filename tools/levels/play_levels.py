@@ -15,8 +15,9 @@ import sys
 
 from levelfile import write_level
 from play_parts import (
-    Pickups, backdrop, block, bouncy, camera, curtain, goal, ground, hazard, hud, patrol, picture,
-    platform, player, settings, solid, world_sides,
+    Pickups, backdrop, block, bouncy, camera, curtain, drifting_rock, goal, ground, hazard, hud, patrol,
+    picture, platform, player, relay, rocket_pad, settings, sign, solid, sprite, switch, transform,
+    world_sides,
 )
 
 
@@ -202,14 +203,7 @@ def ghost_ship(next_level):
         patrol("Glide1", (41, 2.0), (36, 2.0), 3.0, plank, 1.5), p.star(38.5, 5.5),
         # The mid deck: the switch raises the lift to the cabin roof.
         *ground("Deck1", 44, 84, 0.0, deck, edges=cliff, depth=SEABED),
-        ("Switch", {"Transform": {"Position": (52, 0.3), "Scale": (1.4, 0.7), "Rotation": 0},
-                    "Color": {"color": (1, 1, 1, 1)}, "Sprite": {"texture": "Switch", "DrawMesh": False,
-                                                                "layer": 4},
-                    "RigidBody": {"Static": True}, "BoxCollider": {"Ghost": False},
-                    "SoundEmitter": {"Volume": 0.9},
-                    "CollideMove": {"FinishSound": "Switch", "PosOriginal": (52, 0.3), "PosNew": (52.7, 0.05),
-                                    "Speed": 2, "Activatable": True},
-                    "Activator": {"EntityName": "Lift"}}),
+        switch("Switch", 52, 0.0, "Lift"),
         p.bone(52, 2.2),
         platform("Lift", 58, 1.0, 3, plank),
         *block("Cabin", 62, 67, 0, 10.0, deck, cliff),
@@ -259,12 +253,129 @@ def ghost_ship(next_level):
     return entities
 
 
+def rocket(next_level):
+    """The rocket ride into the sky: a launch yard where two switches, one on the
+    ground and one up the gantry, wake the rocket pad through a relay; a sky deck
+    of gliding plates and drifting asteroids with a second pad, woken by its own
+    switch; and up in space a moon ledge, a belt of asteroids over thin beams and
+    the summit with the flag. The day sky thins into space on the way up.
+    Asteroids send the dog back to the last deck; a missed landing falls back to
+    the pad below, which flies the dog again."""
+    left, right = -12.0, 92.0
+    p = Pickups()
+    metal = "PlatformMetal"
+    sky_deck = (42.0, 49.5)   # where the sky deck's asteroids send the dog
+    moon_ledge = (58.0, 101.5)
+    entities = [
+        settings((0.56, 0.8, 1.0, 1), "Rocket", next_level),
+        camera((0, 0.5)),
+        *backdrop("BgSpace"),
+        picture("Sky", "SkyToSpace", ((left + right) / 2, 60), (right - left + 40, 150), -25),
+        *[picture("Stars%d" % i, "StarField", (x, y), (24, 24), -24)
+          for i, (x, y) in enumerate((x, y) for y in (82, 106, 130) for x in (-10, 14, 38, 62, 86))],
+        picture("Planet", "Planet", (74, 84), (12, 12), -22),
+        picture("EarthMoon", "Moon", (8, 124), (9, 9), -22),
+        *world_sides(left, right, -16, 140, "CliffTower"),
+        *ground("Floor", left - 2, right + 2, 0.0, "GroundLaunch", depth=2.0),
+        # The yard: a switch on the ground, one up the gantry, the relay and the pad.
+        *sign("Hint", ["Press both switches", "to wake the rocket"], 2, 5.2),
+        *p.row(-5, 1.3, 3),
+        switch("SwitchA", 8, 0.0, "Relay"), p.bone(8, 2.4),
+        platform("Step0", 13, 2.4, 3, metal), p.bone(13, 3.7),
+        platform("Step1", 17, 5.4, 3, metal), p.bone(17, 6.7),
+        *block("Gantry", 20, 25, 0, 8.4, "GroundLaunch", "CliffTower"),
+        switch("SwitchB", 23, 8.4, "Relay"), p.star(21.5, 10.8),
+        relay("Relay", 2, "Pad1", (26, 3)),
+        *rocket_pad("Pad1", 30, 0.8, 3.0),
+        *[p.bone(30, y) for y in (6, 12, 18, 24, 30)],
+        *p.row(38, 1.3, 4, 2.0), p.star(52, 1.5), *p.row(60, 1.3, 4, 2.0),
+        # The sky deck: gliding plates between its two decks, asteroids drifting.
+        platform("Deck0", 42, 48, 12, metal), *p.row(38, 49.3, 5, 2.0),
+        patrol("Glide0", (57, 50.0), (51, 50.0), 3.5, metal, 2.2),
+        drifting_rock("Rock0", (55, 61), (55, 53.5), sky_deck, leg_y=2.6),
+        *p.row(51, 51.4, 4, 2.0),
+        platform("Deck1", 69, 52, 10, metal), p.star(65, 54.5),
+        switch("SwitchC", 66, 52.0, "Pad2"),
+        *rocket_pad("Pad2", 72, 52.8, 2.5),
+        drifting_rock("Rock1", (78, 58), (60, 58), sky_deck, leg_x=3.0),
+        *[p.bone(72, y) for y in (60, 68, 76, 84, 92)],
+        # Space: the moon ledge, thin beams through the asteroid belt, the summit.
+        *block("MoonLedge", 50, 66, 96, 100, "GroundMoon", "CliffMoon"), *p.row(53, 101.3, 4, 2.0),
+        platform("Beam0", 45, 102, 3, metal), p.bone(45, 103.3),
+        drifting_rock("Rock2", (41, 110), (41, 101), moon_ledge, leg_y=2.2),
+        platform("Beam1", 37, 104, 3, metal), p.bone(37, 105.3),
+        bouncy("Spring0", 29, 104.8, 1.5), *p.arc(29, 106, 21, 110, 3, 3),
+        drifting_rock("Rock3", (25, 117), (25, 104), moon_ledge, leg_y=2.8),
+        *block("Summit", left - 2, 17, 96, 108, "GroundMoon", "CliffMoon"),
+        *p.row(12, 109.3, 3, 2.0), p.star(-2, 112),
+        goal((2, 109.5), next_level),
+    ]
+    entities += [player((-8, 1.0)), hud(), curtain()]
+    return entities
+
+
+def finale(x, y, words):
+    """The closing level's final object: the words shown when the dog reaches the
+    trophy, which also hold the last points and burst into them when the dog
+    touches them; Space then leaves the game. Its picture stays hidden, since the
+    words set its width."""
+    return ("Finale", {
+        "Transform": transform((x, y), (1, 0.8)), "Color": {"color": (1, 0.9, 0.45, 1)},
+        "Sprite": sprite("Default", 5, Visible=False), "RigidBody": {"Static": True},
+        "BoxCollider": {"Ghost": True},
+        "SpriteText": {"Text": words, "Outline": 3, "Align": 1, "layer": 20, "Visible": False},
+        "Pickup": {"Score": 20, "destroyDelay": 100000},
+        "ParticleEmitter": {"layer": 6, "texture": "Glow", "active": False, "particleDuration": 1},
+        "EndParticles": {"numExplosions": 20, "explosionFrequency": 0.4, "randSpawnOffset": (5, 1.5)},
+        "EndingPop": {},
+        "SoundEmitter": {"Sound": "LevelEnd", "Volume": 1}})
+
+
+def ending(next_level):
+    """On the moon, where the dog hops high: craters to cross with the last stars,
+    Space sends fireworks up from the dog, and at the trophy the world stops
+    falling, the camera goes to the words of the end, the last points burst out
+    of them and Space ends the game."""
+    left, right = -12.0, 76.0
+    p = Pickups()
+    entities = [
+        settings((0.04, 0.05, 0.16, 1), "Ending", next_level, gravity=6.0),
+        camera((0, 0.5)),
+        *backdrop("BgSpace"),
+        *[picture("Stars%d" % i, "StarField", (x, y), (24, 24), -24)
+          for i, (x, y) in enumerate((x, y) for y in (8, 30) for x in (-8, 16, 40, 64, 88))],
+        picture("Planet", "Planet", (30, 16), (10, 10), -22),
+        *world_sides(left, right, -16, 22, "CliffMoon"),
+        *ground("Floor", left - 2, right + 2, 0.0, "GroundMoon"),
+        *sign("Welcome", ["The moon! Space fires fireworks,", "the trophy waits at the end"], -2, 6),
+        ("Fireworks", {"Transform": transform((-8, 1)), "AttachTo": {"ObjectName": "TumboWuffin"},
+                       "Fireworks": {"Archetype": "Firework", "Count": 3}}),
+        *p.row(-5, 1.3, 3),
+        *block("Crater0", 8, 14, 0, 2.0, "GroundMoon", "CliffMoon"), p.star(11, 5),
+        *p.arc(14, 2, 22, 0, 3, 2.5),
+        *block("Crater1", 24, 30, 0, 4.0, "GroundMoon", "CliffMoon"), *p.row(25, 5.3, 3, 2.0),
+        *p.arc(30, 4, 40, 0, 4, 3.5), p.star(36, 9),
+        platform("Ledge0", 44, 3.0, 4, "PlatformMetal"), *p.row(43, 4.3, 2, 2.0),
+        *p.row(50, 1.3, 3, 2.0),
+        # The trophy: reaching it stops the world and shows the words above it.
+        solid("Pedestal", (64, 0.5), (5, 1), "PlatformMetal", 3),
+        picture("Trophy", "Trophy", (64, 3.0), (2.6, 3.25), 4),
+        ("TrophyReached", {"Transform": transform((64, 2.75), (5, 5.5)), "RigidBody": {"Static": True},
+                           "BoxCollider": {"Ghost": True}, "EndingTrigger": {"FinalObjectName": "Finale"}}),
+        finale(64, 6.6, "Thanks for playing! Space: menu"),
+    ]
+    entities += [player((-8, 1.0)), hud(), curtain()]
+    return entities
+
+
 # The chain in play order; each goal names the level after it, the last one
 # leads back to the menu ("0").
 CHAIN = [
     ("Level1Forest", forest),
     ("Level2Bounce", bounce),
     ("Level3GhostShip", ghost_ship),
+    ("Level4Rocket", rocket),
+    ("Level4Rocket_end", ending),
 ]
 
 

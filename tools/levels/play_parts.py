@@ -279,3 +279,55 @@ def backdrop(far, near=None, near_size=(26, 16), near_y=6, x0=-20, x1=100, paral
             x += w
             i += 1
     return out
+
+
+def switch(name, x, floor, target):
+    """A push switch standing on floor: the first hop on it presses it down, and
+    it fires its Activator at target."""
+    return (name, {"Transform": transform((x, floor + 0.3), (1.4, 0.7)), "Color": {"color": WHITE},
+                   "Sprite": sprite("Switch", 4), "RigidBody": {"Static": True},
+                   "BoxCollider": {"Ghost": False}, "SoundEmitter": {"Volume": 0.9},
+                   "CollideMove": {"FinishSound": "Switch", "PosOriginal": (x, floor + 0.3),
+                                   "PosNew": (x + 0.7, floor + 0.05), "Speed": 2, "Activatable": True},
+                   "Activator": {"EntityName": target}})
+
+
+def rocket_pad(name, x, top, drive, factor=2.0):
+    """A rocket pad asleep until an Activator names it (it lights up then); awake,
+    a hop on it flies the dog for drive seconds at factor times its speed,
+    steered by the lean. Sparks rise from it while it sleeps."""
+    _, components = platform(name, x, top, 3.0, "RocketPad", 0.8)
+    components["Color"] = {"color": (0.45, 0.45, 0.55, 1)}
+    components["RocketPad"] = {"TimeLength": drive, "JumpFactor": factor, "Activated": False}
+    hint = (name + "Hint", {
+        "Transform": transform((x, top + 0.4)),
+        "ParticleEmitter": {"texture": "Spark", "layer": 4, "emitRate": 0.3, "emitCount": 3,
+                            "particleDuration": 0.7, "fadeDuration": 0.3, "velocity": (0, 1.6),
+                            "randomVelocity": (0.7, 0.4), "randomSpawnOffset": (1.1, 0),
+                            "color": (1, 0.75, 0.3, 1), "scale": (0.3, 0.3)},
+        "ActivatorParticles": {"rocketPad": name}})
+    return [(name, components), hint]
+
+
+def relay(name, count, target, position):
+    """Fires its Activator at target once count activations named it."""
+    return (name, {"Transform": transform(position), "MultiActivator": {"ActivationsUntilActivate": count},
+                   "Activator": {"EntityName": target, "Sound": "Switch"}})
+
+
+def drifting_rock(name, start, target, back_to, size=2.2, leg_x=2.0, leg_y=2.0):
+    """An asteroid gliding between target and start and turning as it goes; a touch
+    sends the dog back to back_to."""
+    return (name, {"Transform": transform(target, (size, size)), "Color": {"color": WHITE},
+                   "Sprite": sprite("Asteroid", 7), "RigidBody": {"Static": True},
+                   "BoxCollider": {"Ghost": True}, "CollideTeleport": {"NewPos": back_to},
+                   "Patrol": {"target": target, "travelTimeX": leg_x, "travelTimeY": leg_y},
+                   "Rotate": {"RotSpeed": 0.6}})
+
+
+def sign(name, lines, x, y, height=0.5, colour=(1.0, 0.96, 0.86, 1.0)):
+    """Lines of world text centred on x, the first at y, each below the last."""
+    return [(f"{name}{i}", {"Transform": transform((x, y - 1.4 * height * i), (1, height)),
+                            "Color": {"color": colour},
+                            "SpriteText": {"Text": line, "Outline": 2, "Align": 1, "layer": 5}})
+            for i, line in enumerate(lines)]
