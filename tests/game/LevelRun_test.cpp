@@ -122,5 +122,6 @@ TEST(LevelChain, FromTheForestEveryLevelLoadsCleanlyAndItsGoalNamesTheNext)
 TEST(LevelRun, Level1Forest) { ExpectRunEnds("Level1Forest", 1573, 36, 2865945372387565092ull); }
 TEST(LevelRun, Level2Bounce) { ExpectRunEnds("Level2Bounce", 1449, 22, 12121458720363706886ull); }
 TEST(LevelRun, Level3GhostShip) { ExpectRunEnds("Level3GhostShip", 8481, 25, 10185935617783188828ull); }
+TEST(LevelRun, Level4Rocket) { ExpectRunEnds("Level4Rocket", 2877, 34, 6747614409434611929ull); }
 } // namespace
 } // namespace Orvex
