@@ -82,16 +82,19 @@ const char* const kSettingsFields = "Transform|Position=1,2\n"
                                     "LevelSettings|GravitySpeed=12.5\nNextLevel=Level2Bounce\n";
 
 // Level files of every readable version holding the same three entities: the
-// level settings, the camera and a crate.
+// level settings, the camera and a crate. Each version has files of its own
+// names, since the versions run side by side as separate tests.
 class LevelVersions : public LevelFiles, public ::testing::WithParamInterface<int>
 {
 protected:
+    static std::string Named(const std::string& base) { return base + std::to_string(GetParam()); }
+
     void SetUp() override
     {
         LevelFiles::SetUp();
-        WriteArchetype("__lt_probe", kProbeArchetype);
-        WriteArchetype("__lt_settings", kSettingsArchetype);
-        WriteArchetype("__lt_camera", kCameraArchetype);
+        WriteArchetype(Named("__lt_probe"), kProbeArchetype);
+        WriteArchetype(Named("__lt_settings"), kSettingsArchetype);
+        WriteArchetype(Named("__lt_camera"), kCameraArchetype);
     }
 
     static std::string VersionedLevel(int minor)
@@ -99,12 +102,19 @@ protected:
         const std::string levelData = "VersionMajor=1\nVersionMinor=" + std::to_string(minor) +
                                       "\nLevelSettings=Settings\nCamera=Cam\n";
         std::vector<EntryText> entries = {
-            {"Settings", {"Archetype=__lt_settings"},
-             {{"Transform", "Position=1,2"}, {"Color", "color=0.5,0.25,1,1"},
+            {"Settings",
+             {"Archetype=" + Named("__lt_settings")},
+             {{"Transform", "Position=1,2"},
+              {"Color", "color=0.5,0.25,1,1"},
               {"LevelSettings", "GravitySpeed=12.5\nNextLevel=Level2Bounce"}}},
-            {"Cam", {"Archetype=__lt_camera"}, {{"Transform", "Position=3,4"}, {"Camera", "Size=20"}}},
-            {"Crate", {"Archetype=__lt_probe"},
-             {{"Transform", "Position=5,6\nRotation=0.5"}, {"Color", ""}, {"LevelProbe", "Label=crate"}}},
+            {"Cam",
+             {"Archetype=" + Named("__lt_camera")},
+             {{"Transform", "Position=3,4"}, {"Camera", "Size=20"}}},
+            {"Crate",
+             {"Archetype=" + Named("__lt_probe")},
+             {{"Transform", "Position=5,6\nRotation=0.5"},
+              {"Color", ""},
+              {"LevelProbe", "Label=crate"}}},
         };
         if (minor == 0)
             return LevelText(levelData, entries);
@@ -122,9 +132,9 @@ protected:
 
 TEST_P(LevelVersions, LoadBuildsEveryEntityWithItsValues)
 {
-    WriteLevel("__lt_versioned", VersionedLevel(GetParam()));
+    WriteLevel(Named("__lt_versioned"), VersionedLevel(GetParam()));
     LevelTestState state;
-    Load(state, "__lt_versioned");
+    Load(state, Named("__lt_versioned"));
     ASSERT_EQ(state.Entities().size(), 3u);
 
     Entity* settings = state.FindEntity("Settings");
@@ -147,16 +157,16 @@ TEST_P(LevelVersions, LoadBuildsEveryEntityWithItsValues)
     EXPECT_FALSE(probe.active);
     EXPECT_EQ(probe.tint, tvec4(1.0f, 0.0f, 0.0f, 0.5f));
     EXPECT_NE(crate.Get<LevelMarker>(), nullptr);
-    EXPECT_EQ(crate.archetype, "__lt_probe");
+    EXPECT_EQ(crate.archetype, Named("__lt_probe"));
     EXPECT_EQ(crate.flags.to_string(), GetParam() >= 2 ? (GetParam() == 3 ? "11" : "10") : "00");
 }
 
 TEST_P(LevelVersions, SaveAndLoadAgainKeepsNamesFlagsAndValues)
 {
-    WriteLevel("__lt_versioned", VersionedLevel(GetParam()));
+    WriteLevel(Named("__lt_versioned"), VersionedLevel(GetParam()));
     LevelTestState first;
-    Load(first, "__lt_versioned");
-    const std::string saved = "__lt_resaved";
+    Load(first, Named("__lt_versioned"));
+    const std::string saved = Named("__lt_resaved");
     LevelPath(saved);
     SaveLevel(saved, first, *first.CameraEntity());
 
@@ -168,7 +178,7 @@ TEST_P(LevelVersions, SaveAndLoadAgainKeepsNamesFlagsAndValues)
     for (const auto& entry : second.Entities())
         EXPECT_EQ(first.Entities().count(entry.first), 0u) << "ids are drawn anew";
     // Only archetype instances keep their archetype name.
-    EXPECT_EQ(second.FindEntity("Crate")->archetype, GetParam() >= 2 ? "__lt_probe" : "");
+    EXPECT_EQ(second.FindEntity("Crate")->archetype, GetParam() >= 2 ? Named("__lt_probe") : "");
     EXPECT_EQ(second.FindEntity("Settings")->archetype, "");
 }
 
