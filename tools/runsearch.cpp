@@ -11,6 +11,8 @@
 // Every try runs in a forked copy of the process, so no try replays the level
 // from its start. --from plays a run's keys first and searches on from where it
 // ends, so a long level is searched a stretch at a time (and the seed is its own).
+// In the closing level the goal starts the ending: the run then waits for its
+// last points to land and leaves on Space, as the closing words ask.
 //
 // Runs in the folder beside the data tree (it changes there on start).
 
@@ -68,6 +70,7 @@ struct Options
 constexpr int lookAhead = 50;       // steps followed with no key after each move
 constexpr int committed = 6;        // steps of the best move kept per decision
 constexpr double lastWeight = 0.05; // of the progress where a try ends
+constexpr int endingWait = 12 * 60; // steps: the camera's glide and every burst of points
 
 const std::vector<Move> moves = [] {
     std::vector<Move> all;
@@ -108,6 +111,36 @@ tvec2 GoalPosition(const LevelRunner& runner)
     throw std::string("The level has no goal (no LoadLevelOnCollision or EndingTrigger).");
 }
 
+bool EndingStarted(const LevelRunner& runner)
+{
+    for (const auto& entry : runner.Play()->Entities())
+        if (const EndingTrigger* trigger = entry.second->Get<EndingTrigger>())
+            if (trigger->done)
+                return true;
+    return false;
+}
+
+// The level ended, or the closing level's ending began.
+bool GoalReached(const LevelRunner& runner)
+{
+    return runner.LevelEnded() || EndingStarted(runner);
+}
+
+// Waits with no key held, then presses Space once, which leaves the ending; the
+// run is copied before that step ends the play state that holds it.
+RecordedRun LeaveTheEnding(LevelRunner& runner)
+{
+    for (int i = 0; i < endingWait; ++i)
+    {
+        runner.Run().keys.push_back(0);
+        runner.Step();
+    }
+    runner.Run().keys.push_back(RunKeys::Space);
+    RecordedRun run = runner.Run();
+    runner.Step();
+    return run;
+}
+
 // Plays the move and the look-ahead in a forked copy; returns its best score.
 double TryMove(LevelRunner& runner, const Move& move, Progress progress,
                const std::vector<Waypoint>& route)
@@ -125,7 +158,7 @@ double TryMove(LevelRunner& runner, const Move& move, Progress progress,
         {
             runner.Run().keys.push_back(i < move.steps ? move.keys : 0);
             runner.Step();
-            if (runner.LevelEnded())
+            if (GoalReached(runner))
             {
                 best = 1e12 - static_cast<double>(runner.Steps());
                 last = 0.0;
@@ -196,7 +229,7 @@ int Search(const Options& options)
     route.push_back({GoalPosition(runner)});
     Progress progress;
     const auto limit = static_cast<std::size_t>(options.minutes * 60.0 * 60.0);
-    while (!runner.LevelEnded() && runner.Steps() < limit)
+    while (!GoalReached(runner) && runner.Steps() < limit)
     {
         Move chosen = moves.front();
         double best = -1e31;
@@ -209,7 +242,7 @@ int Search(const Options& options)
                 chosen = move;
             }
         }
-        for (int i = 0; i < std::min(committed, chosen.steps) && !runner.LevelEnded(); ++i)
+        for (int i = 0; i < std::min(committed, chosen.steps) && !GoalReached(runner); ++i)
         {
             runner.Run().keys.push_back(chosen.keys);
             runner.Step();
@@ -222,11 +255,12 @@ int Search(const Options& options)
                          runner.Steps(), at.x, at.y, progress.next + 1, route.size());
         }
     }
-    WriteRun(options.out, runner.Run());
-    const bool reached = runner.LevelEnded();
+    const bool reached = GoalReached(runner);
+    const std::size_t steps = runner.Steps();
+    WriteRun(options.out, reached && !runner.LevelEnded() ? LeaveTheEnding(runner) : runner.Run());
     std::fprintf(stderr, "%s after %zu steps (%.1f s); written to %s\n",
-                 reached ? "Goal reached" : "No goal", runner.Steps(),
-                 static_cast<double>(runner.Steps()) / 60.0, options.out.c_str());
+                 reached ? "Goal reached" : "No goal", steps, static_cast<double>(steps) / 60.0,
+                 options.out.c_str());
     return reached ? 0 : 1;
 }
 } // namespace

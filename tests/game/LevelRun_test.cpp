@@ -123,5 +123,7 @@ TEST(LevelRun, Level1Forest) { ExpectRunEnds("Level1Forest", 1573, 36, 286594537
 TEST(LevelRun, Level2Bounce) { ExpectRunEnds("Level2Bounce", 1449, 22, 12121458720363706886ull); }
 TEST(LevelRun, Level3GhostShip) { ExpectRunEnds("Level3GhostShip", 8481, 25, 10185935617783188828ull); }
 TEST(LevelRun, Level4Rocket) { ExpectRunEnds("Level4Rocket", 2877, 34, 6747614409434611929ull); }
+// The closing level ends on the Space that leaves its ending, after every point burst out.
+TEST(LevelRun, Level4Rocket_end) { ExpectRunEnds("Level4Rocket_end", 1102, 33, 3942380309617069739ull); }
 } // namespace
 } // namespace Orvex
