@@ -3,7 +3,6 @@
 
 #include "PlayHarness.h"
 #include "data/LevelSettings.h"
-#include "engine/AssetPaths.h"
 #include "game/components/Pickup.h"
 #include "game/states/BestTimes.h"
 #include "game/states/Gameplay.h"
@@ -16,26 +15,6 @@ namespace Orvex
 namespace
 {
 constexpr unsigned keyEscape = 41;
-
-// A level of nothing but its settings, written for the test and removed after it.
-class SettingsLevel
-{
-public:
-    SettingsLevel(const std::string& name, const std::string& endTimer, const std::string& next)
-        : path(AssetPath("Levels", name))
-    {
-        std::ofstream file(path);
-        file << "LevelData:\n{\n  VersionMajor=1\n  VersionMinor=3\n  LevelSettings=LevelSettings\n"
-                "  Camera=\n}\nEntities:\n{\n  0:\n  {\n    Name=LevelSettings\n    Flags=00\n"
-                "    Archetype=\n    Transform:\n    {\n      Position=0,0\n    }\n"
-                "    Color:\n    {\n      color=0,0,0,1\n    }\n    LevelSettings:\n    {\n      EndTimer="
-             << endTimer << "\n      NextLevel=" << next << "\n    }\n  }\n}\n";
-    }
-    ~SettingsLevel() { std::remove(path.c_str()); }
-
-private:
-    std::string path;
-};
 
 Gameplay& Start(PlayHarness& play, const std::string& level, const char* type = "Gameplay")
 {

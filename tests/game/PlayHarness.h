@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
 
+#include "engine/AssetPaths.h"
 #include "engine/Engine.h"
 #include "engine/IGamestate.h"
 #include "messaging/Input.h"
@@ -25,6 +28,26 @@ public:
     void Init() override { AddSystem("MessageSystem"); }
     void Update(float dt) override { UpdateComponents(dt); }
     void Shutdown() override {}
+};
+
+// A level of nothing but its settings, written for the test and removed after it.
+class SettingsLevel
+{
+public:
+    SettingsLevel(const std::string& name, const std::string& endTimer, const std::string& next)
+        : path(AssetPath("Levels", name))
+    {
+        std::ofstream file(path);
+        file << "LevelData:\n{\n  VersionMajor=1\n  VersionMinor=3\n  LevelSettings=LevelSettings\n"
+                "  Camera=\n}\nEntities:\n{\n  0:\n  {\n    Name=LevelSettings\n    Flags=00\n"
+                "    Archetype=\n    Transform:\n    {\n      Position=0,0\n    }\n"
+                "    Color:\n    {\n      color=0,0,0,1\n    }\n    LevelSettings:\n    {\n      EndTimer="
+             << endTimer << "\n      NextLevel=" << next << "\n    }\n  }\n}\n";
+    }
+    ~SettingsLevel() { std::remove(path.c_str()); }
+
+private:
+    std::string path;
 };
 
 class PlayHarness
