@@ -4,24 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "TestSounds.h"
-#include "audio/Mixer.h"
-#include "audio/SoundManager.h"
-#include "data/Deserializer.h"
-#include "engine/AssetPaths.h"
+#include "audio/ChannelGroup.h"
 
 namespace Orvex::Testing
 {
-class ManualSoundTest : public ::testing::Test
+class ManualSoundTest : public ::testing::Test, protected SoundFiles
 {
 protected:
     void SetUp() override
     {
-        std::istringstream text("[Sounds]\nPATH=" + folder.Path("") + "\nEXT=.ogg\n");
-        config = Deserializer(text, "test sounds", Deserializer::SectionFile);
-        SetAssetConfig(&config);
+        UseSoundFolder();
         SoundManager::InitManualOutput();
     }
     void TearDown() override
@@ -29,26 +22,11 @@ protected:
         SoundManager::Shutdown();
         SetAssetConfig(nullptr);
     }
-    // A sound file under the name a cSound loads ("Music/Theme" → ".../Music/Theme.ogg").
-    // WAV content keeps the values exact; the decoder goes by content, not by name.
-    void Sound(const std::string& name, int frames, float value = 0.5f)
-    {
-        folder.Constant(name + ".ogg", frames, value);
-    }
-    std::vector<float> Pull(int frames)
-    {
-        std::vector<float> out(2 * static_cast<std::size_t>(frames));
-        SoundManager::GetMixer().Mix(out.data(), frames);
-        return out;
-    }
     static int ChannelCount(ChannelGroup* group)
     {
         int count = -1;
         group->GetNumChannels(&count);
         return count;
     }
-
-    SoundFolder folder;
-    Deserializer config;
 };
 } // namespace Orvex::Testing

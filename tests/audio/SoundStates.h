@@ -3,34 +3,21 @@
 // a sounds folder of the test's own: components play into the active state's
 // groups and the test pulls exact frames.
 
-#include <sstream>
-
 #include "TestSounds.h"
 #include "audio/ChannelGroup.h"
-#include "audio/Mixer.h"
-#include "audio/SoundManager.h"
-#include "data/Deserializer.h"
-#include "engine/AssetPaths.h"
 #include "engine/TestEngine.h"
 #include "messaging/Message.h"
 
 namespace Orvex::Testing
 {
-class SoundStateTest : public EngineTest
+class SoundStateTest : public EngineTest, protected SoundFiles
 {
 protected:
     void SetUp() override
     {
         SoundManager::InitManualOutput();
         EngineTest::SetUp();
-        std::istringstream text("[Sounds]\nPATH=" + folder.Path("") + "\nEXT=.ogg\n");
-        config = Deserializer(text, "test sounds", Deserializer::SectionFile);
-        SetAssetConfig(&config);
-    }
-    // A level tone under the name a cSound loads.
-    void Sound(const std::string& name, int frames, float value = 0.5f)
-    {
-        folder.Constant(name + ".ogg", frames, value);
+        UseSoundFolder();
     }
     // One contact of self with other, delivered by a frame.
     void Touch(Entity* self, Entity* other, bool ghost = false)
@@ -42,12 +29,6 @@ protected:
         contact.VertexIndex = -1;
         engine->SendMessage(MSG_COLLISION, &contact);
         engine->RunFrame();
-    }
-    std::vector<float> Pull(int frames)
-    {
-        std::vector<float> out(2 * static_cast<std::size_t>(frames));
-        SoundManager::GetMixer().Mix(out.data(), frames);
-        return out;
     }
     // Channels in the group that still play.
     static int Playing(ChannelGroup* group)
@@ -83,8 +64,5 @@ protected:
         state.AddEntity(entity);
         return entity;
     }
-
-    SoundFolder folder;
-    Deserializer config;
 };
 } // namespace Orvex::Testing

@@ -3,6 +3,8 @@
 
 #include <sndfile.h>
 
+#include <sstream>
+
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -10,6 +12,11 @@
 #include <vector>
 
 #include <unistd.h>
+
+#include "audio/Mixer.h"
+#include "audio/SoundManager.h"
+#include "data/Deserializer.h"
+#include "engine/AssetPaths.h"
 
 namespace Orvex::Testing
 {
@@ -68,5 +75,32 @@ public:
 
 private:
     std::filesystem::path root;
+};
+// The sounds folder a test's cSounds load from, and the exact frames the sound
+// manager's mixer gives.
+class SoundFiles
+{
+protected:
+    void UseSoundFolder()
+    {
+        std::istringstream text("[Sounds]\nPATH=" + folder.Path("") + "\nEXT=.ogg\n");
+        config = Deserializer(text, "test sounds", Deserializer::SectionFile);
+        SetAssetConfig(&config);
+    }
+    // A level tone under the name a cSound loads ("Music/Theme" → ".../Music/Theme.ogg").
+    // WAV content keeps the values exact; the decoder goes by content, not by name.
+    void Sound(const std::string& name, int frames, float value = 0.5f)
+    {
+        folder.Constant(name + ".ogg", frames, value);
+    }
+    static std::vector<float> Pull(int frames)
+    {
+        std::vector<float> out(2 * static_cast<std::size_t>(frames));
+        SoundManager::GetMixer().Mix(out.data(), frames);
+        return out;
+    }
+
+    SoundFolder folder;
+    Deserializer config;
 };
 } // namespace Orvex::Testing

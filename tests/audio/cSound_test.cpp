@@ -193,25 +193,18 @@ TEST_F(cSoundTest, ReleaseForgetsTheNameSoTheSameNameLoadsAgain)
     EXPECT_NE(sound.Clip(), nullptr);
 }
 
-TEST_F(cSoundTest, ASoundFromBeforeARestartLeavesTheNewOnesAlone)
+TEST_F(cSoundTest, ASoundOutlivingTheSoundManagerGoesQuietAndLeavesANewOnesAlone)
 {
     cSound old = Loaded("Boing");
     SoundManager::Shutdown();
+    EXPECT_FALSE(old.Play(false, 1.0f, 0.0f));
     SoundManager::InitManualOutput();
     cSound fresh = Loaded("Boing"); // its clip may well sit where the freed one was
     EXPECT_FALSE(old.Play(false, 1.0f, 0.0f));
     old.Release();
+    EXPECT_EQ(old.Clip(), nullptr);
     ASSERT_NE(fresh.Clip(), nullptr);
     EXPECT_TRUE(fresh.Play(false, 1.0f, 0.0f));
-}
-
-TEST_F(cSoundTest, SoundsOutlivingTheSoundManagerGoQuietly)
-{
-    cSound sound = Loaded("Boing");
-    SoundManager::Shutdown();
-    EXPECT_FALSE(sound.Play(false, 1.0f, 0.0f));
-    sound.Release();
-    EXPECT_EQ(sound.Clip(), nullptr);
 }
 
 TEST_F(cSoundTest, DataFilesReadAndWriteTheName)

@@ -1,9 +1,11 @@
-// The forest at the fixed step: what the player sees of a collected pickup.
+// The forest at the fixed step: its points, and what the player sees of a
+// collected pickup.
 
 #include <string>
 
 #include "PlayHarness.h"
 #include "engine/Random.h"
+#include "game/components/Pickup.h"
 #include "game/states/Gameplay.h"
 #include "graphics/SpriteText.h"
 
@@ -26,6 +28,12 @@ TEST(ForestRun, ACollectedBoneFliesHomeAndTheScoreReadsOneOfTheLevelsPoints)
     Entity* bone = state.FindEntity("Bone0");
     Entity* dog = state.FindEntity("TumboWuffin");
     ASSERT_TRUE(bone && dog);
+    int worth = 0;
+    for (const auto& entry : state.Entities())
+        if (const Pickup* pickup = entry.second->Get<Pickup>())
+            worth += pickup->score;
+    EXPECT_GT(worth, 0);
+    EXPECT_EQ(state.AvailablePoints(), worth);
     play.Frames(2);
     const SpriteText* score = state.FindEntity("hud")->Get<SpriteText>();
     const std::string total = " / " + std::to_string(state.AvailablePoints());

@@ -15,20 +15,13 @@ Transform* MakeSpinner(PlayHarness& play)
     return transform;
 }
 
-TEST(RotateOnAddScore, WithoutPointsTurnsAtTheBaseRate)
+TEST(RotateOnAddScore, TurnsAtTheBaseRateAndAPointSpinsItUpUntilTheSpinDecaysBack)
 {
     PlayHarness play;
     play.PushBare();
     Transform* transform = MakeSpinner(play);
     play.Frames(8, 0.25f);
     EXPECT_FLOAT_EQ(transform->rotation, 0.5f * 2.0f);
-}
-
-TEST(RotateOnAddScore, APointSpinsItUpAndTheSpinDecaysBackToTheBase)
-{
-    PlayHarness play;
-    play.PushBare();
-    Transform* transform = MakeSpinner(play);
     play.Post(MSG_ADD_SCORE, ScoreMessage{1});
     play.Frame(0.25f);
     float before = transform->rotation;

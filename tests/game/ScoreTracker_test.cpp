@@ -31,18 +31,6 @@ SpriteText& MakeHud(PlayHarness& play)
     return *text;
 }
 
-TEST(ScoreTracker, ShowsCollectedOfAvailablePoints)
-{
-    PlayHarness play;
-    Gameplay& state = StartPlay(play);
-    state.AddAvailablePoints(7);
-    SpriteText& text = MakeHud(play);
-    play.Post(MSG_ADD_SCORE, ScoreMessage{1});
-    play.Post(MSG_ADD_SCORE, ScoreMessage{1});
-    play.Frames(2);
-    EXPECT_EQ(text.text, "Score: 2 / 7");
-}
-
 TEST(ScoreTracker, WithoutAPlayStateSaysSo)
 {
     PlayHarness play;
