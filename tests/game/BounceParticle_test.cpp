@@ -1,13 +1,4 @@
-#include "PlayHarness.h"
-#include "audio/SoundEmitter.h"
-#include "game/components/BounceParticle.h"
-#include "game/components/Timer.h"
-#include "game/components/TumboController.h"
-#include "graphics/Color.h"
-#include "graphics/ParticleEmitter.h"
-#include "graphics/Sprite.h"
-#include "physics/RigidBody.h"
-#include "physics/Transform.h"
+#include "Furniture.h"
 
 namespace Orvex
 {
@@ -18,20 +9,10 @@ namespace
 struct SparkingDog
 {
     explicit SparkingDog(PlayHarness& play)
+        : entity(&MakeDog(play)), transform(entity->Get<Transform>()),
+          controller(entity->Get<TumboController>()), emitter(entity->Get<ParticleEmitter>()),
+          sparks(entity->Get<BounceParticle>())
     {
-        Entity& dog = play.Spawn("TumboWuffin");
-        transform = dog.Add<Transform>();
-        dog.Add<RigidBody>();
-        dog.Add<Color>();
-        dog.Add<Sprite>();
-        dog.Add<SoundEmitter>();
-        dog.Add<Timer>();
-        controller = dog.Add<TumboController>();
-        emitter = dog.Add<ParticleEmitter>();
-        sparks = dog.Add<BounceParticle>();
-        PlayHarness::Start(dog);
-        entity = &dog;
-        emitter->active = false;
         emitter->emitCount = 10;
         emitter->randomVelocity = tvec2(0.0f);
         emitter->velocity = tvec2(-2.0f, 1.0f);

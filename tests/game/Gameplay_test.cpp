@@ -84,27 +84,24 @@ TEST(Gameplay, ARestartDuringTheHandOverGivesTheNextEndItsWholeEndTimer)
     EXPECT_EQ(state.CurrentLevel(), "__gameplay_b");
 }
 
-TEST(Gameplay, ANextLevelOfZeroPopsThePlayState)
+// "0" ends the chain: the play state goes; none at all keeps the ended level.
+TEST(Gameplay, ANextLevelOfZeroPopsThePlayStateAndNoneLeavesTheEndedLevelInPlace)
 {
-    SettingsLevel last("__gameplay_b", "1", "0");
-    PlayHarness play;
-    Start(play, "__gameplay_b");
-    play.engine.SendMessage(MSG_END_LEVEL);
-    play.Frame(0.5f);
-    EXPECT_EQ(play.engine.Gamestates().size(), 1u);
-    play.Frame(0.5f);
-    EXPECT_TRUE(play.engine.Gamestates().empty());
-}
-
-TEST(Gameplay, AnEmptyNextLevelLeavesTheEndedLevelInPlace)
-{
-    SettingsLevel level("__gameplay_a", "0.5", "");
-    PlayHarness play;
-    Gameplay& state = Start(play, "__gameplay_a");
-    play.engine.SendMessage(MSG_END_LEVEL);
-    play.Frames(4, 0.5f);
-    EXPECT_EQ(state.CurrentLevel(), "__gameplay_a");
-    EXPECT_EQ(play.engine.Gamestates().size(), 1u);
+    for (const auto& [next, depth] : {std::pair{"0", 0u}, std::pair{"", 1u}})
+    {
+        SettingsLevel level("__gameplay_a", "1", next);
+        PlayHarness play;
+        Gameplay& state = Start(play, "__gameplay_a");
+        play.engine.SendMessage(MSG_END_LEVEL);
+        play.Frame(0.5f);
+        EXPECT_EQ(play.engine.Gamestates().size(), 1u) << next;
+        play.Frames(3, 0.5f);
+        ASSERT_EQ(play.engine.Gamestates().size(), depth) << next;
+        if (depth)
+        {
+            EXPECT_EQ(state.CurrentLevel(), "__gameplay_a");
+        }
+    }
 }
 
 TEST(Gameplay, ATransitionLevelNeitherUpdatesNorDrawsTheClockButTimeRuns)

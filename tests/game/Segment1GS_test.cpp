@@ -11,7 +11,7 @@ namespace
 {
 constexpr unsigned keyR = 21, key2 = 31, keyF4 = 61, keyF5 = 62, keyF6 = 63;
 
-TEST(Segment1GS, StartsInItsSandboxLevelWithoutSystems)
+TEST(Segment1GS, StartsInItsSandboxF4AlternatesTheCamerasAndKeysRequestLevels)
 {
     PlayHarness play;
     IGamestate& state = play.Push("Segment1GS");
@@ -20,26 +20,13 @@ TEST(Segment1GS, StartsInItsSandboxLevelWithoutSystems)
     ASSERT_NE(state.CameraEntity(), nullptr);
     EXPECT_EQ(state.CameraEntity()->name, "Camera1");
     EXPECT_NE(state.LevelSettingsEntity(), nullptr);
-}
-
-TEST(Segment1GS, F4AlternatesBetweenTheTwoNamedCameras)
-{
-    PlayHarness play;
-    IGamestate& state = play.Push("Segment1GS");
     for (const char* expected : {"Camera2", "Camera1", "Camera2"})
     {
         play.Press(keyF4);
         EXPECT_EQ(state.CameraEntity()->name, expected);
     }
-}
-
-TEST(Segment1GS, KeysRequestLevelsThatLoadAtTheNextFrameStart)
-{
-    PlayHarness play;
-    IGamestate& state = play.Push("Segment1GS");
-    const Entity* before = state.FindEntity("Ground");
-    const std::uint32_t oldId = before->id;
-    play.Press(keyR);
+    const std::uint32_t oldId = state.FindEntity("Ground")->id;
+    play.Press(keyR); // loads at the next frame start
     EXPECT_EQ(state.CurrentLevel(), "segment1");
     EXPECT_NE(state.FindEntity("Ground")->id, oldId); // built anew
     play.Press(key2);

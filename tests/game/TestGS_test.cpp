@@ -10,7 +10,7 @@ namespace
 {
 constexpr unsigned keyR = 21;
 
-TEST(TestGS, StartsInItsTestLevelWithoutSystemsAndFindsThePlayer)
+TEST(TestGS, StartsInItsTestLevelWithoutSystemsCountsItsEntitiesOnceASecondAndRReloads)
 {
     PlayHarness play;
     ::testing::internal::CaptureStdout();
@@ -24,22 +24,12 @@ TEST(TestGS, StartsInItsTestLevelWithoutSystemsAndFindsThePlayer)
     // The level settings follow the player, where a listener would hear from.
     EXPECT_EQ(state.LevelSettingsEntity()->Get<Transform>()->position,
               player->Get<Transform>()->position);
-}
 
-TEST(TestGS, CountsItsEntitiesOnceASecond)
-{
-    PlayHarness play;
-    IGamestate& state = play.Push("TestGS");
     ::testing::internal::CaptureStdout();
-    play.Frames(4, 0.3f); // 1.2 s: one count
+    play.Frames(4, 0.3f); // 1.2 s with the first frame's step: one count
     const std::string out = ::testing::internal::GetCapturedStdout();
     EXPECT_EQ(out, "Components num: " + std::to_string(state.Entities().size()) + "\n");
-}
 
-TEST(TestGS, RReloadsTheLevel)
-{
-    PlayHarness play;
-    IGamestate& state = play.Push("TestGS");
     const Entity* before = state.FindEntity("Ground");
     play.Press(keyR);
     EXPECT_NE(state.FindEntity("Ground"), nullptr);
