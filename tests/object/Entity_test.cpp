@@ -25,35 +25,11 @@ public:
     int& destroyed;
 };
 
-TEST(EntityConstruction, EmptySlotsForEveryComponentType)
-{
-    EntityPtr entity = MakeEntity("crate");
-    EXPECT_EQ(entity->name, "crate");
-    EXPECT_EQ(entity->archetype, "");
-    EXPECT_EQ(entity->collider, nullptr);
-    EXPECT_TRUE(entity->flags.none());
-    EXPECT_TRUE(entity->actions.empty());
-    ASSERT_EQ(entity->components.size(), TypeRegistry::Count(MetaKind::Component));
-    EXPECT_TRUE(std::all_of(entity->components.begin(), entity->components.end(),
-                            [](IComponent* slot) { return !slot; }));
-    EXPECT_EQ(entity->Get<ProbeComponent>(), nullptr);
-    EXPECT_EQ(entity->Get(100000), nullptr);
-}
-
 TEST(EntityConstruction, SameNamesGetDifferentRisingIds)
 {
     EntityPtr first = MakeEntity("twin");
     EntityPtr second = MakeEntity("twin");
     EXPECT_EQ(second->id, first->id + 1);
-}
-
-TEST(EntityComponents, AddStoresInTheTypesSlotWithOwner)
-{
-    EntityPtr entity = MakeEntity("crate");
-    ProbeComponent* probe = entity->Add<ProbeComponent>();
-    EXPECT_EQ(entity->Get<ProbeComponent>(), probe);
-    EXPECT_EQ(entity->components[ProbeComponent::Id()], probe);
-    EXPECT_EQ(probe->owner, entity.get());
 }
 
 TEST(EntityComponents, AttachOverAnOccupiedSlotIsRefused)

@@ -60,25 +60,6 @@ void ProbeLog::Clear()
 
 namespace
 {
-TEST(Registration, UnlistedNamesTakeTheIdsAfterTheList)
-{
-    const unsigned listed = 86;
-    EXPECT_GE(ProbeComponent::Id(), listed);
-    EXPECT_GE(ProbeDependent::Id(), listed);
-    EXPECT_NE(ProbeComponent::Id(), ProbeDependent::Id());
-    EXPECT_EQ(ProbeSystem::Id(), 7u);
-    EXPECT_EQ(ProbeState::Id(), 11u);
-    EXPECT_EQ(TypeRegistry::Count(MetaKind::Component), listed + 2);
-    EXPECT_EQ(TypeRegistry::Names(MetaKind::Component)[ProbeComponent::Id()], "ProbeComponent");
-}
-
-TEST(Registration, IdIsTheRegisteredRecordsId)
-{
-    EXPECT_EQ(TypeRegistry::Find("ProbeComponent"), &ProbeComponent::Meta());
-    EXPECT_EQ(TypeRegistry::Component(ProbeComponent::Id()), &ProbeComponent::Meta());
-    EXPECT_EQ(TypeRegistry::Find("ProbeSystem", MetaKind::System), &ProbeSystem::Meta());
-}
-
 TEST(RegistrationDeathTest, DuplicateAtStartupIsReportedAndAborts)
 {
     EXPECT_DEATH(StartupRegistration([] { META_SYSTEM<ProbeSystem> again("ProbeComponent"); }),
