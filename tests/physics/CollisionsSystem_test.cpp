@@ -559,15 +559,6 @@ TEST_P(BroadPhaseAgreement, TreeAndEveryPairPassesEndAlike)
 
 INSTANTIATE_TEST_SUITE_P(CollisionPass, BroadPhaseAgreement, ::testing::Range(1u, 7u));
 
-TEST(ColliderInit, RequiresARigidBody)
-{
-    PhysicsWorld world;
-    Entity* entity = New<Entity>("Crate");
-    entity->Add<Transform>();
-    entity->Add<BoxCollider>();
-    EXPECT_EQ(world.PlaceFailure(entity), "Dependency fail. Entity Crate doesn't have Component RigidBody");
-}
-
 TEST(ColliderInit, MeshColliderWithoutAMeshIsASquare)
 {
     PhysicsWorld world;

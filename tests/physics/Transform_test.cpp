@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "physics/Transform.h"
 
 namespace Orvex
@@ -12,12 +10,6 @@ tvec2 Apply(const tmat3& m, tvec2 p)
 {
     const glm::vec3 world = m * glm::vec3(p, 1.0f);
     return {world.x, world.y};
-}
-
-TEST(TransformModelMatrix, DefaultIsIdentity)
-{
-    const Transform transform;
-    EXPECT_EQ(transform.GetModelMatrix(), tmat3(1.0f));
 }
 
 TEST(TransformModelMatrix, ScalesThenRotatesThenTranslates)
@@ -32,18 +24,5 @@ TEST(TransformModelMatrix, ScalesThenRotatesThenTranslates)
     EXPECT_NEAR(world.y, -1.0f, 1e-6f);
 }
 
-TEST(TransformModelMatrix, ColumnsFollowTheColumnMajorConvention)
-{
-    Transform transform;
-    transform.position = {5.0f, 6.0f};
-    transform.rotation = 0.5f;
-    const tmat3 m = transform.GetModelMatrix();
-    EXPECT_FLOAT_EQ(m[0][0], std::cos(0.5f));
-    EXPECT_FLOAT_EQ(m[0][1], std::sin(0.5f));
-    EXPECT_FLOAT_EQ(m[1][0], -std::sin(0.5f));
-    EXPECT_FLOAT_EQ(m[2][0], 5.0f);
-    EXPECT_FLOAT_EQ(m[2][1], 6.0f);
-    EXPECT_FLOAT_EQ(m[2][2], 1.0f);
-}
 } // namespace
 } // namespace Orvex
