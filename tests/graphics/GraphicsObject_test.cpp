@@ -54,14 +54,6 @@ TEST(SpriteQuad, InvisibleOrCulledAddsNothing)
     sprite->visible = false;
     sprite->PrepareFrame(&view, 1.0f);
     EXPECT_EQ(sprite->streams.VertexCount(), 0u);
-    // On the HUD it is never culled, however far the camera.
-    sprite->visible = true;
-    sprite->onHud = true;
-    sprite->owner->Get<Transform>()->position = {0.9f, 0.9f};
-    const CullView far = MakeCullView({500.0f, 500.0f}, 0.0f, {10.0f, 10.0f}, 1.05f);
-    sprite->PrepareFrame(&far, 16.0f / 9.0f);
-    ASSERT_EQ(sprite->streams.QuadCount(), 1u);
-    EXPECT_FLOAT_EQ(sprite->streams[Attr::Position][0], 0.9f);
 }
 
 TEST(AspectScaling, DividesTheXScaleByTheAspect)

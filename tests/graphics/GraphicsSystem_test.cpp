@@ -73,22 +73,6 @@ TEST_F(GraphicsFrame, OneEntityMayContributeSeveralDrawables)
     text->texture = nullptr;
 }
 
-TEST_F(GraphicsFrame, InvisibleObjectsAreLeftOutAndMeshesGoWithDrawMesh)
-{
-    cMesh square;
-    Sprite* hidden = scene.AddSprite("hidden", {0.0f, 0.0f}, &plain);
-    hidden->visible = false;
-    Sprite* filled = scene.AddSprite("filled", {1.0f, 0.0f}, &plain);
-    filled->mesh = &square;
-    filled->drawMesh = true;
-    Sprite* plainSprite = scene.AddSprite("plain", {2.0f, 0.0f}, &plain);
-    plainSprite->mesh = &square;
-    graphics.Collect(scene, SceneView(scene), 1.0f);
-    ASSERT_EQ(graphics.DrawList().size(), 2u);
-    for (const DrawEntry& entry : graphics.DrawList())
-        EXPECT_EQ(entry.mesh, entry.object == filled ? &square : nullptr);
-}
-
 TEST_F(GraphicsFrame, CulledSpriteKeepsItsPlaceButHasNoQuad)
 {
     scene.AddCamera({0.0f, 0.0f}, 10.0f);
@@ -200,21 +184,6 @@ TEST_F(SceneRendering, HigherLayerCoversLowerWhateverTheEntityOrder)
     EXPECT_TRUE(Near(PixelX(0.0f), PixelY(0.0f), {255, 0, 255}));
 }
 
-TEST_F(SceneRendering, OneDrawCallPerRunOfLayerAndTexture)
-{
-    Sprite* first = Add({-0.5f, 0.0f}, tvec4(1.0f));
-    Add({0.5f, 0.0f}, tvec4(1.0f));
-    graphics.DrawFrame(scene);
-    EXPECT_EQ(graphics.DrawCalls(), 1u);
-    first->layer = 1;
-    graphics.DrawFrame(scene);
-    EXPECT_EQ(graphics.DrawCalls(), 2u);
-    first->layer = 0;
-    first->texture = GetTexture("Square");
-    graphics.DrawFrame(scene);
-    EXPECT_EQ(graphics.DrawCalls(), 2u);
-}
-
 TEST_F(SceneRendering, MeshIsFilledBeneathItsSprite)
 {
     Sprite* sprite = Add({0.0f, 0.0f}, {0.0f, 1.0f, 1.0f, 1.0f}, 0, "Square");
@@ -241,15 +210,6 @@ TEST_F(SceneRendering, CameraPlacesTheWorldAndHudStaysOnScreen)
     EXPECT_TRUE(Near(PixelX(-0.5f), PixelY(-0.5f), {0, 255, 0}));
 }
 
-TEST_F(SceneRendering, FrameCounterOnlyWithDebugDrawing)
-{
-    const int x0 = PixelX(-0.95f), x1 = PixelX(-0.75f), y0 = PixelY(-0.85f), y1 = PixelY(-0.99f);
-    graphics.DrawFrame(scene);
-    EXPECT_EQ(BrightPixels(x0, y0, x1, y1), 0);
-    graphics.debugDraw = true;
-    graphics.DrawFrame(scene);
-    EXPECT_GT(BrightPixels(x0, y0, x1, y1), 10);
-}
 // Pixels of that colour within a few pixels of the device point.
 int OverlayAround(float x, float y, std::array<int, 3> colour)
 {
@@ -258,8 +218,9 @@ int OverlayAround(float x, float y, std::array<int, 3> colour)
 
 const std::array<int, 3> kYellow{255, 255, 0}, kDark{26, 26, 26};
 
-TEST_F(SceneRendering, DebugOverlayDrawsVelocitiesAndColliderBoundsWhereTheBodiesAre)
+TEST_F(SceneRendering, DebugDrawingAddsTheFrameCounterVelocitiesAndColliderBounds)
 {
+    const int x0 = PixelX(-0.95f), x1 = PixelX(-0.75f), y0 = PixelY(-0.85f), y1 = PixelY(-0.99f);
     // A camera of size 4 on 640 x 480: world x / (8 / 3), y / 2 in device units.
     scene.AddCamera({0.0f, 0.0f}, 4.0f);
     Entity* crate = scene.AddPlaced("Crate", {-1.6f, 0.0f}, {0.8f, 0.8f});
@@ -270,10 +231,12 @@ TEST_F(SceneRendering, DebugOverlayDrawsVelocitiesAndColliderBoundsWhereTheBodie
     ball->Add<RigidBody>()->velocity = {0.0f, 1.2f};
 
     graphics.DrawFrame(scene);
+    EXPECT_EQ(BrightPixels(x0, y0, x1, y1), 0);
     EXPECT_EQ(OverlayAround(-0.75f, 0.0f, kYellow), 0);
     EXPECT_EQ(OverlayAround(0.6f, 0.0f, kDark), 0);
     graphics.debugDraw = true;
     graphics.DrawFrame(scene);
+    EXPECT_GT(BrightPixels(x0, y0, x1, y1), 10);
     // The crate's box spans x -2 .. -1.2 and y -0.4 .. 0.4.
     EXPECT_GT(OverlayAround(-0.75f, 0.0f, kYellow), 0);  // its left side
     EXPECT_GT(OverlayAround(-0.6f, 0.2f, kYellow), 0);   // its top

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 
 #include <unistd.h>
 
@@ -165,14 +164,6 @@ TEST_F(MeshLibrary, AFailedLoadCachesNothing)
     EXPECT_NE(ErrorOf([] { GetMesh("Later"); }), "no error");
     Write("Later", kSquareBlocks);
     EXPECT_EQ(GetMesh("Later")->points.size(), 4u);
-}
-
-TEST(ReadMesh, ParsesAnObjectFileFromText)
-{
-    std::istringstream in(kSquareBlocks);
-    const cMesh mesh = ReadMesh(Deserializer(in, "text", Deserializer::ObjectFile), "text");
-    EXPECT_EQ(mesh.points.size(), 4u);
-    EXPECT_EQ(mesh.faces.size(), 2u);
 }
 
 // Twice the signed area of a polygon or triangle.
