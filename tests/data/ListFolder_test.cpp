@@ -39,6 +39,8 @@ protected:
 
 TEST_F(ListFolderTree, FilesAndSubFoldersAtAnyDepthSorted)
 {
+    EXPECT_TRUE(ListFolder(root.string()).empty());
+    EXPECT_EQ(ListFolder(""), ListFolder("./"));
     AddFile("b.txt");
     AddFile("a.txt");
     AddFile(".keep");
@@ -50,11 +52,6 @@ TEST_F(ListFolderTree, FilesAndSubFoldersAtAnyDepthSorted)
                             "b.txt"};
     EXPECT_EQ(ListFolder(root.string()), expected);
     EXPECT_EQ(ListFolder(root.string() + "/"), expected);
-}
-
-TEST_F(ListFolderTree, EmptyFolderListsNothing)
-{
-    EXPECT_TRUE(ListFolder(root.string()).empty());
 }
 
 TEST_F(ListFolderTree, LinksToFoldersAreNotFollowed)
@@ -79,9 +76,4 @@ TEST_F(ListFolderTree, MissingFolderNamesThePathWithItsSlash)
     {
         EXPECT_EQ(error, "Couldn't find directory: " + missing + "/");
     }
-}
-
-TEST(ListFolder, EmptyPathIsTheCurrentFolder)
-{
-    EXPECT_EQ(ListFolder(""), ListFolder("./"));
 }

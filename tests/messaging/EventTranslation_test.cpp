@@ -73,13 +73,17 @@ protected:
 TEST_F(EventTranslationTest, KeyRepeatsSendMessagesButTheKeyWentDownOnce)
 {
     EarComponent* downs = AddEar(*state, "downs", MSG_KEYDOWN);
+    EarComponent* ups = AddEar(*state, "ups", MSG_KEYUP);
     PushKey(SDL_KEYDOWN, SDL_SCANCODE_LEFT);
     engine->RunFrame();
     PushKey(SDL_KEYDOWN, SDL_SCANCODE_LEFT, 1);
     engine->RunFrame();
     PushKey(SDL_KEYUP, SDL_SCANCODE_LEFT);
     engine->RunFrame();
-    EXPECT_EQ(downs->heard.size(), 2u);
+    ASSERT_EQ(downs->heard.size(), 2u);
+    EXPECT_EQ(downs->heard[1].As<KeyMessage>().scancode, static_cast<unsigned>(SDL_SCANCODE_LEFT));
+    ASSERT_EQ(ups->heard.size(), 1u);
+    EXPECT_EQ(ups->heard[0].As<KeyMessage>().scancode, static_cast<unsigned>(SDL_SCANCODE_LEFT));
     EXPECT_EQ(wentDown, (std::vector<bool>{true, false, false}));
     EXPECT_FALSE(Input::KeyHeld(SDL_SCANCODE_LEFT));
 }

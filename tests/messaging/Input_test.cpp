@@ -38,21 +38,6 @@ TEST_F(EngineTest, ATapWithinOneFrameWentDownInThatFrameOnly)
     EXPECT_FALSE(Input::KeyWentDown(SDL_SCANCODE_ESCAPE));
 }
 
-TEST_F(EngineTest, KeyChangesSendTheirMessagesWithTheScancode)
-{
-    TraceState* state = Start("state");
-    EarComponent* downs = AddEar(*state, "downs", MSG_KEYDOWN);
-    EarComponent* ups = AddEar(*state, "ups", MSG_KEYUP);
-    Input::KeyDown(SDL_SCANCODE_SPACE);
-    Input::KeyDown(SDL_SCANCODE_SPACE); // a repeat
-    Input::KeyUp(SDL_SCANCODE_SPACE);
-    state->Messages()->DeliverAll();
-    ASSERT_EQ(downs->heard.size(), 2u);
-    EXPECT_EQ(downs->heard[1].As<KeyMessage>().scancode, static_cast<unsigned>(SDL_SCANCODE_SPACE));
-    ASSERT_EQ(ups->heard.size(), 1u);
-    EXPECT_EQ(ups->heard[0].As<KeyMessage>().scancode, static_cast<unsigned>(SDL_SCANCODE_SPACE));
-}
-
 TEST_F(EngineTest, ScancodesOutsideTheKeySetAreIgnored)
 {
     TraceState* state = Start("state");
