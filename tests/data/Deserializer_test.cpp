@@ -4,13 +4,14 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <map>
 #include <sstream>
 
 #include "data/DataError.h"
+#include "support/ErrorOf.h"
 
 using Orvex::Deserializer;
+using Orvex::ErrorOf;
 using Orvex::tvec2;
 using Orvex::tvec4;
 
@@ -28,19 +29,6 @@ Deserializer ParseSections(const std::string& text)
 {
     std::istringstream in(text);
     return Deserializer(in, kPath, Deserializer::SectionFile);
-}
-
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try
-    {
-        action();
-    }
-    catch (const std::string& error)
-    {
-        return error;
-    }
-    return "no error";
 }
 
 // A nest of objects named "n", depth deep counting the top-level one.

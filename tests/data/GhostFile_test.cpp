@@ -4,22 +4,15 @@
 #include <unistd.h>
 
 #include "data/GhostFile.h"
+#include "support/ErrorOf.h"
 
 namespace Orvex
 {
 namespace
 {
-std::string ErrorOf(const std::string& text)
+std::string ParseError(const std::string& text)
 {
-    try
-    {
-        ParseGhost(text, "my.ghost");
-    }
-    catch (const std::string& error)
-    {
-        return error;
-    }
-    return "";
+    return ErrorOf([&] { ParseGhost(text, "my.ghost"); });
 }
 
 TEST(GhostFile, PosesAreWrittenExactlyAndReadBackThroughAFile)
@@ -61,7 +54,7 @@ TEST(GhostFile, AMalformedFileIsNamedWithItsLine)
          "my.ghost:3: expected a pose, " + pose + "\"t 1 2 3 4 5 6\""},
     };
     for (const auto& [text, error] : cases)
-        EXPECT_EQ(ErrorOf(text), error) << text;
+        EXPECT_EQ(ParseError(text), error) << text;
 }
 } // namespace
 } // namespace Orvex

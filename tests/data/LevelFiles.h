@@ -6,9 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ErrorOf.h"
+
 #include <cstdio>
 #include <fstream>
-#include <functional>
 #include <map>
 #include <sstream>
 #include <string>
@@ -58,20 +59,6 @@ public:
     void Update(float) override {}
     void Shutdown() override {}
 };
-
-// The thrown text, or "no error".
-inline std::string ErrorOf(const std::function<void()>& action)
-{
-    try
-    {
-        action();
-    }
-    catch (const std::string& error)
-    {
-        return error;
-    }
-    return "no error";
-}
 
 class LevelFiles : public ::testing::Test
 {

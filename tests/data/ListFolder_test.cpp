@@ -6,6 +6,8 @@
 #include <fstream>
 #include <unistd.h>
 
+#include "support/ErrorOf.h"
+
 namespace fs = std::filesystem;
 using Orvex::ListFolder;
 using Names = std::vector<std::string>;
@@ -67,13 +69,5 @@ TEST_F(ListFolderTree, LinksToFoldersAreNotFollowed)
 TEST_F(ListFolderTree, MissingFolderNamesThePathWithItsSlash)
 {
     const std::string missing = (root / "absent").string();
-    try
-    {
-        ListFolder(missing);
-        FAIL() << "listed a missing folder";
-    }
-    catch (const std::string& error)
-    {
-        EXPECT_EQ(error, "Couldn't find directory: " + missing + "/");
-    }
+    EXPECT_EQ(Orvex::ErrorOf([&] { ListFolder(missing); }), "Couldn't find directory: " + missing + "/");
 }

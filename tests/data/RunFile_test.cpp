@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "data/RunFile.h"
+#include "support/ErrorOf.h"
 
 namespace Orvex
 {
@@ -15,17 +16,9 @@ using namespace RunKeys;
 
 const std::string header = "TumboWuffinRun 1\nLevel=Level2Bounce\nSeed=7\n";
 
-std::string ErrorOf(const std::string& text)
+std::string ParseError(const std::string& text)
 {
-    try
-    {
-        ParseRun(text, "my.run");
-    }
-    catch (const std::string& error)
-    {
-        return error;
-    }
-    return "";
+    return ErrorOf([&] { ParseRun(text, "my.run"); });
 }
 
 TEST(RunFile, KeysAreWrittenAsGroupsOfStepsAndReadBack)
@@ -95,7 +88,7 @@ TEST(RunFile, AMalformedOrForeignFileIsNamedWithItsLine)
                                           std::string(40, 'x') + "...\", not \"TumboWuffinRun 1\""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ErrorOf(c.text), c.error) << c.text;
+        EXPECT_EQ(ParseError(c.text), c.error) << c.text;
 }
 
 class RunFiles : public ::testing::Test
@@ -112,15 +105,7 @@ protected:
 
     static std::string ErrorOfReading(const std::string& path)
     {
-        try
-        {
-            ReadRun(path);
-        }
-        catch (const std::string& error)
-        {
-            return error;
-        }
-        return "";
+        return ErrorOf([&] { ReadRun(path); });
     }
 
     fs::path folder;
@@ -146,15 +131,8 @@ TEST_F(RunFiles, AFailedWriteLeavesTheOldFile)
 {
     fs::create_directories(folder / "taken.run.saving"); // the temporary cannot be made
     std::ofstream(Path("taken.run")) << "old";
-    try
-    {
-        WriteRun(Path("taken.run"), RecordedRun{"A", 1, {}});
-        ADD_FAILURE() << "the write did not fail";
-    }
-    catch (const std::string& error)
-    {
-        EXPECT_EQ(error, "Could not write the run file: " + Path("taken.run") + " (Is a directory)");
-    }
+    EXPECT_EQ(ErrorOf([&] { WriteRun(Path("taken.run"), RecordedRun{"A", 1, {}}); }),
+              "Could not write the run file: " + Path("taken.run") + " (Is a directory)");
     std::ifstream in(Path("taken.run"));
     std::string text;
     std::getline(in, text);

@@ -64,19 +64,5 @@ struct CameraScene
     CameraTestState* state;
 };
 
-// The error text of initialising entity's components, or "no error".
-inline std::string InitError(Entity& entity)
-{
-    try
-    {
-        entity.InitComponents();
-    }
-    catch (const std::string& error)
-    {
-        return error;
-    }
-    return "no error";
-}
-
 inline tvec2 Apply(const tmat3& matrix, tvec2 point) { return tvec2(matrix * glm::vec3(point, 1.0f)); }
 } // namespace Orvex

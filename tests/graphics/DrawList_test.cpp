@@ -65,7 +65,9 @@ TEST(DrawOrder, NoTextureOrdersAsTextureZero)
     {
         EXPECT_FALSE(DrawsBefore(list[i], list[i - 1])) << i;
         if (!DrawsBefore(list[i - 1], list[i]))
+        {
             EXPECT_LT(arrival(list[i - 1]), arrival(list[i])) << i;
+        }
     }
     EXPECT_EQ(PlanRuns(list).size(), 8u); // 4 layers x 2 textures
 }

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <vector>
 
 #include <GL/glew.h>
@@ -16,25 +15,13 @@
 #include "data/Deserializer.h"
 #include "engine/AssetPaths.h"
 #include "graphics/SurfacePtr.h"
+#include "support/ErrorOf.h"
 
 namespace Orvex
 {
 namespace
 {
 namespace fs = std::filesystem;
-
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try
-    {
-        action();
-    }
-    catch (const std::string& error)
-    {
-        return error;
-    }
-    return "no error";
-}
 
 struct Rgba
 {

@@ -16,6 +16,7 @@
 #include "physics/ColliderQueries.h"
 #include "physics/MeshCollider.h"
 #include "physics/RigidBody.h"
+#include "support/ErrorOf.h"
 
 namespace Orvex
 {
@@ -122,15 +123,7 @@ TEST(MeshChanger, AMeshThatCannotBeLoadedRaisesItsErrorAndChangesNothing)
     meshes.SetValue("PATH", empty.string() + "/");
     meshes.SetValue("EXT", ".txt");
     SetAssetConfig(&config);
-    std::string error = "no error";
-    try
-    {
-        changing.Press(key2);
-    }
-    catch (const std::string& thrown)
-    {
-        error = thrown;
-    }
+    const std::string error = ErrorOf([&] { changing.Press(key2); });
     SetAssetConfig(nullptr);
     std::filesystem::remove_all(empty);
 

@@ -5,31 +5,18 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 
 #include <unistd.h>
 
 #include "data/Deserializer.h"
 #include "engine/AssetPaths.h"
+#include "support/ErrorOf.h"
 
 namespace Orvex
 {
 namespace
 {
 namespace fs = std::filesystem;
-
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try
-    {
-        action();
-    }
-    catch (const std::string& error)
-    {
-        return error;
-    }
-    return "no error";
-}
 
 const std::string kSquareBlocks = "Points:\n{\n  Center=0.25,-1\n  0=-0.5,-0.5\n  1=0.5,-0.5\n"
                                   "  2=0.5,0.5\n  3=-0.5,0.5\n}\n"

@@ -174,6 +174,8 @@ TEST(ParticleLife, WithoutFadeVanishesTheFrameItsLifeRunsOut)
     emitting.emitter->Update(0.25f);
     EXPECT_TRUE(emitting.emitter->Particles().Empty());
     EXPECT_EQ(emitting.emitter->streams.QuadCount(), 0u);
+    emitting.emitter->EmitOne(); // an emptied list starts again
+    EXPECT_EQ(emitting.emitter->Particles().Size(), 1u);
 }
 
 TEST(ParticleLife, FadingKeepsMovingAndLosesAlphaAtOneOverFade)
@@ -217,11 +219,11 @@ TEST(ParticleLife, FadeSpreadToZeroOrBelowVanishesInsteadOfLivingOn)
     EXPECT_TRUE(emitter.Particles().Empty());
 }
 
-TEST(ParticleLife, RemovalInTheMiddleKeepsTheOthersInOrder)
+TEST(ParticleLife, RemovalAtEitherEndOrInTheMiddleKeepsTheOthersInOrder)
 {
     Emitting emitting;
     ParticleEmitter& emitter = *emitting.emitter;
-    for (float life : {5.0f, 0.1f, 6.0f, 0.1f, 7.0f})
+    for (float life : {0.1f, 5.0f, 0.1f, 6.0f, 0.1f})
     {
         emitter.EmitOne();
         Particle* last = nullptr;
@@ -235,9 +237,12 @@ TEST(ParticleLife, RemovalInTheMiddleKeepsTheOthersInOrder)
     std::vector<float> lives;
     for (const Particle& particle : emitter.Particles())
         lives.push_back(particle.life);
-    EXPECT_EQ(lives, (std::vector<float>{4.5f, 5.5f, 6.5f}));
+    EXPECT_EQ(lives, (std::vector<float>{4.5f, 5.5f}));
     emitter.EmitOne(); // appends after the last one left
-    EXPECT_EQ(emitter.Particles().Size(), 4u);
+    lives.clear();
+    for (const Particle& particle : emitter.Particles())
+        lives.push_back(particle.life);
+    EXPECT_EQ(lives, (std::vector<float>{4.5f, 5.5f, 100.0f}));
 }
 
 // Velocity after one second of pull from the origin on a particle at distance.

@@ -2,6 +2,7 @@
 
 #include "memory/OABase.h"
 #include "memory/OAException.h"
+#include "support/ErrorOf.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -24,19 +25,6 @@ MemoryManager& Manager()
 OAStats StatsOf(unsigned pool)
 {
     return Manager().Pool(pool).Stats();
-}
-
-std::string AllocationError(std::size_t size)
-{
-    try
-    {
-        Manager().Allocate(size);
-    }
-    catch (const std::string& error)
-    {
-        return error;
-    }
-    return "";
 }
 
 // Frees from its destructor at process exit, like a static container of engine
@@ -111,7 +99,7 @@ TEST(MemoryManagerAllocate, UnservedSizesThrow)
     for (const std::size_t size : {std::size_t(4097), std::size_t(0), (std::size_t(1) << 32) + 8})
     {
         EXPECT_GE(MemoryManager::SizeClass(size), 10u) << "size " << size;
-        EXPECT_EQ(AllocationError(size), "Too much space requested for object allocation.") << "size " << size;
+        EXPECT_EQ(ErrorOf([&] { Manager().Allocate(size); }), "Too much space requested for object allocation.") << "size " << size;
     }
 }
 

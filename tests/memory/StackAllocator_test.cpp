@@ -1,6 +1,7 @@
 #include "memory/StackAllocator.h"
 
 #include "memory/Sanitizers.h"
+#include "support/ErrorOf.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -39,17 +40,9 @@ protected:
     StackAllocator::ErrorReport previous = nullptr;
 };
 
-std::string ErrorOf(StackAllocator& stack, void* block)
+std::string PopError(StackAllocator& stack, void* block)
 {
-    try
-    {
-        stack.Pop(block);
-    }
-    catch (const std::string& error)
-    {
-        return error;
-    }
-    return "";
+    return ErrorOf([&] { stack.Pop(block); });
 }
 } // namespace
 
@@ -80,14 +73,14 @@ TEST(StackAllocatorPop, NewestFirstRestoresTheOffset)
     void* a = stack.Push(10);
     const std::size_t afterA = stack.Offset();
     void* b = stack.Push(100);
-    EXPECT_EQ(ErrorOf(stack, a), "StackAllocator blocks must be popped newest first.");
+    EXPECT_EQ(PopError(stack, a), "StackAllocator blocks must be popped newest first.");
     EXPECT_EQ(stack.ObjectsInUse(), 2u);
     stack.Pop(b);
     EXPECT_EQ(stack.Offset(), afterA);
     stack.Pop(a);
     EXPECT_EQ(stack.Offset(), 0u);
     EXPECT_EQ(stack.ObjectsInUse(), 0u);
-    EXPECT_NE(ErrorOf(stack, a), "") << "popping an empty stack";
+    EXPECT_NE(PopError(stack, a), "no error") << "popping an empty stack";
     EXPECT_EQ(stack.MostBytesUsed(), afterA + 8 + 104);
 }
 

@@ -5,6 +5,7 @@
 #include "Probes.h"
 #include "data/Deserializer.h"
 #include "object/TypeRegistry.h"
+#include "support/ErrorOf.h"
 
 namespace Orvex
 {
@@ -37,15 +38,8 @@ TEST(EntityComponents, AttachOverAnOccupiedSlotIsRefused)
     EntityPtr entity = MakeEntity("crate");
     ProbeComponent* first = entity->Add<ProbeComponent>();
     ProbeLog::Clear();
-    try
-    {
-        entity->Attach(ProbeComponent::Id(), New<ProbeComponent>());
-        FAIL() << "attached twice";
-    }
-    catch (const std::string& error)
-    {
-        EXPECT_EQ(error, "Entity crate already has component: ProbeComponent");
-    }
+    EXPECT_EQ(ErrorOf([&] { entity->Attach(ProbeComponent::Id(), New<ProbeComponent>()); }),
+              "Entity crate already has component: ProbeComponent");
     EXPECT_EQ(entity->Get<ProbeComponent>(), first);
     EXPECT_EQ(ProbeLog::Destroyed().size(), 1u); // the refused one, not the first
 }
@@ -163,15 +157,8 @@ TEST(EntityClone, AFailingInitDestroysTheCloneAndPassesTheErrorOn)
     EntityPtr source = MakeEntity("lonely");
     source->Add<ProbeDependent>()->needsProbe = true;
     ProbeLog::Clear();
-    try
-    {
-        source->Clone();
-        FAIL() << "clone initialised without its dependency";
-    }
-    catch (const std::string& error)
-    {
-        EXPECT_EQ(error, "Dependency fail. Entity lonely doesn't have Component ProbeComponent");
-    }
+    EXPECT_EQ(ErrorOf([&] { source->Clone(); }),
+              "Dependency fail. Entity lonely doesn't have Component ProbeComponent");
     EXPECT_EQ(ProbeLog::Destroyed(), std::vector<unsigned>{ProbeDependent::Id()});
 }
 } // namespace

@@ -5,6 +5,7 @@
 #include "Probes.h"
 #include "engine/Engine.h"
 #include "object/TypeRegistry.h"
+#include "support/ErrorOf.h"
 
 namespace Orvex
 {
@@ -22,15 +23,7 @@ EntityPtr Dependent(bool needsProbe, bool needsCollider)
 
 std::string InitError(Entity& entity)
 {
-    try
-    {
-        entity.InitComponents();
-    }
-    catch (const std::string& error)
-    {
-        return error;
-    }
-    return "no error";
+    return ErrorOf([&] { entity.InitComponents(); });
 }
 
 TEST(DependencyCheck, FollowsTheTopGameStatesFlag)

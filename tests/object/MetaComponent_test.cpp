@@ -4,6 +4,7 @@
 #include "data/DataError.h"
 #include "data/Deserializer.h"
 #include "object/TypeRegistry.h"
+#include "support/ErrorOf.h"
 
 namespace Orvex
 {
@@ -40,15 +41,7 @@ TEST(ComponentFields, ReadKeepsFieldsWithoutAValueAndIgnoresOtherKeys)
     // A value that does not read names the place, this component and the key.
     object.SetValue("Count", "many");
     const auto error = [&](const DataPlace& place) {
-        try
-        {
-            created.record.ReadFields(*created.component, object, place);
-        }
-        catch (const std::string& text)
-        {
-            return text;
-        }
-        return std::string("no error");
+        return ErrorOf([&] { created.record.ReadFields(*created.component, object, place); });
     };
     EXPECT_EQ(error({"./levels/x.txt", "entity 3 (Crate)"}),
               "Error in a file: ./levels/x.txt: entity 3 (Crate), component ProbeComponent, key Count: "

@@ -2,6 +2,7 @@
 
 #include "Probes.h"
 #include "object/TypeRegistry.h"
+#include "support/ErrorOf.h"
 
 namespace Orvex
 {
@@ -9,15 +10,7 @@ namespace
 {
 template <class Record> std::string RegistrationError(const char* name)
 {
-    try
-    {
-        Record record(name);
-    }
-    catch (const std::string& error)
-    {
-        return error;
-    }
-    return "registered";
+    return ErrorOf([&] { Record record(name); });
 }
 
 TEST(TypeRegistryRegister, ASecondRecordOfANameIsRefused)

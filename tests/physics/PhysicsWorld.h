@@ -88,19 +88,6 @@ public:
         entity->InitComponents();
         return entity;
     }
-    // Adds the entity and initialises it; the error text it raised, or "".
-    std::string PlaceFailure(Entity* entity)
-    {
-        try
-        {
-            Place(entity);
-        }
-        catch (const std::string& error)
-        {
-            return error;
-        }
-        return "";
-    }
     Entity* Box(const std::string& name, const BodySpec& spec, bool ghost = false)
     {
         Entity* entity = Body(name, spec);
