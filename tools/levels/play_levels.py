@@ -278,7 +278,7 @@ def rocket(next_level):
         *world_sides(left, right, -16, 140, "CliffTower"),
         *ground("Floor", left - 2, right + 2, 0.0, "GroundLaunch", depth=2.0),
         # The yard: a switch on the ground, one up the gantry, the relay and the pad.
-        *sign("Hint", ["Press both switches", "to wake the rocket"], 2, 5.2),
+        *sign("Hint", ["Press both switches", "to wake the rocket"], -4, 5.2),
         *p.row(-5, 1.3, 3),
         switch("SwitchA", 8, 0.0, "Relay"), p.bone(8, 2.4),
         platform("Step0", 13, 2.4, 3, metal), p.bone(13, 3.7),
@@ -310,6 +310,11 @@ def rocket(next_level):
         *p.row(12, 109.3, 3, 2.0), p.star(-2, 112),
         goal((2, 109.5), next_level),
     ]
+    # Clouds over the yard and along the ride, thinning out towards space.
+    for i, (x, y) in enumerate(((-7.5, 7.6), (0, 6.8), (4.5, 8.6), (9, 6), (14, 8.5), (24, 6.5), (33, 9.0), (44, 7.0),
+                                (56, 8.0), (66, 6.0), (-4, 14), (10, 16), (28, 18), (46, 15),
+                                (62, 19), (2, 24), (20, 27), (40, 30), (58, 26), (70, 34))):
+        entities.append(cloud("Cloud%d" % i, x, y, 4 + (i % 3) * 1.5))
     entities += [player((-8, 1.0)), hud(), curtain()]
     return entities
 
@@ -340,7 +345,9 @@ def ending(next_level):
     p = Pickups()
     entities = [
         settings((0.04, 0.05, 0.16, 1), "Ending", next_level, gravity=6.0),
-        camera((0, 0.5)),
+        # The moon's low gravity gives hops of about 6.8 units; the camera follows
+        # them as it follows 4-unit hops elsewhere.
+        camera((0, 0.5), below=3.5),
         *backdrop("BgSpace"),
         *[picture("Stars%d" % i, "StarField", (x, y), (24, 24), -24)
           for i, (x, y) in enumerate((x, y) for y in (8, 30) for x in (-8, 16, 40, 64, 88))],

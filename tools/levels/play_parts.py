@@ -13,9 +13,13 @@ PLAYER = "TumboWuffin"
 CAMERA_SIZE = 11.0      # world units across the shorter window side, once zoomed in
 CAMERA_START_SIZE = 13.0
 # The camera may sit this far above the dog (so the floor lies low in the view)
-# and the dog may rise this far above the camera before it follows.
+# and the dog may rise this far above the camera before it follows. A full hop
+# (about 4 units) lifts the camera to about 4 above the floor the dog hops on,
+# and the band is wider than a hop, so hopping on one floor keeps the camera
+# still: the floor stays in the lowest fifth of the view, however the camera
+# came there.
 CAMERA_ABOVE = 3.5
-CAMERA_BELOW = 2.5
+CAMERA_BELOW = 0.9
 GROUND_PANEL = 16.0     # a ground image stands for a 16 x 16 block
 CLIFF = (16.0, 42.67)   # a cliff image (384 x 1024) at this size
 CLIFF_MARGIN = 0.7      # transparent edge of a cliff image, world units
