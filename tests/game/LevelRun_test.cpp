@@ -85,6 +85,28 @@ std::string NextOf(const Gameplay& play)
     return "";
 }
 
+// The README's keys: in every play level and the furniture room the arrows lean
+// the dog as A and D do.
+TEST(LevelChain, EveryLevelsDogLeansOnTheArrowsAndOnAD)
+{
+    const unsigned keys[] = {80, 79, 4, 7}; // Left, Right, A, D
+    for (const char* level :
+         {"Level1Forest", "Level2Bounce", "Level3GhostShip", "Level4Rocket", "Level4Rocket_end", "Furniture"})
+        for (const unsigned key : keys)
+        {
+            LevelRunner runner(RecordedRun{level, 1, {}});
+            runner.Step();
+            runner.Tape().Stop(); // the keys are this test's
+            ASSERT_NE(runner.Player(), nullptr) << level;
+            Input::KeyDown(key);
+            for (int i = 0; i < 10; ++i)
+                runner.Step();
+            const float lean = runner.Player()->Get<Transform>()->rotation;
+            EXPECT_GT(key == 80 || key == 4 ? lean : -lean, 0.3f) << level << ", key " << key;
+            Input::Current() = Input::State();
+        }
+}
+
 TEST(LevelChain, FromTheForestEveryLevelLoadsCleanlyAndItsGoalNamesTheNext)
 {
     std::vector<std::string> visited;

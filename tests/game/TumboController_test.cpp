@@ -1,4 +1,5 @@
 #include <cmath>
+#include <vector>
 
 #include <SDL.h>
 
@@ -73,6 +74,33 @@ TEST(TumboController, HoldingLeftLeansUpToTheClampAndPushesLeftOnceLeaning)
     EXPECT_LT(push, 0.0f);
     play.Frames(10, 0.1f);
     EXPECT_FLOAT_EQ(dog.transform->rotation, halfPi);
+}
+
+// Layout 3 leans on A / D and the arrows alike, and a key of each pair held
+// together leans no faster than one (a recorded run holds them all); the single
+// layouts ignore the other's keys, and a value past the layouts reads no key.
+TEST(TumboController, EachLayoutLeansOnItsOwnKeysOnceAFrame)
+{
+    constexpr unsigned left = 80, right = 79;
+    const struct
+    {
+        unsigned controller;
+        std::vector<unsigned> keys;
+        float turns; // of one frame's lean, leftward
+    } cases[] = {{3, {keyA}, 1}, {3, {left}, 1}, {3, {keyA, left}, 1}, {3, {keyD, right}, -1},
+                 {3, {keyA, right}, 0}, {0, {left}, 0}, {1, {left}, 1}, {1, {keyA}, 0}, {4, {keyA}, 0}};
+    for (const auto& c : cases)
+    {
+        PlayHarness play;
+        play.PushBare();
+        Dog dog = MakeDog(play);
+        dog.controller->controller = c.controller;
+        for (const unsigned key : c.keys)
+            Input::KeyDown(key);
+        play.Frame(0.1f);
+        EXPECT_NEAR(dog.transform->rotation, c.turns * 3.1415927f * 0.1f, 1e-6f)
+            << "layout " << c.controller << ", first key " << c.keys[0];
+    }
 }
 
 // Through SDL's own virtual gamepad: plugged in while playing, its stick leans

@@ -78,7 +78,7 @@ def camera(start, size=CAMERA_SIZE, above=CAMERA_ABOVE, below=CAMERA_BELOW, iris
     return ("Camera", components)
 
 
-def player(start, controller=0):
+def player(start):
     return (PLAYER, {
         "Transform": transform(start, (1.2, 1.6)),
         "RigidBody": {"Velocity": (0, 0), "Gravity": (0, 1), "Static": False},
@@ -87,7 +87,7 @@ def player(start, controller=0):
         "Sprite": sprite("wuffinImpact_1", 10, Mesh="Tumbo"),
         "SoundEmitter": {"Volume": 1},
         "Timer": {},
-        "TumboController": {"RotSpeed": 1, "Jump": 9, "Clamp": 1.1, "Controller": controller,
+        "TumboController": {"RotSpeed": 1, "Jump": 9, "Clamp": 1.1, "Controller": 3,
                             "NormalSound": "Spring", "SideSound": "SideThud",
                             "BounceySound": "SuperBoing", "RocketSound": "RocketLoop"},
         "WuffinAnimation": {"impactFrameDuration": 0.08, "fallingFrameDuration": 0.15},

@@ -44,7 +44,12 @@ struct KeyPair
     unsigned left;
     unsigned right;
 };
-constexpr KeyPair Layouts[] = {{4, 7}, {80, 79}, {92, 94}}; // A/D, arrows, keypad 4/6
+constexpr KeyPair AD{4, 7}, Arrows{80, 79}, Keypad{92, 94};
+// Each layout reads two pairs; a key of either pair leans once, so holding both
+// leans no faster (a recorded run holds every layout's key at once).
+constexpr KeyPair Layouts[][2] = {{AD, AD}, {Arrows, Arrows}, {Keypad, Keypad}, {AD, Arrows}};
+
+bool EitherHeld(unsigned a, unsigned b) { return Input::KeyHeld(a) || Input::KeyHeld(b); }
 
 // v / |v|, or zero for a zero vector.
 tvec2 Direction(const tvec2& v)
@@ -82,9 +87,10 @@ void TumboController::Update(float dt)
     dustTimer += dt;
     if (controller >= sizeof Layouts / sizeof Layouts[0])
         return;
-    if (Input::KeyHeld(Layouts[controller].left))
+    const KeyPair(&keys)[2] = Layouts[controller];
+    if (EitherHeld(keys[0].left, keys[1].left))
         Lean(1.0f, dt);
-    if (Input::KeyHeld(Layouts[controller].right))
+    if (EitherHeld(keys[0].right, keys[1].right))
         Lean(-1.0f, dt);
     // A gamepad leans every dog that has keys: the stick gently, the d-pad fully.
     if (const float pad = Input::PadLean(); pad != 0.0f)

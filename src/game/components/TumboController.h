@@ -43,8 +43,8 @@ class TumboController : public IComponent
     float rotSpeed = 1.0f;          // "RotSpeed": lean speed, half turns per second
     float jump = 1.0f;              // "Jump": speed of each jump, units per second
     float clamp = 1.5707964f;       // "Clamp": largest lean either way, radians
-    unsigned controller = 0;        // "Controller": 0 A/D, 1 arrows, 2 keypad 4/6 (each
-                                    // with the gamepad), else none
+    unsigned controller = 0;        // "Controller": 0 A/D, 1 arrows, 2 keypad 4/6, 3 A/D
+                                    // and arrows (each with the gamepad), else none
     cSound normalSound;             // "NormalSound": a landing
     cSound sideSound;               // "SideSound": any other solid contact
     cSound bounceySound;            // "BounceySound": a boosted jump
