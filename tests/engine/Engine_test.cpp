@@ -7,6 +7,7 @@
 #include <SDL.h>
 
 #include "TestEngine.h"
+#include "support/ErrorOf.h"
 #include "engine/Window.h"
 
 namespace Orvex::Testing
@@ -21,15 +22,7 @@ Lines Since(std::size_t mark) { return Lines(Trace().begin() + static_cast<long>
 TEST_F(EngineTest, ConstructionSetsTheEnginePointerAndASecondEngineIsRefused)
 {
     EXPECT_EQ(Engine::Get(), engine.get());
-    try
-    {
-        Engine second;
-        FAIL() << "a second engine was made";
-    }
-    catch (const std::string& error)
-    {
-        EXPECT_EQ(error, "Tried to create multiple Engines.");
-    }
+    EXPECT_EQ(ErrorOf([] { Engine second; }), "Tried to create multiple Engines.");
     EXPECT_EQ(Engine::Get(), engine.get());
     engine.reset();
     EXPECT_EQ(Engine::Get(), nullptr);
@@ -40,15 +33,7 @@ TEST_F(EngineTest, AssetPathsComeFromTheCoreConfiguration)
     EXPECT_EQ(engine->GetPath("Levels"), "./levels/");
     EXPECT_EQ(engine->GetExtension("Meshes"), ".txt");
     EXPECT_EQ(engine->GetPath("Debug"), "");
-    try
-    {
-        engine->GetPath("Nowhere");
-        FAIL() << "a missing section was accepted";
-    }
-    catch (const std::string& error)
-    {
-        EXPECT_EQ(error, "Nowhere not found in deserializer.");
-    }
+    EXPECT_EQ(ErrorOf([this] { engine->GetPath("Nowhere"); }), "Nowhere not found in deserializer.");
 }
 
 TEST_F(EngineTest, PushRequestedMidFrameTakesEffectAtTheNextFrameStart)
@@ -248,28 +233,25 @@ TEST_F(EngineTest, RunningAndQueuedStatesAreDestroyedByShutdownOrByTheEngineAlon
     EXPECT_EQ(std::count(Trace().begin(), Trace().end(), "queued destroyed"), 2);
 }
 
-TEST_F(EngineTest, EngineMessagesActAtOnceAndAreNeverQueued)
+// Engine messages act at once and are never queued; the end of a level calls
+// OnLevelEnd at once and is delivered as well.
+TEST_F(EngineTest, EngineMessagesActAtOnceAndTheLevelsEndIsDeliveredToo)
 {
     TraceState* state = Start("top");
+    EarComponent* ear = AddEar(*state, "ear", MSG_END_LEVEL);
     engine->Send(ENGINE_RESIZE, SizeMessage{1000, 300});
     EXPECT_EQ(Window::Width(), 1000);
     EXPECT_EQ(Window::Height(), Window::MinHeight);
     // The resize itself posts MSG_WINDOW_RESIZED; the engine message is not queued.
     EXPECT_EQ(state->Messages()->QueuedCount(), 1u);
-    engine->SendMessage(ENGINE_QUIT);
-    EXPECT_TRUE(engine->HasFlag(Engine::QUIT));
-    EXPECT_EQ(state->Messages()->QueuedCount(), 1u);
-}
-
-TEST_F(EngineTest, EndLevelCallsOnLevelEndAtOnceAndIsDelivered)
-{
-    TraceState* state = Start("play");
-    EarComponent* ear = AddEar(*state, "ear", MSG_END_LEVEL);
     const std::size_t mark = Trace().size();
     engine->SendMessage(MSG_END_LEVEL);
-    EXPECT_EQ(Since(mark), (Lines{"play OnLevelEnd"}));
+    EXPECT_EQ(Since(mark), (Lines{"top OnLevelEnd"}));
     state->Messages()->DeliverAll();
     EXPECT_EQ(ear->heard.size(), 1u);
+    engine->SendMessage(ENGINE_QUIT);
+    EXPECT_TRUE(engine->HasFlag(Engine::QUIT));
+    EXPECT_EQ(state->Messages()->QueuedCount(), 0u);
 }
 
 TEST_F(EngineTest, MessagesWithoutAStateOrMessageSystemAreDropped)
@@ -282,9 +264,18 @@ TEST_F(EngineTest, MessagesWithoutAStateOrMessageSystemAreDropped)
     EXPECT_EQ(Trace().back(), "bare OnLevelEnd");
 }
 
-TEST_F(EngineTest, FrameLimiterGivesExactlyMaxDtAndFramesOfAtLeastThatLength)
+TEST_F(EngineTest, VariableStepMeasuresShortFramesAndClampsLongOnesAndTheLimiterGivesExactlyMaxDt)
 {
-    Start("top");
+    TraceState* state = Start("top");
+    EXPECT_FALSE(engine->FrameLimiter());
+    engine->RunFrame();
+    EXPECT_GT(engine->Dt(), 0.0);
+    EXPECT_LT(engine->Dt(), Engine::maxDt);
+    state->onUpdate = [](TraceState&) { std::this_thread::sleep_for(std::chrono::milliseconds(50)); };
+    engine->RunFrame();
+    EXPECT_EQ(engine->Dt(), Engine::maxDt);
+
+    state->onUpdate = nullptr;
     engine->SetFrameLimiter(true);
     EXPECT_TRUE(Window::VSync());
     const auto start = std::chrono::steady_clock::now();
@@ -295,18 +286,6 @@ TEST_F(EngineTest, FrameLimiterGivesExactlyMaxDtAndFramesOfAtLeastThatLength)
     }
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     EXPECT_GE(took.count(), 3 * Engine::maxDt);
-}
-
-TEST_F(EngineTest, VariableStepMeasuresShortFramesAndClampsLongOnes)
-{
-    TraceState* state = Start("top");
-    EXPECT_FALSE(engine->FrameLimiter());
-    engine->RunFrame();
-    EXPECT_GT(engine->Dt(), 0.0);
-    EXPECT_LT(engine->Dt(), Engine::maxDt);
-    state->onUpdate = [](TraceState&) { std::this_thread::sleep_for(std::chrono::milliseconds(50)); };
-    engine->RunFrame();
-    EXPECT_EQ(engine->Dt(), Engine::maxDt);
 }
 
 // Minimising sends two deactivations; the window's first "shown" event comes while

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "TestEngine.h"
+#include "support/ErrorOf.h"
 #include "data/LevelSettings.h"
 #include "engine/Window.h"
 #include "graphics/Camera.h"
@@ -26,19 +27,6 @@ Entity* AddEntity(IGamestate& state, const std::string& name)
 bool Traced(const std::string& line)
 {
     return std::find(Trace().begin(), Trace().end(), line) != Trace().end();
-}
-
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try
-    {
-        action();
-    }
-    catch (const std::string& error)
-    {
-        return error;
-    }
-    return "";
 }
 
 TEST_F(EngineTest, AddingAMessageSystemMakesItTheStatesAndALaterOneReplacesIt)

@@ -109,29 +109,24 @@ TEST(DataFolder, BesideTheExecutableFirstThenInTheInstalledPlace)
     fs::remove_all(root);
 }
 
-TEST(ProcessEntry, AnUnregisteredStartStateEndsWithTheErrorAndCleansUp)
+// Errors of every type a start state may raise end the run with code 1, the
+// text and nothing left allocated.
+TEST(ProcessEntry, AnErrorOfAnyTypeEndsTheRunWithItsTextAndCleansUp)
 {
-    const unsigned before = BlocksInUse();
-    const Outcome outcome = RunWith({"--state", "NoSuchGS", "--frames", "1"});
-    EXPECT_EQ(outcome.code, 1);
-    EXPECT_TRUE(Contains(outcome.err, "Unhandled Exception: The start game state \"NoSuchGS\" does not exist."))
-        << outcome.err;
-    EXPECT_EQ(Engine::Get(), nullptr);
-    EXPECT_EQ(BlocksInUse(), before);
-}
-
-TEST(ProcessEntry, StandardLibraryErrorsAreReportedToo)
-{
-    const Outcome outcome = RunWith({"--state", "LibraryFailureState", "--frames", "1"});
-    EXPECT_EQ(outcome.code, 1);
-    EXPECT_TRUE(Contains(outcome.err, "Unhandled Exception: vector grew past its limit")) << outcome.err;
-}
-
-TEST(ProcessEntry, ErrorsOfAnyOtherTypeAreReportedToo)
-{
-    const Outcome outcome = RunWith({"--state", "OddFailureState", "--frames", "1"});
-    EXPECT_EQ(outcome.code, 1);
-    EXPECT_TRUE(Contains(outcome.err, "Unhandled Exception: an error of unknown type")) << outcome.err;
+    const std::pair<const char*, const char*> cases[] = {
+        {"NoSuchGS", "The start game state \"NoSuchGS\" does not exist."},
+        {"LibraryFailureState", "vector grew past its limit"},
+        {"OddFailureState", "an error of unknown type"},
+    };
+    for (const auto& [state, text] : cases)
+    {
+        const unsigned before = BlocksInUse();
+        const Outcome outcome = RunWith({"--state", state, "--frames", "1"});
+        EXPECT_EQ(outcome.code, 1) << state;
+        EXPECT_TRUE(Contains(outcome.err, std::string("Unhandled Exception: ") + text)) << outcome.err;
+        EXPECT_EQ(Engine::Get(), nullptr);
+        EXPECT_EQ(BlocksInUse(), before) << state;
+    }
 }
 } // namespace
 } // namespace Orvex::Testing

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/RunOptions.h"
+#include "support/ErrorOf.h"
 
 namespace Orvex
 {
@@ -8,15 +9,7 @@ namespace
 {
 std::string ProblemOf(const std::vector<std::string>& arguments)
 {
-    try
-    {
-        ParseRunOptions(arguments, "IntroGS");
-    }
-    catch (const std::string& problem)
-    {
-        return problem;
-    }
-    return "";
+    return ErrorOf([&] { ParseRunOptions(arguments, "IntroGS"); });
 }
 
 TEST(RunOptions, NoArgumentsPlayTheGame)
@@ -48,20 +41,21 @@ TEST(RunOptions, EveryOptionIsRead)
 
 TEST(RunOptions, BadOptionsAreNamed)
 {
-    EXPECT_EQ(ProblemOf({"--fast"}), "unknown option \"--fast\"");
-    EXPECT_EQ(ProblemOf({"--frames"}), "--frames needs a value");
-    EXPECT_EQ(ProblemOf({"--screenshot", "3"}), "--screenshot needs a value");
-    EXPECT_EQ(ProblemOf({"--state"}), "--state needs a value");
-    EXPECT_EQ(ProblemOf({"--replay"}), "--replay needs a value");
-    EXPECT_EQ(ProblemOf({"--replay", "a.run", "--record", "b.run"}),
-              "--replay and --record cannot be used together");
-    EXPECT_EQ(ProblemOf({"--frames", "0"}), "--frames needs a whole number of frames above 0, not \"0\"");
-    EXPECT_EQ(ProblemOf({"--frames", "12x"}),
-              "--frames needs a whole number of frames above 0, not \"12x\"");
-    EXPECT_EQ(ProblemOf({"--frames", "-4"}),
-              "--frames needs a whole number of frames above 0, not \"-4\"");
-    EXPECT_EQ(ProblemOf({"--frames", "99999999999999999999999"}),
-              "--frames needs a whole number of frames above 0, not \"99999999999999999999999\"");
+    const std::string frames = "--frames needs a whole number of frames above 0, not ";
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--fast"}, "unknown option \"--fast\""},
+        {{"--frames"}, "--frames needs a value"},
+        {{"--screenshot", "3"}, "--screenshot needs a value"},
+        {{"--state"}, "--state needs a value"},
+        {{"--replay"}, "--replay needs a value"},
+        {{"--replay", "a.run", "--record", "b.run"}, "--replay and --record cannot be used together"},
+        {{"--frames", "0"}, frames + "\"0\""},
+        {{"--frames", "12x"}, frames + "\"12x\""},
+        {{"--frames", "-4"}, frames + "\"-4\""},
+        {{"--frames", "99999999999999999999999"}, frames + "\"99999999999999999999999\""},
+    };
+    for (const auto& [arguments, problem] : cases)
+        EXPECT_EQ(ProblemOf(arguments), problem) << arguments[0];
 }
 
 TEST(RunOptions, HelpNamesEveryOption)

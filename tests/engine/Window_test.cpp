@@ -6,6 +6,7 @@
 #include <SDL.h>
 
 #include "TestEngine.h"
+#include "support/ErrorOf.h"
 #include "engine/Window.h"
 
 namespace Orvex::Testing
@@ -21,76 +22,51 @@ Window::Settings SettingsOf(const std::string& text)
         std::ofstream file(settingsPath);
         file << text;
     }
-    const Window::Settings settings = Window::ReadSettings(settingsPath);
-    std::remove(settingsPath);
-    return settings;
-}
-
-std::string SettingsErrorOf(const std::string& text)
-{
-    try
+    struct Remove
     {
-        SettingsOf(text);
-    }
-    catch (const std::string& error)
+        ~Remove() { std::remove(settingsPath); }
+    } remove;
+    return Window::ReadSettings(settingsPath);
+}
+
+TEST(WindowSettings, AbsentOrEmptyKeysGiveTheDefaultsAndGivenOnesAreReadAsDecimalAndBools)
+{
+    struct Case
     {
-        std::remove(settingsPath);
-        return error;
+        const char* text;
+        int width, height;
+        bool fullscreen, vsync;
+    };
+    const Case cases[] = {
+        {"[Window]\n", 1280, 720, false, false},
+        {"[Window]\nWidth=\nHeight=\nVSync=\n", 1280, 720, false, false},
+        {"[Window]\nWidth=800\nHeight=0600\nFullscreen=1\nVSync=true\n", 800, 600, true, true},
+        {"[Window]\nVSync=false\n", 1280, 720, false, false},
+        {"[Window]\nVSync=0\n", 1280, 720, false, false},
+        {"[Window]\nVSync=yes\n", 1280, 720, false, true},
+    };
+    for (const Case& c : cases)
+    {
+        const Window::Settings settings = SettingsOf(c.text);
+        EXPECT_EQ(settings.width, c.width) << c.text;
+        EXPECT_EQ(settings.height, c.height) << c.text;
+        EXPECT_EQ(settings.fullscreen, c.fullscreen) << c.text;
+        EXPECT_EQ(settings.vsync, c.vsync) << c.text;
     }
-    return "";
 }
 
-TEST(WindowSettings, AnEmptySectionGivesTheDefaults)
-{
-    const Window::Settings settings = SettingsOf("[Window]\n");
-    EXPECT_EQ(settings.width, 1280);
-    EXPECT_EQ(settings.height, 720);
-    EXPECT_FALSE(settings.fullscreen);
-    EXPECT_FALSE(settings.vsync);
-}
-
-TEST(WindowSettings, EmptyValuesCountAsAbsent)
-{
-    const Window::Settings settings = SettingsOf("[Window]\nWidth=\nHeight=\nVSync=\n");
-    EXPECT_EQ(settings.width, 1280);
-    EXPECT_EQ(settings.height, 720);
-    EXPECT_FALSE(settings.vsync);
-}
-
-TEST(WindowSettings, KeysAreReadAsDecimalAndBools)
-{
-    const Window::Settings settings =
-        SettingsOf("[Window]\nWidth=800\nHeight=0600\nFullscreen=1\nVSync=true\n");
-    EXPECT_EQ(settings.width, 800);
-    EXPECT_EQ(settings.height, 600);
-    EXPECT_TRUE(settings.fullscreen);
-    EXPECT_TRUE(settings.vsync);
-    EXPECT_FALSE(SettingsOf("[Window]\nVSync=false\n").vsync);
-    EXPECT_FALSE(SettingsOf("[Window]\nVSync=0\n").vsync);
-    EXPECT_TRUE(SettingsOf("[Window]\nVSync=yes\n").vsync);
-}
-
-TEST(WindowSettings, ASizeThatIsNoWholeNumberNamesTheKeyAndTheFile)
+TEST(WindowSettings, ASizeThatIsNoWholeNumberOrAMissingSectionOrFileFails)
 {
     const std::string file = "Error in a file: ./__spine_window_config.ini: Window, key ";
-    EXPECT_EQ(SettingsErrorOf("[Window]\nWidth=wide\n"), file + "Width: 'wide' is not a whole number");
-    EXPECT_EQ(SettingsErrorOf("[Window]\nHeight=720px\n"), file + "Height: '720px' is not a whole number");
-    EXPECT_EQ(SettingsErrorOf("[Window]\nHeight=99999999999999\n"),
-              file + "Height: '99999999999999' is not a whole number");
-}
-
-TEST(WindowSettings, AMissingSectionOrFileFails)
-{
-    EXPECT_EQ(SettingsErrorOf("[Display]\nWidth=5\n"), "Window not found in deserializer.");
-    try
-    {
-        Window::ReadSettings("./__spine_absent.ini");
-        FAIL() << "a missing file was read";
-    }
-    catch (const std::string& error)
-    {
-        EXPECT_EQ(error.rfind("Could not find file: ", 0), 0u) << error;
-    }
+    const std::pair<const char*, std::string> cases[] = {
+        {"[Window]\nWidth=wide\n", file + "Width: 'wide' is not a whole number"},
+        {"[Window]\nHeight=720px\n", file + "Height: '720px' is not a whole number"},
+        {"[Window]\nHeight=99999999999999\n", file + "Height: '99999999999999' is not a whole number"},
+        {"[Display]\nWidth=5\n", "Window not found in deserializer."},
+    };
+    for (const auto& [text, error] : cases)
+        EXPECT_EQ(ErrorOf([&] { SettingsOf(text); }), error);
+    EXPECT_EQ(ErrorOf([] { Window::ReadSettings("./__spine_absent.ini"); }).rfind("Could not find file: ", 0), 0u);
 }
 
 TEST(WindowSettings, TheShippedFileStartsWindowedWithTheLimiterOn)
@@ -124,15 +100,8 @@ TEST(WindowWithoutDisplay, AWindowWithoutOpenGLGivesAClearError)
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
-    try
-    {
-        Window::CreateWindow("TumboWuffin", 0, 0, 800, 600);
-        FAIL() << "a GL window was made by a driver without OpenGL";
-    }
-    catch (const std::string& error)
-    {
-        EXPECT_EQ(error.rfind("Could not open the window: ", 0), 0u) << error;
-    }
+    const std::string error = ErrorOf([] { Window::CreateWindow("TumboWuffin", 0, 0, 800, 600); });
+    EXPECT_EQ(error.rfind("Could not open the window: ", 0), 0u) << error;
     EXPECT_FALSE(Window::Exists());
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
