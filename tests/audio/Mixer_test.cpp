@@ -68,12 +68,6 @@ protected:
     Mixer mixer;
 };
 
-TEST_F(MixerTest, NothingPlayingMixesSilence)
-{
-    for (float sample : Pull(256))
-        EXPECT_EQ(sample, 0.0f);
-}
-
 TEST_F(MixerTest, ChannelAndGroupVolumesMultiplyThroughToTheOutput)
 {
     ChannelGroup* master = Group("Effects");
@@ -105,6 +99,8 @@ TEST_F(MixerTest, PausedParentHoldsItsChannelsWhereTheyAre)
 
 TEST_F(MixerTest, SoundsPlayEveryFrameOnceThenEndUnlessLooped)
 {
+    for (float sample : Pull(256))
+        EXPECT_EQ(sample, 0.0f) << "nothing playing";
     Channel once = Play(Clip(folder.Constant("tone.wav", 3000, 0.5f)));
     EXPECT_EQ(SoundingFrames(8192), 3000);
     EXPECT_FALSE(Playing(once));
@@ -133,20 +129,18 @@ TEST_F(MixerTest, StreamInFileOrderWithoutGaps)
     }
 }
 
+// A stream shorter than one pull starts over without an update in between.
 TEST_F(MixerTest, LoopedStreamStartsOverAtItsEnd)
 {
+    Channel blip = Play(Clip(folder.Constant("Music/blip.wav", 300, 0.5f), ClipKind::Stream));
+    blip.SetLoop(true);
+    for (float sample : Pull(2000))
+        ASSERT_EQ(sample, 0.5f);
+    blip.Stop();
     Channel channel = Play(Clip(folder.Constant("Music/short.wav", 5000, 0.5f), ClipKind::Stream));
     channel.SetLoop(true);
     EXPECT_EQ(SoundingFrames(44544), 44544); // every mixed frame sounds
     EXPECT_TRUE(Playing(channel));
-}
-
-TEST_F(MixerTest, ShortStreamLoopedAtOnceNeedsNoUpdateToStartOver)
-{
-    Channel channel = Play(Clip(folder.Constant("Music/blip.wav", 300, 0.5f), ClipKind::Stream));
-    channel.SetLoop(true);
-    for (float sample : Pull(2000))
-        ASSERT_EQ(sample, 0.5f);
 }
 
 TEST_F(MixerTest, OggVorbisAndFlacDecode)
@@ -251,7 +245,7 @@ TEST_F(MixerTest, AnEndedChannelTakenForANewSoundLeavesItsOldGroup)
     EXPECT_TRUE(Playing(reused)); // the old group's release leaves the new sound alone
 }
 
-TEST_F(MixerTest, StoppedHandleGoesStaleAndLeavesTheNextPlayAlone)
+TEST_F(MixerTest, StoppedHandleGoesStaleAndLeavesTheNextPlayAloneAndAStoppedMixerRefusesWork)
 {
     AudioClip* clip = Clip(folder.Constant("tone.wav", 44100, 0.5f));
     Channel first = Play(clip);
@@ -262,6 +256,12 @@ TEST_F(MixerTest, StoppedHandleGoesStaleAndLeavesTheNextPlayAlone)
     EXPECT_EQ(first.Stop(), AUDIO_INVALID_HANDLE);
     EXPECT_TRUE(Playing(second));
     EXPECT_FLOAT_EQ(Pull(1)[0], 0.5f);
+
+    mixer.Stop(); // a stopped mixer refuses new work and stale handles stay safe
+    EXPECT_EQ(second.SetVolume(1.0f), AUDIO_INVALID_HANDLE);
+    ChannelGroup* group = nullptr;
+    EXPECT_EQ(mixer.CreateGroup("late", &group), AUDIO_NOT_STARTED);
+    EXPECT_EQ(mixer.Play(clip, nullptr, &second), AUDIO_NOT_STARTED);
 }
 
 TEST_F(MixerTest, EndedChannelsStayInTheirGroupUntilStopped)
@@ -344,20 +344,6 @@ TEST_F(MixerTest, ReleasedClipPlaysOutUnlessItLoops)
     EXPECT_EQ(SoundingFrames(4096), 2000);
 }
 
-TEST_F(MixerTest, StoppedMixerRefusesNewWorkAndStaleHandlesStaySafe)
-{
-    AudioClip* clip = Clip(folder.Constant("tone.wav", 1000, 0.5f));
-    Channel channel = Play(clip);
-    mixer.Stop();
-    EXPECT_EQ(channel.SetVolume(1.0f), AUDIO_INVALID_HANDLE);
-    ChannelGroup* group = nullptr;
-    EXPECT_EQ(mixer.CreateGroup("late", &group), AUDIO_NOT_STARTED);
-    EXPECT_EQ(mixer.Play(clip, nullptr, &channel), AUDIO_NOT_STARTED);
-}
-
-// With the dummy driver the device pulls buffers on its own thread; with none the
-// mixer runs silent and Update keeps time. Either way a 50 ms sound ends, as the
-// game's updates every 10 ms see it.
 TEST(MixerDevice, ASoundEndsInRealTimeWithOrWithoutADriver)
 {
     for (const auto& [driver, hasDevice] : {std::pair{"dummy", true}, std::pair{"no-such-driver", false}})

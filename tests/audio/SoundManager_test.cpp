@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "ManualSound.h"
+#include "support/ErrorOf.h"
 #include "audio/ChannelGroup.h"
 
 namespace Orvex::Testing
@@ -13,15 +14,7 @@ using SoundManagerTest = ManualSoundTest;
 
 std::string ErrorOf(int code)
 {
-    try
-    {
-        SoundManager::CheckResult(code);
-    }
-    catch (const std::string& error)
-    {
-        return error;
-    }
-    return "";
+    return Testing::ErrorOf([code] { SoundManager::CheckResult(code); });
 }
 
 unsigned NumberOf(const std::string& name, const std::string& prefix)

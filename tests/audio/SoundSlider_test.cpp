@@ -78,7 +78,7 @@ protected:
     Transform* place = nullptr;
 };
 
-TEST_F(SoundSliderTest, HandleStartsWhereItsGroupsVolumeIs)
+TEST_F(SoundSliderTest, HandleStartsWhereItsGroupsVolumeIsAndATrackOfNoLengthKeepsItAndTheVolume)
 {
     Handle(0);
     EXPECT_FLOAT_EQ(place->position.x, 0.0f); // effects at the engine's 0.5
@@ -86,6 +86,15 @@ TEST_F(SoundSliderTest, HandleStartsWhereItsGroupsVolumeIs)
     SoundManager::MusicGroup()->SetVolume(0.25f);
     Handle(1);
     EXPECT_FLOAT_EQ(place->position.x, -1.0f);
+
+    SoundSlider& point = *Handle(0, 1.0f, 1.0f);
+    EXPECT_FLOAT_EQ(place->position.x, 1.0f);
+    Mouse(point, {1.0f, -1.0f}, true);
+    ASSERT_TRUE(point.dragging);
+    Mouse(point, {3.0f, -1.0f}, true);
+    EXPECT_FLOAT_EQ(place->position.x, 1.0f);
+    EXPECT_FLOAT_EQ(VolumeOf(SoundManager::EffectsGroup()), 0.5f);
+    EXPECT_FLOAT_EQ(point.VolumeForX(1.0f), 0.0f);
 }
 
 TEST_F(SoundSliderTest, DraggingMapsTheHandleToTheEffectsVolumeAndClampsToTheTrack)
@@ -97,12 +106,13 @@ TEST_F(SoundSliderTest, DraggingMapsTheHandleToTheEffectsVolumeAndClampsToTheTra
     EXPECT_NEAR(place->position.x, 1.0f, 0.02f);
     EXPECT_FLOAT_EQ(place->position.y, -1.0f);
     EXPECT_NEAR(VolumeOf(SoundManager::EffectsGroup()), 0.75f, 0.005f);
-    Mouse(slider, {5.0f, -1.0f}, true);
-    EXPECT_FLOAT_EQ(place->position.x, 2.0f);
-    EXPECT_FLOAT_EQ(VolumeOf(SoundManager::EffectsGroup()), 1.0f);
-    Mouse(slider, {-7.0f, -1.0f}, true);
-    EXPECT_FLOAT_EQ(place->position.x, -2.0f);
-    EXPECT_FLOAT_EQ(VolumeOf(SoundManager::EffectsGroup()), 0.0f);
+    const std::pair<float, float> ends[] = {{5.0f, 2.0f}, {-7.0f, -2.0f}}; // cursor, handle
+    for (const auto& [cursor, x] : ends)
+    {
+        Mouse(slider, {cursor, -1.0f}, true);
+        EXPECT_FLOAT_EQ(place->position.x, x);
+        EXPECT_FLOAT_EQ(VolumeOf(SoundManager::EffectsGroup()), x > 0.0f ? 1.0f : 0.0f);
+    }
     EXPECT_FLOAT_EQ(VolumeOf(SoundManager::MusicGroup()), 0.5f);
     // A track laid right to left clamps and maps the same way round.
     SoundSlider& reversed = *Handle(0, 2.0f, -2.0f);
@@ -129,8 +139,18 @@ TEST_F(SoundSliderTest, AnyOtherTypeDrivesTheMusicAndReachesTheOutput)
     EXPECT_FLOAT_EQ(Pull(1)[0], 0.8f);
 }
 
-TEST_F(SoundSliderTest, OnlyAFreshPressOnTheHandleGrabsItAndTheReleaseLetsGo)
+// Ghost or undrawn handles cannot be grabbed at all.
+TEST_F(SoundSliderTest, OnlyAFreshPressOnADrawnSolidHandleGrabsItAndTheReleaseLetsGo)
 {
+    SoundSlider& ghost = *Handle(0);
+    handle->Get<BoxCollider>()->ghost = true;
+    Mouse(ghost, {0.0f, -1.0f}, true);
+    EXPECT_FALSE(ghost.dragging);
+    SoundSlider& bare = *Handle(0, -2.0f, 2.0f, false);
+    Mouse(bare, {0.0f, -1.0f}, false);
+    Mouse(bare, {0.0f, -1.0f}, true);
+    EXPECT_FALSE(bare.dragging);
+
     PlayerSettings::Close();
     SoundSlider& slider = *Handle(0);
     Mouse(slider, {1.5f, -1.0f}, true); // pressed beside the handle
@@ -151,30 +171,6 @@ TEST_F(SoundSliderTest, OnlyAFreshPressOnTheHandleGrabsItAndTheReleaseLetsGo)
     Mouse(slider, {-1.0f, -1.0f}, false);
     EXPECT_NEAR(place->position.x, 0.2f, 0.02f);
     EXPECT_NEAR(VolumeOf(SoundManager::EffectsGroup()), 0.55f, 0.005f);
-}
-
-TEST_F(SoundSliderTest, GhostOrUndrawnHandlesCannotBeGrabbed)
-{
-    SoundSlider& ghost = *Handle(0);
-    handle->Get<BoxCollider>()->ghost = true;
-    Mouse(ghost, {0.0f, -1.0f}, true);
-    EXPECT_FALSE(ghost.dragging);
-    SoundSlider& bare = *Handle(0, -2.0f, 2.0f, false);
-    Mouse(bare, {0.0f, -1.0f}, false);
-    Mouse(bare, {0.0f, -1.0f}, true);
-    EXPECT_FALSE(bare.dragging);
-}
-
-TEST_F(SoundSliderTest, TrackOfNoLengthKeepsItsHandleAndTheVolume)
-{
-    SoundSlider& slider = *Handle(0, 1.0f, 1.0f);
-    EXPECT_FLOAT_EQ(place->position.x, 1.0f);
-    Mouse(slider, {1.0f, -1.0f}, true);
-    ASSERT_TRUE(slider.dragging);
-    Mouse(slider, {3.0f, -1.0f}, true);
-    EXPECT_FLOAT_EQ(place->position.x, 1.0f);
-    EXPECT_FLOAT_EQ(VolumeOf(SoundManager::EffectsGroup()), 0.5f);
-    EXPECT_FLOAT_EQ(slider.VolumeForX(1.0f), 0.0f);
 }
 
 TEST_F(SoundSliderTest, WithoutSoundTheHandleRestsAtMinXAndStillMoves)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ManualSound.h"
+#include "support/ErrorOf.h"
 #include "audio/ChannelGroup.h"
 #include "audio/cSound.h"
 #include "data/Serialization.h"
@@ -29,19 +30,6 @@ protected:
         return frequency;
     }
 };
-
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try
-    {
-        action();
-    }
-    catch (const std::string& error)
-    {
-        return error;
-    }
-    return "";
-}
 
 TEST_F(cSoundTest, OnlyTheSixCharactersMusicSlashAtTheStartMakeAStream)
 {
@@ -154,7 +142,7 @@ TEST_F(cSoundTest, EndedChannelsLeaveTheGroupBeforeTheNextPlayAndPlayingOnesStay
     EXPECT_EQ(first, staying);
 }
 
-TEST_F(cSoundTest, CopiesLoadTheirOwnSoundOfTheSameNameAndAMoveHandsItOver)
+TEST_F(cSoundTest, CopiesLoadTheirOwnSoundOfTheSameNameAMoveHandsItOverAndReleaseForgetsIt)
 {
     cSound original = Loaded("Boing");
     cSound copy = original;
@@ -167,8 +155,12 @@ TEST_F(cSoundTest, CopiesLoadTheirOwnSoundOfTheSameNameAndAMoveHandsItOver)
     EXPECT_NE(target.Clip(), original.Clip());
     target = target;
     EXPECT_NE(target.Clip(), nullptr);
-    original.Release();
+    original.Release(); // forgets the name, so that the same name loads again
+    EXPECT_EQ(original.name, "");
+    EXPECT_EQ(original.Clip(), nullptr);
     EXPECT_TRUE(copy.Play(false, 1.0f, 0.0f));
+    original.SetName("Boing");
+    EXPECT_NE(original.Clip(), nullptr);
     AudioClip* clip = copy.Clip();
     cSound moved = std::move(copy);
     EXPECT_EQ(moved.Clip(), clip);
@@ -181,16 +173,6 @@ TEST_F(cSoundTest, CopiesLoadTheirOwnSoundOfTheSameNameAndAMoveHandsItOver)
     target = missing;
     EXPECT_EQ(target.name, "Nowhere");
     EXPECT_EQ(target.Clip(), nullptr);
-}
-
-TEST_F(cSoundTest, ReleaseForgetsTheNameSoTheSameNameLoadsAgain)
-{
-    cSound sound = Loaded("Boing");
-    sound.Release();
-    EXPECT_EQ(sound.name, "");
-    EXPECT_EQ(sound.Clip(), nullptr);
-    sound.SetName("Boing");
-    EXPECT_NE(sound.Clip(), nullptr);
 }
 
 TEST_F(cSoundTest, ASoundOutlivingTheSoundManagerGoesQuietAndLeavesANewOnesAlone)
