@@ -93,26 +93,26 @@ TEST(PauseGS, TheEscapeThatOpenedItDoesNotCloseItTheNextOneDoes)
     EXPECT_EQ(play.engine.Gamestates().size(), 1u);
 }
 
-TEST(QuitGS, EscapeCancelsTheQuestion)
-{
-    PlayHarness play;
-    play.PushBare();
-    play.Push("QuitGS");
-    play.Press(keyEscape);
-    EXPECT_EQ(play.engine.Gamestates().size(), 1u);
-}
-
+// The quit question, the confirmation and the end screen: their levels load and
+// Escape leaves them.
 TEST(PlainScreens, TheirLevelsLoadAndEscapeLeavesThem)
 {
-    for (const char* name : {"ConfirmationGS", "EndGS"})
+    struct Case
+    {
+        const char* state;
+        const char* part; // an entity of its level
+        std::size_t systems;
+    };
+    for (const Case& c : {Case{"QuitGS", "Question", 4}, Case{"ConfirmationGS", "Leave", 0},
+                          Case{"EndGS", "Leave", 0}})
     {
         PlayHarness play;
         play.PushBare();
-        IGamestate& screen = play.Push(name);
-        EXPECT_TRUE(screen.Systems().empty()) << name;
-        EXPECT_NE(screen.FindEntity("Leave"), nullptr) << name;
+        IGamestate& screen = play.Push(c.state);
+        EXPECT_EQ(screen.Systems().size(), c.systems) << c.state;
+        EXPECT_NE(screen.FindEntity(c.part), nullptr) << c.state;
         play.Press(keyEscape);
-        EXPECT_EQ(play.engine.Gamestates().size(), 1u) << name;
+        EXPECT_EQ(play.engine.Gamestates().size(), 1u) << c.state;
     }
 }
 } // namespace

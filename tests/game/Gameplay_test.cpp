@@ -3,6 +3,8 @@
 
 #include "PlayHarness.h"
 #include "data/LevelSettings.h"
+#include "game/components/LoadLevelOnCollision.h"
+#include "game/components/TumboController.h"
 #include "game/states/BestTimes.h"
 #include "game/states/Gameplay.h"
 #include "game/states/SpeedrunGS.h"
@@ -45,6 +47,7 @@ TEST(Gameplay, RunsItsFiveSystemsAndStartsTheClock)
     EXPECT_EQ(ClockText(state), "1:05");
 }
 
+// A restart during the hand-over gives the next end its whole end timer.
 TEST(Gameplay, AnEndedLevelHandsOverAfterItsEndTimerAndTheClockRestarts)
 {
     SettingsLevel first("__gameplay_a", "2.5", "__gameplay_b");
@@ -55,6 +58,12 @@ TEST(Gameplay, AnEndedLevelHandsOverAfterItsEndTimerAndTheClockRestarts)
     EXPECT_EQ(ClockText(state), "0:04");
     play.engine.SendMessage(MSG_END_LEVEL);
     EXPECT_FALSE(state.LevelRunning());
+    play.Frames(3, 0.5f);
+    state.RequestLevel("__gameplay_a"); // restarted when 2 of the 2.5 s have passed
+    play.Frame(0.5f);
+    ASSERT_TRUE(state.LevelRunning());
+
+    play.engine.SendMessage(MSG_END_LEVEL);
     const float stopped = state.LevelTime();
     play.Frames(4, 0.5f); // 2 s: still ended
     EXPECT_FLOAT_EQ(state.LevelTime(), stopped);
@@ -64,24 +73,6 @@ TEST(Gameplay, AnEndedLevelHandsOverAfterItsEndTimerAndTheClockRestarts)
     EXPECT_TRUE(state.LevelRunning());
     play.Frame(0.5f);
     EXPECT_EQ(ClockText(state), "0:00");
-}
-
-TEST(Gameplay, ARestartDuringTheHandOverGivesTheNextEndItsWholeEndTimer)
-{
-    SettingsLevel first("__gameplay_a", "2.5", "__gameplay_b");
-    SettingsLevel second("__gameplay_b", "1", "0");
-    PlayHarness play;
-    Gameplay& state = Start(play, "__gameplay_a");
-    play.engine.SendMessage(MSG_END_LEVEL);
-    play.Frames(3, 0.5f);
-    state.RequestLevel("__gameplay_a"); // restarted when 2 of the 2.5 s have passed
-    play.Frame(0.5f);
-    ASSERT_TRUE(state.LevelRunning());
-    play.engine.SendMessage(MSG_END_LEVEL);
-    play.Frames(4, 0.5f);
-    EXPECT_EQ(state.CurrentLevel(), "__gameplay_a");
-    play.Frame(0.5f);
-    EXPECT_EQ(state.CurrentLevel(), "__gameplay_b");
 }
 
 // "0" ends the chain: the play state goes; none at all keeps the ended level.
@@ -139,6 +130,27 @@ TEST(Gameplay, EscapeAsksForThePauseScreen)
     state.Update(PlayHarness::step); // queued for the next frame's start
     EXPECT_TRUE(play.engine.HasFlag(Engine::PUSH_PENDING));
     // The queued pause screen is destroyed with the engine, never pushed here.
+}
+
+TEST(LoadLevelOnCollision, ThePlayersTouchEndsTheLevelAndNamesTheNextOne)
+{
+    PlayHarness play;
+    Gameplay& state = Start(play, "segment1");
+    Entity& goal = play.Spawn("Goal");
+    goal.Add<LoadLevelOnCollision>()->levelName = "testlv";
+    PlayHarness::Start(goal);
+    Entity& rock = play.Spawn("Rock");
+    play.Post(MSG_COLLISION, CollisionMessage{&goal, &rock, tvec2(0.0f), -1, true});
+    play.Frame(0.0f);
+    EXPECT_TRUE(state.LevelRunning());
+    Entity& dog = play.Spawn("TumboWuffin");
+    dog.Add<TumboController>();
+    play.Post(MSG_COLLISION, CollisionMessage{&goal, &dog, tvec2(0.0f), -1, true});
+    play.Frame(0.0f);
+    EXPECT_FALSE(state.LevelRunning());
+    EXPECT_EQ(state.LevelSettingsEntity()->Get<LevelSettings>()->nextLevel, "testlv");
+    play.Frames(5, 0.5f); // segment1's EndTimer of 2 s
+    EXPECT_EQ(state.CurrentLevel(), "testlv");
 }
 
 TEST(SpeedrunGS, TimesTheLevelToTheHundredthWithTheLimiterForcedOn)

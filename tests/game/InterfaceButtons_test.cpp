@@ -3,6 +3,8 @@
 #include <SDL.h>
 
 #include "PlayHarness.h"
+#include "actions/Action.h"
+#include "audio/SoundEmitter.h"
 #include "engine/Window.h"
 #include "game/components/ChangeResolutionOnClick.h"
 #include "game/components/DisplayFPS.h"
@@ -13,6 +15,8 @@
 #include "game/components/PopGSOnKey.h"
 #include "game/components/PushGSOnClick.h"
 #include "game/components/RestartButton.h"
+#include "game/components/SoundOnMouseOver.h"
+#include "game/components/Timer.h"
 #include "graphics/Camera.h"
 #include "graphics/Color.h"
 #include "graphics/Sprite.h"
@@ -75,8 +79,34 @@ protected:
 
     std::size_t Depth() const { return play.engine.Gamestates().size(); }
 
+    // A 1 x 1 button at the origin with a hover sound, known to sound by its
+    // Timer's mark moving to now.
+    Entity& HoverButton(const std::string& name, bool drawn = true, bool ghost = false)
+    {
+        Entity& entity = play.Spawn(name);
+        entity.Add<Transform>();
+        entity.Add<Color>();
+        if (drawn)
+            entity.Add<Sprite>();
+        entity.Add<RigidBody>();
+        entity.Add<BoxCollider>()->ghost = ghost;
+        entity.Add<SoundEmitter>();
+        timer = entity.Add<Timer>();
+        entity.Add<SoundOnMouseOver>();
+        return PlayHarness::Start(entity);
+    }
+    // One frame with the cursor inside or away; true when it sounded.
+    bool FrameWithCursor(bool inside, float dt = PlayHarness::step)
+    {
+        PointAt(inside ? tvec2(0.1f, -0.1f) : tvec2(0.9f, 0.9f));
+        const float before = timer->mark;
+        play.Frame(dt);
+        return timer->mark != before;
+    }
+
     PlayHarness play;
     IGamestate* state = nullptr;
+    Timer* timer = nullptr;
 };
 
 TEST_F(Buttons, PushActsOnlyOnClicksInsideItsColliderGhostsIncludedAndOnlyForARegisteredState)
@@ -238,6 +268,64 @@ TEST_F(Buttons, MoveCameraGlidesTheActiveCameraOverOneSecondEasingOut)
     EXPECT_NEAR(eye->position.y, -3.0f, 1e-3f);
     play.Frames(31, 1.0f / 60.0f);
     EXPECT_EQ(eye->position, tvec2(8.0f, -4.0f));
+}
+
+TEST_F(Buttons, HoverSoundSoundsOncePerEntryAndNeverWithinAFifthOfASecondOfTheLast)
+{
+    HoverButton("Play");
+    EXPECT_FALSE(FrameWithCursor(false, 0.5f));
+    EXPECT_TRUE(FrameWithCursor(true));
+    EXPECT_FALSE(FrameWithCursor(false));
+    EXPECT_FALSE(FrameWithCursor(true)); // back in two frames after the sound
+    EXPECT_FALSE(FrameWithCursor(false, 0.1f));
+    EXPECT_FALSE(FrameWithCursor(true)); // 0.15 s after it
+    for (int i = 0; i < 30; ++i)         // a quiet entry is spent, not postponed
+        EXPECT_FALSE(FrameWithCursor(true)) << "frame " << i << " inside";
+    EXPECT_FALSE(FrameWithCursor(false));
+    EXPECT_TRUE(FrameWithCursor(true));
+    for (int i = 0; i < 30; ++i)
+        EXPECT_FALSE(FrameWithCursor(true)) << "frame " << i << " inside";
+}
+
+TEST_F(Buttons, HoverSoundGhostAndUndrawnEntitiesAreNeverOver)
+{
+    Entity& ghost = HoverButton("Ghost", true, true);
+    play.Frame(1.0f);
+    PointAt({0.0f, 0.0f});
+    play.Frame();
+    EXPECT_FALSE(ghost.Get<SoundOnMouseOver>()->over);
+    EXPECT_EQ(timer->mark, 0.0f);
+    Entity& bare = HoverButton("Bare", false);
+    play.Frame(1.0f);
+    EXPECT_FALSE(bare.Get<SoundOnMouseOver>()->over);
+    EXPECT_EQ(timer->mark, 0.0f);
+}
+
+TEST_F(Buttons, HoverSoundWhileTheCameraGlidesNothingIsAskedAndTheEntryCountsAfterwards)
+{
+    Entity& view = play.Spawn("Camera");
+    Transform* eye = view.Add<Transform>();
+    view.Add<Camera>()->size = 2.0f;
+    PlayHarness::Start(view);
+    state->SetCamera(view.id);
+    Entity& button = HoverButton("Options");
+    SoundOnMouseOver* hover = button.Get<SoundOnMouseOver>();
+    play.Frame(1.0f);
+    AddAction(view, &eye->position, eye->position, 0.5f, QuadOut);
+    state->AddSystem("ActionSystem");
+    PointAt({0.1f, -0.1f});
+    for (int i = 0; i < 20 && !view.actions.empty(); ++i)
+    {
+        play.Frame(0.1f);
+        if (!view.actions.empty())
+        {
+            EXPECT_FALSE(hover->over || timer->mark != 0.0f) << "frame " << i << " of the glide";
+        }
+    }
+    ASSERT_TRUE(view.actions.empty());
+    // The frame the glide ended in already heard the cursor come in.
+    EXPECT_NE(timer->mark, 0.0f);
+    EXPECT_TRUE(hover->wasOver);
 }
 
 TEST(ChangeResolution, ATooLargeRequestGetsTheWholeDisplay)

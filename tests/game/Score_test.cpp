@@ -1,9 +1,19 @@
+// Points: pickups and their bursts, the score display and what it does on a
+// point, and the forest's points as the player sees them.
+
+#include <string>
+
 #include "PlayHarness.h"
+#include "engine/Random.h"
+#include "engine/Window.h"
+#include "game/components/GrowOnAddScore.h"
 #include "game/components/Pickup.h"
 #include "game/components/PickupParticleHelper.h"
 #include "game/components/PickupParticles.h"
+#include "game/components/RotateOnAddScore.h"
 #include "game/components/ScoreTracker.h"
 #include "game/components/TumboController.h"
+#include "game/states/Gameplay.h"
 #include "graphics/Color.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
@@ -171,5 +181,132 @@ TEST(PickupParticleHelper, WithoutAHudTheCornerIsFixedAndAGoneHudIsNotRead)
     EXPECT_EQ(helper->TargetCorner(), tvec2(-0.7f, 0.7f));
 }
 
+TEST(ScoreTracker, WithoutAPlayStateSaysSo)
+{
+    PlayHarness play;
+    play.PushBare();
+    Entity& hud = play.Spawn("hud");
+    hud.Add<Transform>();
+    hud.Add<Color>();
+    SpriteText* text = hud.Add<SpriteText>();
+    hud.Add<ScoreTracker>();
+    PlayHarness::Start(hud);
+    play.Frame();
+    EXPECT_EQ(text->text, "Couldnt find gamestate");
+}
+
+struct Display
+{
+    Transform* transform;
+    GrowOnAddScore* grow;
+};
+
+Display MakeDisplay(PlayHarness& play)
+{
+    Entity& hud = play.Spawn("hud");
+    Transform* transform = hud.Add<Transform>();
+    transform->scale = tvec2(0.4f, 0.1f);
+    GrowOnAddScore* grow = hud.Add<GrowOnAddScore>();
+    PlayHarness::Start(hud);
+    return {transform, grow};
+}
+
+TEST(GrowOnAddScore, APointGrowsHalfAsMuchAcrossAtAspectTwoThenShrinksBack)
+{
+    Window::ResizeWindow(1280, 640);
+    PlayHarness play;
+    play.PushBare();
+    Display display = MakeDisplay(play);
+    play.Post(MSG_ADD_SCORE, ScoreMessage{1});
+    play.Frame(0.25f); // delivered at the end of this frame
+
+    play.Frames(4, 0.25f); // growthDuration 1 s at 0.2 per second
+    EXPECT_NEAR(display.transform->scale.y, 0.1f + 0.2f, 1e-5f);
+    EXPECT_NEAR(display.transform->scale.x, 0.4f + 0.1f, 1e-5f);
+
+    play.Frames(8, 0.25f); // still inside shrinkDelay (3 s from the point)
+    EXPECT_NEAR(display.transform->scale.y, 0.3f, 1e-5f);
+
+    play.Frames(1, 0.25f); // first shrinking step: 0.125 per second
+    EXPECT_NEAR(display.transform->scale.y, 0.3f - 0.03125f, 1e-5f);
+    EXPECT_NEAR(display.transform->scale.x, 0.5f - 0.015625f, 1e-5f);
+
+    play.Frames(10, 0.25f);
+    EXPECT_FLOAT_EQ(display.transform->scale.y, 0.1f); // back at the base, not below
+    EXPECT_FLOAT_EQ(display.transform->scale.x, 0.4f);
+}
+
+TEST(GrowOnAddScore, GrowthStopsAtTheLargestAddedScale)
+{
+    PlayHarness play;
+    play.PushBare();
+    Display display = MakeDisplay(play);
+    display.grow->growthRate = 10.0f;
+    display.grow->growthDuration = 5.0f;
+    play.Post(MSG_ADD_SCORE, ScoreMessage{1});
+    play.Frames(20, 0.25f);
+    EXPECT_LT(display.transform->scale.y, 0.1f + 1.25f + 10.0f * 0.25f + 1e-4f);
+    EXPECT_GE(display.transform->scale.y, 0.1f + 1.25f);
+}
+
+Transform* MakeSpinner(PlayHarness& play)
+{
+    Entity& hud = play.Spawn("hud");
+    Transform* transform = hud.Add<Transform>();
+    hud.Add<RotateOnAddScore>();
+    PlayHarness::Start(hud);
+    return transform;
+}
+
+TEST(RotateOnAddScore, TurnsAtTheBaseRateAndAPointSpinsItUpUntilTheSpinDecaysBack)
+{
+    PlayHarness play;
+    play.PushBare();
+    Transform* transform = MakeSpinner(play);
+    play.Frames(8, 0.25f);
+    EXPECT_FLOAT_EQ(transform->rotation, 0.5f * 2.0f);
+    play.Post(MSG_ADD_SCORE, ScoreMessage{1});
+    play.Frame(0.25f);
+    float before = transform->rotation;
+    play.Frames(4, 0.25f);
+    EXPECT_GT(transform->rotation - before, 0.5f * 1.0f + 0.1f); // faster than the base
+
+    play.Frames(40, 0.25f); // long after: the added spin is gone, never negative
+    before = transform->rotation;
+    play.Frames(4, 0.25f);
+    EXPECT_FLOAT_EQ(transform->rotation - before, 0.5f * 1.0f);
+}
+
+Gameplay& StartForest(PlayHarness& play)
+{
+    Random::Seed(1);
+    Gameplay& state = dynamic_cast<Gameplay&>(play.Push("Gameplay"));
+    EXPECT_EQ(state.CurrentLevel(), "Level1Forest");
+    return state;
+}
+
+TEST(ForestRun, ACollectedBoneFliesHomeAndTheScoreReadsOneOfTheLevelsPoints)
+{
+    PlayHarness play;
+    Gameplay& state = StartForest(play);
+    Entity* bone = state.FindEntity("Bone0");
+    Entity* dog = state.FindEntity("TumboWuffin");
+    ASSERT_TRUE(bone && dog);
+    int worth = 0;
+    for (const auto& entry : state.Entities())
+        if (const Pickup* pickup = entry.second->Get<Pickup>())
+            worth += pickup->score;
+    EXPECT_GT(worth, 0);
+    EXPECT_EQ(state.AvailablePoints(), worth);
+    play.Frames(2);
+    const SpriteText* score = state.FindEntity("hud")->Get<SpriteText>();
+    const std::string total = " / " + std::to_string(state.AvailablePoints());
+    EXPECT_EQ(score->text, "Score: 0" + total);
+    play.Post(MSG_COLLISION, CollisionMessage{bone, dog, tvec2(0.0f), -1, true});
+    play.Frame();
+    ASSERT_NE(state.FindEntity("explosion"), nullptr);
+    play.Frames(120);
+    EXPECT_EQ(score->text, "Score: 1" + total);
+}
 } // namespace
 } // namespace Orvex
