@@ -33,9 +33,13 @@ TEST_F(EditorTest, LockedUnplacedOrHiddenEntitiesAreNotPickedButStayInTheList)
     EXPECT_EQ(editor->Selected(), &locked);
 }
 
+// An entity not yet chosen is not dragged; Shift rounds to whole units.
 TEST_F(EditorTest, DraggingTheSelectedEntityMovesItAndUndoAndRedoTheMove)
 {
     Entity& crate = Place("crate", {1.0f, 1.0f});
+    Drag({1.0f, 1.0f}, {2.0f, 2.0f});
+    EXPECT_TRUE(Near(PositionOf(crate), tvec2(1.0f, 1.0f)));
+    EXPECT_FALSE(editor->History().CanUndo());
     Click({1.2f, 1.2f});
     Drag({1.2f, 1.2f}, {2.2f, -0.8f});
     EXPECT_TRUE(Near(PositionOf(crate), tvec2(2.0f, -1.0f)));
@@ -43,24 +47,10 @@ TEST_F(EditorTest, DraggingTheSelectedEntityMovesItAndUndoAndRedoTheMove)
     EXPECT_TRUE(Near(PositionOf(crate), tvec2(1.0f, 1.0f)));
     editor->Redo();
     EXPECT_TRUE(Near(PositionOf(crate), tvec2(2.0f, -1.0f)));
-}
-
-TEST_F(EditorTest, AnEntityNotYetChosenIsNotDragged)
-{
-    Entity& crate = Place("crate", {1.0f, 1.0f});
-    Drag({1.0f, 1.0f}, {2.0f, 2.0f});
-    EXPECT_TRUE(Near(PositionOf(crate), tvec2(1.0f, 1.0f)));
-    EXPECT_FALSE(editor->History().CanUndo());
-}
-
-TEST_F(EditorTest, ShiftRoundsTheDraggedPositionToWholeUnits)
-{
-    Entity& crate = Place("crate", {0.0f, 0.0f});
-    Click({0.0f, 0.0f});
     Hold(SDL_SCANCODE_LSHIFT);
-    Drag({0.0f, 0.0f}, {1.4f, -2.6f});
+    Drag({2.0f, -1.0f}, {3.4f, -3.6f});
     Let(SDL_SCANCODE_LSHIFT);
-    EXPECT_TRUE(Near(PositionOf(crate), tvec2(1.0f, -3.0f)));
+    EXPECT_TRUE(Near(PositionOf(crate), tvec2(3.0f, -4.0f)));
 }
 
 TEST_F(EditorTest, CtrlOnReleasePlacesACopyAndLeavesTheOriginal)
