@@ -131,7 +131,7 @@ protected:
 
 TEST_F(ChangeMusic, ThePlayersTouchSilencesTheOldMusicAndStartsTheNewAndOthersChangeNothing)
 {
-    const Channel calm = level->channel;
+    Channel calm = level->channel;
     Touch(trigger, Add(*state, "crate"));
     Touch(trigger, nullptr);
     EXPECT_EQ(level->channel, calm);

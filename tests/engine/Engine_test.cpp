@@ -7,6 +7,8 @@
 #include <SDL.h>
 
 #include "TestEngine.h"
+#include "audio/Mixer.h"
+#include "audio/SoundManager.h"
 #include "support/ErrorOf.h"
 #include "engine/Window.h"
 
@@ -71,6 +73,8 @@ TEST_F(EngineTest, PopRequestedMidFrameTakesEffectAtThisFrameEndAfterDelivery)
     Start("below");
     TraceState* above = Start("above");
     AddEar(*above, "ear", MSG_KEYUP);
+    const GamestateSoundGroups groups = above->SoundGroups();
+    ASSERT_TRUE(SoundManager::GetMixer().Owns(groups.music));
     above->onUpdate = [this](TraceState&) {
         engine->Send(MSG_KEYUP, KeyMessage{7});
         engine->PopGamestates(1);
@@ -80,6 +84,8 @@ TEST_F(EngineTest, PopRequestedMidFrameTakesEffectAtThisFrameEndAfterDelivery)
     EXPECT_EQ(Since(mark), (Lines{"ear Update", "above Update", "ear heard", "above Shutdown",
                                   "above destroyed", "ear destroyed", "below Resume"}));
     ASSERT_EQ(engine->Gamestates().size(), 1u);
+    EXPECT_FALSE(SoundManager::GetMixer().Owns(groups.music)); // its sound groups went with it
+    EXPECT_FALSE(SoundManager::GetMixer().Owns(groups.effects));
     EXPECT_FALSE(engine->HasFlag(Engine::POP_PENDING));
     EXPECT_FALSE(engine->HasFlag(Engine::QUIT));
 }
