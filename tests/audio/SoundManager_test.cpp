@@ -14,7 +14,7 @@ using SoundManagerTest = ManualSoundTest;
 
 std::string ErrorOf(int code)
 {
-    return Testing::ErrorOf([code] { SoundManager::CheckResult(code); });
+    return Orvex::ErrorOf([code] { SoundManager::CheckResult(code); });
 }
 
 unsigned NumberOf(const std::string& name, const std::string& prefix)
@@ -35,8 +35,8 @@ TEST_F(SoundManagerTest, InitTwiceKeepsTheMasterGroups)
 
 TEST_F(SoundManagerTest, OnlySuccessAndAMissingFilePass)
 {
-    EXPECT_EQ(ErrorOf(AUDIO_OK), "");
-    EXPECT_EQ(ErrorOf(AUDIO_FILE_NOT_FOUND), "");
+    EXPECT_EQ(ErrorOf(AUDIO_OK), "no error");
+    EXPECT_EQ(ErrorOf(AUDIO_FILE_NOT_FOUND), "no error");
     EXPECT_EQ(ErrorOf(AUDIO_BAD_FILE), "Unknown audio error number: 2");
     EXPECT_EQ(ErrorOf(-7), "Unknown audio error number: -7");
 }
