@@ -75,7 +75,7 @@ TEST(TumboController, EachLayoutLeansOnItsOwnKeysOnceAFrame)
     {
         PlayHarness play;
         play.PushBare();
-        Dog dog = MakeDog(play);
+        Dog dog = StartDog(play);
         dog.controller->controller = c.controller;
         for (const unsigned key : c.keys)
             Input::KeyDown(key);
@@ -163,7 +163,7 @@ TEST(TumboController, AStraightFallJumpsAlongTheBodyAtFullSpeedForEveryLean)
 TEST(TumboController, EachLayoutLeansWithItsOwnKeysAndAnUnknownOneWithNone)
 {
     const unsigned keys[][2] = {{keyA, keyD}, {80, 79}, {92, 94}};
-    for (unsigned layout = 0; layout < 4; ++layout)
+    for (const unsigned layout : {0u, 1u, 2u, 4u}) // 3 reads two layouts' keys: tested above
     {
         PlayHarness play;
         play.PushBare();
@@ -176,7 +176,7 @@ TEST(TumboController, EachLayoutLeansWithItsOwnKeysAndAnUnknownOneWithNone)
                 Input::KeyDown(keys[other][0]);
         play.Frame(0.1f);
         EXPECT_FLOAT_EQ(dog.transform->rotation, 0.0f) << layout;
-        if (layout == 3)
+        if (layout == 4)
             continue;
         Input::KeyDown(keys[layout][0]);
         play.Frame(0.1f);
