@@ -1,5 +1,6 @@
 #include "physics/ContactRecord.h"
 
+#include <algorithm>
 #include <string>
 
 #include "graphics/Mesh.h"
@@ -26,9 +27,14 @@ Segment PlacedEdge(const cMesh& mesh, const cMesh::Edge& edge, const tmat3& mode
     return {ToWorld(model, from), ToWorld(model, to)};
 }
 
-// False when the list was full.
+// False when the list was full. A point already recorded is not recorded again:
+// outlines meeting in a vertex meet there once, though each of its two edges
+// finds the point (a body carried exactly onto a corner is met so next frame).
 bool AddCrossing(ContactRecord& record, tvec2 point)
 {
+    const auto end = record.crossings.begin() + record.crossingCount;
+    if (std::find(record.crossings.begin(), end, point) != end)
+        return true;
     if (record.crossingCount == ContactRecord::maxEntries)
     {
         record.overflow = "More than the maximum allowed collision points found.";
@@ -95,7 +101,8 @@ bool FindContact(const Entity& a, const Entity& b, ContactRecord& record)
     const cMesh& meshB = ShapeOf(b);
     const tmat3 modelA = ModelMatrixOf(a);
     const tmat3 modelB = ModelMatrixOf(b);
-    if (!CrossOutlines(meshA, modelA, meshB, modelB, record) || record.crossingCount == 0)
+    // Outlines that meet in one point only touch there: nothing overlaps.
+    if (!CrossOutlines(meshA, modelA, meshB, modelB, record) || record.crossingCount < 2)
         return false;
     record.countA = CollectInside(meshA, modelA, meshB, modelB, record.insideA);
     record.countB = CollectInside(meshB, modelB, meshA, modelA, record.insideB);

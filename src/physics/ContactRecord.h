@@ -2,8 +2,9 @@
 // The narrow phase: two placed meshes tested edge against edge for outline
 // crossings, then vertex against triangles for points inside the other shape.
 //
-// A contact means at least one outline crossing; a shape wholly inside another
-// has none and never collides. Lists stop at six entries: the count is checked
+// A contact means outlines crossing in two points or more; a shape wholly inside
+// another has none and never collides, one meeting another in a single point
+// only touches it. Lists stop at six entries: the count is checked
 // before an entry is stored, and a full list ends the test with its message in
 // overflow. A deep overlap is thus an error of that one pair, which the caller
 // logs and skips, never a write past the list. Rejected: throwing it like the
@@ -31,7 +32,7 @@ struct ContactRecord
 };
 
 // Fills record for the shapes of a and b as their Transforms place them; true
-// when the outlines cross. A seventh crossing sets overflow to "More than the
+// when the outlines cross in two points or more (each point recorded once). A seventh crossing sets overflow to "More than the
 // maximum allowed collision points found.", a seventh inside vertex of one shape
 // to "Too many mesh points found in collision"; both return false. Throws "Tried
 // constructing a line of the same points." for a mesh edge of two equal points.

@@ -36,15 +36,26 @@ tvec2 InsideVertex(const Entity& entity, int index)
     return ToWorld(ModelMatrixOf(entity), ShapeOf(entity).points[static_cast<std::size_t>(index)]);
 }
 
-// The longer of the pushes of an entity's two inside vertices; the first on a tie.
-tvec2 LongerPush(const ContactLine& line, const Entity& entity, const int* inside)
+// The longest of the pushes of A's inside vertices and the reversed pushes of
+// B's; the first in list order (A's before B's) on a tie.
+tvec2 LongestPush(const ContactLine& line, const Entity& a, const Entity& b,
+                  const ContactRecord& record)
 {
-    const tvec2 first = Push(line, InsideVertex(entity, inside[0]));
-    const tvec2 second = Push(line, InsideVertex(entity, inside[1]));
-    return glm::dot(second, second) > glm::dot(first, first) ? second : first;
+    tvec2 longest{0.0f, 0.0f};
+    bool first = true;
+    const auto consider = [&](tvec2 push) {
+        if (first || glm::dot(push, push) > glm::dot(longest, longest))
+            longest = push;
+        first = false;
+    };
+    for (int i = 0; i < record.countA; ++i)
+        consider(Push(line, InsideVertex(a, record.insideA[static_cast<std::size_t>(i)])));
+    for (int i = 0; i < record.countB; ++i)
+        consider(-Push(line, InsideVertex(b, record.insideB[static_cast<std::size_t>(i)])));
+    return longest;
 }
 
-// How far A moves to leave B, by where the one or two inside vertices are.
+// How far A moves to leave B, by where the inside vertices are.
 tvec2 Correction(const ContactLine& line, const Entity& a, const Entity& b,
                  const ContactRecord& record)
 {
@@ -52,11 +63,11 @@ tvec2 Correction(const ContactLine& line, const Entity& a, const Entity& b,
         return Push(line, InsideVertex(a, record.insideA[0]));
     if (record.countA == 0 && record.countB == 1)
         return -Push(line, InsideVertex(b, record.insideB[0]));
-    if (record.countA == 1)
+    if (record.countA == 1 && record.countB == 1)
         return InsideVertex(b, record.insideB[0]) - InsideVertex(a, record.insideA[0]);
-    if (record.countA == 2)
-        return LongerPush(line, a, record.insideA.data());
-    return -LongerPush(line, b, record.insideB.data());
+    // Two vertices of one side, or three and more: a leaning body sunk into a
+    // corner, a fast one into a wall. The deepest vertex decides.
+    return LongestPush(line, a, b, record);
 }
 
 ContactLine CheckedLine(const ContactRecord& record)
@@ -67,11 +78,8 @@ ContactLine CheckedLine(const ContactRecord& record)
     const tvec2 second = record.crossings[1];
     if (first == second)
         throw std::string("Tried constructing a line of the same points.");
-    const int inside = record.countA + record.countB;
-    if (inside == 0)
+    if (record.countA + record.countB == 0)
         throw std::string("No Mesh point was found during collision check. Might be due to data corruption");
-    if (inside >= 3)
-        throw std::string("Three or more mesh points found during collision check.");
     return {first, second - first};
 }
 

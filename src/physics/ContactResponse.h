@@ -2,12 +2,12 @@
 // Separating a moving body A from the shape B it touches, from the line through
 // the two outline crossings.
 //
-// Only shallow overlaps of simple shapes are resolved: exactly two crossings and
-// one or two vertices inside in all. The correction is the push that carries the
-// deepest inside vertex perpendicularly onto the contact line (or A's inside
-// vertex onto B's when each side has one). A static B bounces A's velocity off
-// the line, reversing its normal part scaled by 2·0.95² − 1 = 0.805; a moving B
-// takes half the work the other way, with no velocity change.
+// Only overlaps of exactly two crossings are resolved. The correction is the push
+// that carries the deepest inside vertex perpendicularly onto the contact line
+// (or A's inside vertex onto B's when each side has just one). A static B
+// bounces A's velocity off the line, reversing its normal part scaled by
+// 2·0.95² − 1 = 0.805; a moving B takes half the work the other way, with no
+// velocity change.
 
 #include "engine/Math.h"
 
@@ -21,7 +21,6 @@ struct ContactRecord;
 // slots to 0 and returns (0, 0). Throws, leaving everything unchanged:
 // "Collision System found more or less than 2 collision points",
 // "Tried constructing a line of the same points.",
-// "No Mesh point was found during collision check. Might be due to data corruption",
-// "Three or more mesh points found during collision check.".
+// "No Mesh point was found during collision check. Might be due to data corruption".
 tvec2 ResolveContact(Entity& a, Entity& b, ContactRecord& record);
 } // namespace Orvex
