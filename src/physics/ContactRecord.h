@@ -32,9 +32,10 @@ struct ContactRecord
 };
 
 // Fills record for the shapes of a and b as their Transforms place them; true
-// when the outlines cross in two points or more (each point recorded once). A seventh crossing sets overflow to "More than the
-// maximum allowed collision points found.", a seventh inside vertex of one shape
-// to "Too many mesh points found in collision"; both return false. Throws "Tried
+// when the outlines cross in two points or more (each point recorded once). A
+// seventh crossing sets overflow to "More than the maximum allowed collision
+// points found.", a seventh inside vertex of one shape to "Too many mesh points
+// found in collision"; both return false. Throws "Tried
 // constructing a line of the same points." for a mesh edge of two equal points.
 bool FindContact(const Entity& a, const Entity& b, ContactRecord& record);
 } // namespace Orvex
