@@ -6,13 +6,15 @@ namespace
 {
 // The dog with its sparks: bursts of exactly ten, each particle keeping the
 // emitter's velocity, so the side it flies to tells which half it came from.
-struct SparkingDog
+struct SparkingDog : DogLevel
 {
-    explicit SparkingDog(PlayHarness& play)
-        : entity(&MakeDog(play)), transform(entity->Get<Transform>()),
-          controller(entity->Get<TumboController>()), emitter(entity->Get<ParticleEmitter>()),
-          sparks(entity->Get<BounceParticle>())
+    SparkingDog()
     {
+        player = &MakeDog(play);
+        transform = player->Get<Transform>();
+        controller = player->Get<TumboController>();
+        emitter = player->Get<ParticleEmitter>();
+        sparks = player->Get<BounceParticle>();
         emitter->emitCount = 10;
         emitter->randomVelocity = tvec2(0.0f);
         emitter->velocity = tvec2(-2.0f, 1.0f);
@@ -28,7 +30,6 @@ struct SparkingDog
         return sides;
     }
 
-    Entity* entity = nullptr;
     Transform* transform = nullptr;
     TumboController* controller = nullptr;
     ParticleEmitter* emitter = nullptr;
@@ -37,9 +38,7 @@ struct SparkingDog
 
 TEST(BounceParticle, TheLeanMovesSparksToItsSideAndTheEmitterIsPutBack)
 {
-    PlayHarness play;
-    play.PushBare();
-    SparkingDog dog(play);
+    SparkingDog dog;
     dog.sparks->EmitBounce();
     EXPECT_EQ(dog.Sides(), std::make_pair(10, 10));
 
@@ -63,9 +62,7 @@ TEST(BounceParticle, TheLeanMovesSparksToItsSideAndTheEmitterIsPutBack)
 
 TEST(BounceParticle, BurstSizesBelowOneOrAZeroClampAreSafe)
 {
-    PlayHarness play;
-    play.PushBare();
-    SparkingDog dog(play);
+    SparkingDog dog;
     dog.controller->clamp = 0.0f;
     dog.transform->rotation = 0.5f;
     dog.sparks->EmitBounce();
@@ -86,9 +83,7 @@ TEST(BounceParticle, BurstSizesBelowOneOrAZeroClampAreSafe)
 
 TEST(BounceParticle, BouncySparksTakeTheirColoursAndAdditionsThenTheEmitterIsRestored)
 {
-    PlayHarness play;
-    play.PushBare();
-    SparkingDog dog(play);
+    SparkingDog dog;
     dog.sparks->bouncyRandomColor = tvec4(0.0f);
     dog.emitter->color = tvec4(0.3f, 0.3f, 0.3f, 1.0f);
     dog.emitter->particleDuration = 0.1f;
@@ -115,15 +110,13 @@ TEST(BounceParticle, BouncySparksTakeTheirColoursAndAdditionsThenTheEmitterIsRes
 
 TEST(BounceParticle, EveryLandingOfTheFootSparksAndOtherContactsDoNot)
 {
-    PlayHarness play;
-    play.PushBare();
-    SparkingDog dog(play);
-    play.Post(MSG_COLLISION, CollisionMessage{dog.entity, nullptr, tvec2(0.0f), 2, false});
-    play.Frame(0.0f);
+    SparkingDog dog;
+    dog.play.Post(MSG_COLLISION, CollisionMessage{dog.player, nullptr, tvec2(0.0f), 2, false});
+    dog.play.Frame(0.0f);
     EXPECT_EQ(dog.emitter->Particles().Size(), 20u);
-    play.Post(MSG_COLLISION, CollisionMessage{dog.entity, nullptr, tvec2(0.0f), 2, true});
-    play.Post(MSG_COLLISION, CollisionMessage{dog.entity, nullptr, tvec2(0.0f), 1, false});
-    play.Frame(0.0f);
+    dog.play.Post(MSG_COLLISION, CollisionMessage{dog.player, nullptr, tvec2(0.0f), 2, true});
+    dog.play.Post(MSG_COLLISION, CollisionMessage{dog.player, nullptr, tvec2(0.0f), 1, false});
+    dog.play.Frame(0.0f);
     EXPECT_EQ(dog.emitter->Particles().Size(), 20u);
 }
 

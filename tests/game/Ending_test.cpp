@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "PlayHarness.h"
+#include "Furniture.h"
 #include "data/LevelSettings.h"
 #include "engine/AssetPaths.h"
 #include "game/components/EndParticles.h"
@@ -12,16 +12,8 @@
 #include "game/components/KillAfterTime.h"
 #include "game/components/Pickup.h"
 #include "game/components/PickupParticleHelper.h"
-#include "game/components/TumboController.h"
-#include "graphics/Camera.h"
-#include "graphics/Color.h"
 #include "graphics/FollowCam.h"
-#include "graphics/ParticleEmitter.h"
-#include "graphics/Sprite.h"
 #include "graphics/SpriteText.h"
-#include "physics/BoxCollider.h"
-#include "physics/RigidBody.h"
-#include "physics/Transform.h"
 
 namespace Orvex
 {
@@ -31,11 +23,10 @@ constexpr unsigned keySpace = 44, keyEnter = 40;
 
 // The last level in small: settings, a following camera, the dog, the trigger and
 // the final object (a pickup worth 20 with its hidden text and Space to leave).
-struct FinalLevel
+struct FinalLevel : DogLevel
 {
     FinalLevel()
     {
-        state = &play.PushBare();
         state->AddSystem("ActionSystem");
         Entity& settings = play.Spawn("LevelSettings");
         settings.Add<Color>();
@@ -49,21 +40,14 @@ struct FinalLevel
         follow = view.Add<FollowCam>();
         PlayHarness::Start(view);
         camera = &view;
-
-        Entity& dog = play.Spawn("TumboWuffin");
-        dog.Add<Transform>();
-        dog.Add<TumboController>();
-        player = &dog;
+        player = &MakePlayer(play);
 
         Entity& trigger = play.Spawn("EndTrigger");
         ending = trigger.Add<EndingTrigger>();
         ending->finalObjectName = "Final";
         PlayHarness::Start(trigger);
 
-        Entity& final = play.Spawn("Final");
-        final.Add<Transform>()->position = tvec2(41.0f, -3.0f);
-        final.Add<RigidBody>();
-        final.Add<BoxCollider>();
+        Entity& final = MakeBox(play, "Final", tvec2(41.0f, -3.0f));
         final.Add<Color>();
         final.Add<Sprite>();
         Pickup* pickup = final.Add<Pickup>();
@@ -79,31 +63,16 @@ struct FinalLevel
         PlayHarness::Start(final);
         finalObject = &final;
     }
-    void Touch(Entity& self, Entity* other)
-    {
-        play.Post(MSG_COLLISION, CollisionMessage{&self, other, tvec2(0.0f), -1, true});
-        play.Frame(0.0f);
-    }
-    std::vector<const Entity*> Bursts() const
-    {
-        std::vector<const Entity*> bursts;
-        for (const auto& entry : state->Entities())
-            if (entry.second->name == "explosion")
-                bursts.push_back(entry.second);
-        return bursts;
-    }
+    std::vector<const Entity*> Bursts() const { return Named("explosion"); }
     void KeyDown(unsigned scancode)
     {
         play.Post(MSG_KEYDOWN, KeyMessage{scancode});
         play.Frame(0.0f);
     }
 
-    PlayHarness play;
-    IGamestate* state = nullptr;
     LevelSettings* level = nullptr;
     Entity* camera = nullptr;
     FollowCam* follow = nullptr;
-    Entity* player = nullptr;
     EndingTrigger* ending = nullptr;
     Entity* finalObject = nullptr;
     SpriteText* text = nullptr;

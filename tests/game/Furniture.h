@@ -15,6 +15,9 @@
 #include "physics/RigidBody.h"
 #include "physics/Transform.h"
 
+#include <string>
+#include <vector>
+
 namespace Orvex
 {
 // An entity others take for the player; its own components are not started.
@@ -73,6 +76,27 @@ inline void Touch(PlayHarness& play, Entity& self, Entity* other, int vertex = -
     play.Post(MSG_COLLISION, CollisionMessage{&self, other, tvec2(0.0f), vertex, false});
     play.Frame(0.0f);
 }
+
+// A bare playing state for a level built by hand around its player, whom the
+// level adds.
+struct DogLevel
+{
+    DogLevel() : state(&play.PushBare()) {}
+    void Touch(Entity& self, Entity* other) { Orvex::Touch(play, self, other); }
+    // The state's entities of that name, such as a pickup's bursts.
+    std::vector<const Entity*> Named(const std::string& name) const
+    {
+        std::vector<const Entity*> found;
+        for (const auto& entry : state->Entities())
+            if (entry.second->name == name)
+                found.push_back(entry.second);
+        return found;
+    }
+
+    PlayHarness play;
+    IGamestate* state;
+    Entity* player = nullptr;
+};
 
 // Both messages of a contact between the dog and a surface, the dog's first, as
 // the collision system posts them; vertex is the dog's.

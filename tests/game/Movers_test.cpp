@@ -15,24 +15,21 @@ namespace
 {
 const tvec4 white(1.0f);
 
-struct RocketRide
+struct RocketRide : DogLevel
 {
     explicit RocketRide(float timeLength)
     {
-        play.PushBare();
-        dog = &MakeDog(play);
-        dog->Get<TumboController>()->rocketSound.SetName("RocketLoop");
+        player = &MakeDog(play);
+        player->Get<TumboController>()->rocketSound.SetName("RocketLoop");
         Entity& pad = MakeBox(play, "Pad");
         rocket = pad.Add<RocketPad>();
         rocket->timeLength = timeLength;
         PlayHarness::Start(pad);
         camera = &MakeCamera(play);
     }
-    ParticleEmitter& Sparks() const { return *dog->Get<ParticleEmitter>(); }
-    bool RocketOn() const { return dog->Get<TumboController>()->rocketActive; }
+    ParticleEmitter& Sparks() const { return *player->Get<ParticleEmitter>(); }
+    bool RocketOn() const { return player->Get<TumboController>()->rocketActive; }
 
-    PlayHarness play;
-    Entity* dog = nullptr;
     RocketPad* rocket = nullptr;
     Camera* camera = nullptr;
 };
@@ -40,36 +37,36 @@ struct RocketRide
 TEST(RocketPad, TakesThePlayerOverForItsTimeAndLetsGoWithTheSparksRestored)
 {
     RocketRide ride(0.5f);
-    Touch(ride.play, *ride.rocket->owner, ride.dog);
+    ride.Touch(*ride.rocket->owner, ride.player);
     EXPECT_TRUE(ride.camera->shaking);
     ride.play.Frame(0.25f);
     // Landed on the pad and boosted by JumpFactor, every frame.
-    EXPECT_EQ(ride.dog->Get<RigidBody>()->velocity, tvec2(0.0f, 20.0f));
+    EXPECT_EQ(ride.player->Get<RigidBody>()->velocity, tvec2(0.0f, 20.0f));
     EXPECT_TRUE(ride.RocketOn());
-    EXPECT_EQ(ride.dog->Get<SoundEmitter>()->sound.name, "RocketLoop");
+    EXPECT_EQ(ride.player->Get<SoundEmitter>()->sound.name, "RocketLoop");
     EXPECT_EQ(ride.Sparks().color, ride.rocket->fireColor);
     EXPECT_EQ(ride.Sparks().velocity.x, ride.rocket->xVelocity);
 
-    Touch(ride.play, *ride.rocket->owner, ride.dog); // a second touch: no new timer
+    ride.Touch(*ride.rocket->owner, ride.player); // a second touch: no new timer
     ride.play.Frame(0.25f);
     EXPECT_FALSE(ride.RocketOn());
     EXPECT_FALSE(ride.rocket->driven);
     EXPECT_EQ(ride.Sparks().color, white);
     EXPECT_EQ(ride.Sparks().velocity.x, 0.0f);
-    EXPECT_FALSE(ride.dog->Get<SoundEmitter>()->channel);
+    EXPECT_FALSE(ride.player->Get<SoundEmitter>()->channel);
 }
 
 TEST(RocketPad, AnInactivePadIgnoresThePlayerUntilActivated)
 {
     RocketRide ride(0.5f);
     ride.rocket->activated = false;
-    Touch(ride.play, *ride.rocket->owner, ride.dog);
+    ride.Touch(*ride.rocket->owner, ride.player);
     ride.play.Frame(0.1f);
     EXPECT_FALSE(ride.RocketOn());
     EXPECT_FALSE(ride.camera->shaking);
     ride.play.Post(MSG_SET_ACTIVE, SetActiveMessage{ride.rocket->owner});
     ride.play.Frame(0.0f);
-    Touch(ride.play, *ride.rocket->owner, ride.dog);
+    ride.Touch(*ride.rocket->owner, ride.player);
     ride.play.Frame(0.1f);
     EXPECT_TRUE(ride.RocketOn());
 }
@@ -77,10 +74,10 @@ TEST(RocketPad, AnInactivePadIgnoresThePlayerUntilActivated)
 TEST(RocketPad, APlayerRemovedDuringTheDriveIsLetGo)
 {
     RocketRide ride(5.0f);
-    Touch(ride.play, *ride.rocket->owner, ride.dog);
+    ride.Touch(*ride.rocket->owner, ride.player);
     ride.play.Frame(0.25f);
     ASSERT_TRUE(ride.rocket->driven);
-    ride.play.engine.GetActiveGamestate().RemoveEntity(ride.dog->id);
+    ride.play.engine.GetActiveGamestate().RemoveEntity(ride.player->id);
     ride.play.Frame(0.0f); // the removal
     ride.play.Frame(0.25f);
     EXPECT_FALSE(ride.rocket->driven);
@@ -93,10 +90,10 @@ TEST(RocketPad, ADriveOfTenSecondsOrMoreIsSilent)
     {
         RocketRide ride(timeLength);
         ride.play.Post(MSG_ROCKET_START,
-                       CollisionMessage{ride.dog, ride.rocket->owner, tvec2(0.0f), 2, false});
+                       CollisionMessage{ride.player, ride.rocket->owner, tvec2(0.0f), 2, false});
         ride.play.Frame(0.0f);
         EXPECT_TRUE(ride.RocketOn());
-        EXPECT_EQ(ride.dog->Get<SoundEmitter>()->sound.name, timeLength < 10.0f ? "RocketLoop" : "")
+        EXPECT_EQ(ride.player->Get<SoundEmitter>()->sound.name, timeLength < 10.0f ? "RocketLoop" : "")
             << timeLength;
     }
 }

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "PlayHarness.h"
+#include "Furniture.h"
 #include "engine/Random.h"
 #include "engine/Window.h"
 #include "game/components/GrowOnAddScore.h"
@@ -12,15 +12,8 @@
 #include "game/components/PickupParticles.h"
 #include "game/components/RotateOnAddScore.h"
 #include "game/components/ScoreTracker.h"
-#include "game/components/TumboController.h"
 #include "game/states/Gameplay.h"
-#include "graphics/Color.h"
-#include "graphics/ParticleEmitter.h"
-#include "graphics/Sprite.h"
 #include "graphics/SpriteText.h"
-#include "physics/BoxCollider.h"
-#include "physics/RigidBody.h"
-#include "physics/Transform.h"
 
 namespace Orvex
 {
@@ -28,11 +21,10 @@ namespace
 {
 // A bare level with the score display in the top-left corner (counting from
 // x < -0.9, y > 0.83), a player and a pickup.
-struct ScoringLevel
+struct ScoringLevel : DogLevel
 {
     explicit ScoringLevel(int score = 3, unsigned particlesPerPoint = 5)
     {
-        state = &play.PushBare();
         Entity& hud = play.Spawn("hud");
         Transform* place = hud.Add<Transform>();
         place->position = tvec2(-0.95f, 0.88f);
@@ -41,30 +33,18 @@ struct ScoringLevel
         hud.Add<SpriteText>();
         tracker = hud.Add<ScoreTracker>();
         PlayHarness::Start(hud);
+        player = &MakePlayer(play, tvec2(0.25f, -0.5f));
 
-        Entity& dog = play.Spawn("TumboWuffin");
-        dog.Add<Transform>()->position = tvec2(0.25f, -0.5f);
-        dog.Add<TumboController>(); // enough to be the player
-        player = &dog;
-
-        Entity& star = play.Spawn("Star");
-        star.Add<Transform>();
-        star.Add<RigidBody>();
-        star.Add<BoxCollider>();
+        Entity& star = MakeBox(play, "Star");
         star.Add<Color>();
         star.Add<Sprite>();
         star.Add<Pickup>()->score = score;
         glow = star.Add<ParticleEmitter>();
-        particles = star.Add<PickupParticles>();
-        particles->particlesPerPoint = particlesPerPoint;
+        star.Add<PickupParticles>()->particlesPerPoint = particlesPerPoint;
         PlayHarness::Start(star);
         pickup = &star;
     }
-    void Touch(Entity* other)
-    {
-        play.Post(MSG_COLLISION, CollisionMessage{pickup, other, tvec2(0.0f), -1, true});
-        play.Frame(0.0f);
-    }
+    void Touch(Entity* other) { DogLevel::Touch(*pickup, other); }
     Entity* Burst() const { return state->FindEntity("explosion"); }
     ParticleEmitter& BurstEmitter() const { return *Burst()->Get<ParticleEmitter>(); }
     // Sends count of the burst's still flying particles into the score corner,
@@ -83,13 +63,9 @@ struct ScoringLevel
         play.Frame(0.0f);
     }
 
-    PlayHarness play;
-    IGamestate* state = nullptr;
     ScoreTracker* tracker = nullptr;
-    Entity* player = nullptr;
     Entity* pickup = nullptr;
     ParticleEmitter* glow = nullptr;
-    PickupParticles* particles = nullptr;
 };
 
 TEST(PickupParticles, TheGlowGrowsWithTheWorthAndNegativeWorthHasNone)
@@ -118,10 +94,7 @@ TEST(Pickup, ThePlayersTouchCollectsOnceWithOneBurstAndRemovesItLater)
     EXPECT_EQ(level.Burst()->Get<Transform>()->position, tvec2(0.25f, -0.5f));
     EXPECT_EQ(level.Burst()->Get<PickupParticleHelper>()->particlesPerPoint, 5u);
     level.Touch(level.player);
-    std::size_t bursts = 0;
-    for (const auto& entry : level.state->Entities())
-        bursts += entry.second->name == "explosion";
-    EXPECT_EQ(bursts, 1u);
+    EXPECT_EQ(level.Named("explosion").size(), 1u);
     const std::uint32_t id = level.pickup->id;
     level.play.Frames(2, 0.5f);
     EXPECT_EQ(level.state->Entities().count(id), 1u);

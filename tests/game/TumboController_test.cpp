@@ -30,25 +30,29 @@ Dog StartDog(PlayHarness& play)
     return {&dog, dog.Get<Transform>(), dog.Get<RigidBody>(), dog.Get<Timer>(), dog.Get<TumboController>()};
 }
 
-// Sounds started in the playing state's effects group.
-int EffectsSounding(PlayHarness& play)
+// The furniture dog in a bare playing state.
+class DogControls : public ::testing::Test, public DogLevel
 {
-    int count = 0;
-    play.engine.GetActiveGamestate().SoundGroups().effects->GetNumChannels(&count);
-    return count;
-}
+protected:
+    DogControls() : dog(StartDog(play)) {}
+    // Sounds started in the playing state's effects group.
+    int EffectsSounding()
+    {
+        int count = 0;
+        play.engine.GetActiveGamestate().SoundGroups().effects->GetNumChannels(&count);
+        return count;
+    }
+    void Touch(int vertex, tvec2 point = tvec2(0.0f), bool ghost = false)
+    {
+        play.Post(MSG_COLLISION, CollisionMessage{dog.entity, nullptr, point, vertex, ghost});
+        play.Frame(0.0f);
+    }
 
-void Touch(PlayHarness& play, Dog& dog, int vertex, tvec2 point = tvec2(0.0f), bool ghost = false)
-{
-    play.Post(MSG_COLLISION, CollisionMessage{dog.entity, nullptr, point, vertex, ghost});
-    play.Frame(0.0f);
-}
+    Dog dog;
+};
 
-TEST(TumboController, HoldingLeftLeansUpToTheClampAndPushesLeftOnceLeaning)
+TEST_F(DogControls, HoldingLeftLeansUpToTheClampAndPushesLeftOnceLeaning)
 {
-    PlayHarness play;
-    play.PushBare();
-    Dog dog = StartDog(play);
     Input::KeyDown(keyA);
     play.Frame(0.1f);
     EXPECT_NEAR(dog.transform->rotation, 3.1415927f * 0.1f, 1e-6f);
@@ -58,42 +62,45 @@ TEST(TumboController, HoldingLeftLeansUpToTheClampAndPushesLeftOnceLeaning)
     EXPECT_FLOAT_EQ(dog.transform->rotation, halfPi);
 }
 
-// Layout 3 leans on A / D and the arrows alike, and a key of each pair held
-// together leans no faster than one (a recorded run holds them all); the single
-// layouts ignore the other's keys, and a value past the layouts reads no key.
+// Each layout, as a level file gives its number, leans on its own keys: layout 3
+// on A / D and the arrows alike, a key of each pair held together no faster than
+// one (a recorded run holds them all); a number past the layouts reads no key.
 TEST(TumboController, EachLayoutLeansOnItsOwnKeysOnceAFrame)
 {
-    constexpr unsigned left = 80, right = 79;
+    constexpr unsigned left = 80, right = 79, padLeft = 92, padRight = 94;
     const struct
     {
-        unsigned controller;
+        unsigned layout;
         std::vector<unsigned> keys;
         float turns; // of one frame's lean, leftward
-    } cases[] = {{3, {keyA}, 1}, {3, {left}, 1}, {3, {keyA, left}, 1}, {3, {keyD, right}, -1},
-                 {3, {keyA, right}, 0}, {0, {left}, 0}, {1, {left}, 1}, {1, {keyA}, 0}, {4, {keyA}, 0}};
+    } cases[] = {{0, {keyA}, 1},         {0, {keyD}, -1},          {0, {left, padLeft}, 0},
+                 {1, {left}, 1},         {1, {right}, -1},         {1, {keyA, padLeft}, 0},
+                 {2, {padLeft}, 1},      {2, {padRight}, -1},      {2, {keyA, left}, 0},
+                 {3, {keyA}, 1},         {3, {left}, 1},           {3, {keyA, left}, 1},
+                 {3, {keyD, right}, -1}, {3, {keyA, right}, 0},    {3, {padLeft}, 0},
+                 {4, {keyA, left, padLeft}, 0}};
     for (const auto& c : cases)
     {
         PlayHarness play;
         play.PushBare();
         Dog dog = StartDog(play);
-        dog.controller->controller = c.controller;
+        Deserializer fromLevel;
+        fromLevel.SetValue("Controller", std::to_string(c.layout));
+        TumboController::Meta().ReadFields(*dog.controller, fromLevel);
         for (const unsigned key : c.keys)
             Input::KeyDown(key);
         play.Frame(0.1f);
         EXPECT_NEAR(dog.transform->rotation, c.turns * 3.1415927f * 0.1f, 1e-6f)
-            << "layout " << c.controller << ", first key " << c.keys[0];
+            << "layout " << c.layout << ", first key " << c.keys[0];
     }
 }
 
 // Through SDL's own virtual gamepad: plugged in while playing, its stick leans
 // the dog right, half way half as fast, not at all inside the dead zone; pulled
 // out, nothing stays held.
-TEST(TumboController, AGamepadPluggedInWhilePlayingLeansTheDogWithItsStick)
+TEST_F(DogControls, AGamepadPluggedInWhilePlayingLeansTheDogWithItsStick)
 {
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
-    PlayHarness play;
-    play.PushBare();
-    Dog dog = StartDog(play);
     const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER,
                                                 SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
     ASSERT_GE(index, 0) << SDL_GetError();
@@ -123,11 +130,8 @@ TEST(TumboController, AGamepadPluggedInWhilePlayingLeansTheDogWithItsStick)
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
-TEST(TumboController, TurningBackFromTheOtherSideDoesNotPush)
+TEST_F(DogControls, TurningBackFromTheOtherSideDoesNotPush)
 {
-    PlayHarness play;
-    play.PushBare();
-    Dog dog = StartDog(play);
     dog.transform->rotation = 1.0f;
     Input::KeyDown(keyD);
     play.Frame(0.1f);
@@ -160,109 +164,66 @@ TEST(TumboController, AStraightFallJumpsAlongTheBodyAtFullSpeedForEveryLean)
     EXPECT_NEAR(glm::length(cancelled), 10.0f, 1e-4f);
 }
 
-TEST(TumboController, EachLayoutLeansWithItsOwnKeysAndAnUnknownOneWithNone)
+TEST_F(DogControls, AFootContactSetsTheJumpAndABounceScalesItUnlessAfterASideContactOrForAnother)
 {
-    const unsigned keys[][2] = {{keyA, keyD}, {80, 79}, {92, 94}};
-    for (const unsigned layout : {0u, 1u, 2u, 4u}) // 3 reads two layouts' keys: tested above
-    {
-        PlayHarness play;
-        play.PushBare();
-        Dog dog = StartDog(play);
-        Deserializer fromLevel; // as a level file gives it
-        fromLevel.SetValue("Controller", std::to_string(layout));
-        TumboController::Meta().ReadFields(*dog.controller, fromLevel);
-        for (unsigned other = 0; other < 3; ++other)
-            if (other != layout)
-                Input::KeyDown(keys[other][0]);
-        play.Frame(0.1f);
-        EXPECT_FLOAT_EQ(dog.transform->rotation, 0.0f) << layout;
-        if (layout == 4)
-            continue;
-        Input::KeyDown(keys[layout][0]);
-        play.Frame(0.1f);
-        EXPECT_NEAR(dog.transform->rotation, 3.1415927f * 0.1f, 1e-6f) << layout;
-        Input::KeyUp(keys[layout][0]);
-        Input::KeyDown(keys[layout][1]);
-        play.Frames(2, 0.1f);
-        EXPECT_NEAR(dog.transform->rotation, -3.1415927f * 0.1f, 1e-6f) << layout;
-    }
-}
-
-TEST(TumboController, AFootContactSetsTheJumpAndABounceScalesItUnlessAfterASideContactOrForAnother)
-{
-    PlayHarness play;
-    play.PushBare();
-    Dog dog = StartDog(play);
     dog.controller->bounceySound.SetName("Spring");
     dog.body->velocity = tvec2(0.0f, -4.0f);
-    Touch(play, dog, 2);
+    Touch(2);
     EXPECT_EQ(dog.body->velocity, tvec2(0.0f, 10.0f));
     play.Post(MSG_BOUNCE, BounceMessage{nullptr, 3.0f});
     play.Frame(0.0f);
     EXPECT_EQ(dog.body->velocity, tvec2(0.0f, 10.0f));
-    EXPECT_EQ(EffectsSounding(play), 0);
+    EXPECT_EQ(EffectsSounding(), 0);
     play.Post(MSG_BOUNCE, BounceMessage{dog.entity, 1.5f});
     play.Frame(0.0f);
     EXPECT_EQ(dog.body->velocity, tvec2(0.0f, 15.0f));
-    EXPECT_EQ(EffectsSounding(play), 1); // the boosted jump's own sound
-    Touch(play, dog, 0);
+    EXPECT_EQ(EffectsSounding(), 1); // the boosted jump's own sound
+    Touch(0);
     play.Post(MSG_BOUNCE, BounceMessage{dog.entity, 3.0f});
     play.Frame(0.0f);
     EXPECT_EQ(dog.body->velocity, tvec2(0.0f, 15.0f));
 }
 
-TEST(TumboController, AGhostContactChangesNothingNotEvenTheLastVertex)
+TEST_F(DogControls, AGhostContactChangesNothingNotEvenTheLastVertex)
 {
-    PlayHarness play;
-    play.PushBare();
-    Dog dog = StartDog(play);
     dog.body->velocity = tvec2(1.0f, -1.0f);
-    Touch(play, dog, 0);
-    Touch(play, dog, 2, tvec2(0.0f), true);
+    Touch(0);
+    Touch(2, tvec2(0.0f), true);
     EXPECT_EQ(dog.controller->lastContactVertex, 0);
     EXPECT_EQ(dog.body->velocity, tvec2(1.0f, -1.0f));
 }
 
-TEST(TumboController, ContactsCloserThanATenthMakeOneSoundEvenWhileTheRocketSilencesThem)
+TEST_F(DogControls, ContactsCloserThanATenthMakeOneSoundEvenWhileTheRocketSilencesThem)
 {
-    PlayHarness play;
-    play.PushBare();
-    Dog dog = StartDog(play);
     dog.controller->normalSound.SetName("Spring");
     dog.controller->sideSound.SetName("SideThud");
     play.Frame(0.2f);
-    Touch(play, dog, 2);
+    Touch(2);
     EXPECT_FLOAT_EQ(dog.timer->mark, 0.2f);
-    EXPECT_EQ(EffectsSounding(play), 1);
+    EXPECT_EQ(EffectsSounding(), 1);
     play.Frame(0.05f);
-    Touch(play, dog, 2);
+    Touch(2);
     EXPECT_FLOAT_EQ(dog.timer->mark, 0.2f); // too soon: no sound, no new mark
-    EXPECT_EQ(EffectsSounding(play), 1);
+    EXPECT_EQ(EffectsSounding(), 1);
     play.Post(MSG_ROCKET_START, CollisionMessage{dog.entity, nullptr, tvec2(0.0f), -1, false});
     play.Frame(0.1f);
     EXPECT_TRUE(dog.controller->rocketActive);
-    Touch(play, dog, 5);
+    Touch(5);
     EXPECT_FLOAT_EQ(dog.timer->mark, 0.35f);
-    EXPECT_EQ(EffectsSounding(play), 1);
+    EXPECT_EQ(EffectsSounding(), 1);
     play.Post(MSG_ROCKET_END, CollisionMessage{});
     play.Frame(0.0f);
     EXPECT_FALSE(dog.controller->rocketActive);
 }
 
-TEST(TumboController, SideContactsEveryFrameRaiseOneDustPuffPerHalfSecondAtTheirPoint)
+TEST_F(DogControls, SideContactsEveryFrameRaiseOneDustPuffPerHalfSecondAtTheirPoint)
 {
-    PlayHarness play;
-    IGamestate& state = play.PushBare();
-    Dog dog = StartDog(play);
     for (int i = 0; i < 60; ++i) // one second of side contacts
     {
         play.Frame(1.0f / 60.0f);
-        Touch(play, dog, 0, tvec2(static_cast<float>(i), 1.0f));
+        Touch(0, tvec2(static_cast<float>(i), 1.0f));
     }
-    std::vector<const Entity*> puffs;
-    for (const auto& entry : state.Entities())
-        if (entry.second->name == "Dust")
-            puffs.push_back(entry.second);
+    const std::vector<const Entity*> puffs = Named("Dust");
     ASSERT_EQ(puffs.size(), 1u); // the first faded out at 0.5 s
     const tvec2 point = puffs[0]->Get<Transform>()->position;
     EXPECT_GE(point.x, 58.0f);
