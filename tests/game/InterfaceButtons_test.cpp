@@ -79,6 +79,26 @@ protected:
 
     std::size_t Depth() const { return play.engine.Gamestates().size(); }
 
+    // A card of the top state that pops it on Escape.
+    void EscapeCard()
+    {
+        Entity& card = play.Spawn("card");
+        PopGSOnKey* key = card.Add<PopGSOnKey>();
+        key->popCount = 1;
+        key->scancode = SDL_SCANCODE_ESCAPE;
+        PlayHarness::Start(card);
+    }
+    // The state's camera, size 2 at the origin; its Transform.
+    Transform& MakeCamera()
+    {
+        Entity& view = play.Spawn("Camera");
+        Transform* eye = view.Add<Transform>();
+        view.Add<Camera>()->size = 2.0f;
+        PlayHarness::Start(view);
+        state->SetCamera(view.id);
+        return *eye;
+    }
+
     // A 1 x 1 button at the origin with a hover sound, known to sound by its
     // Timer's mark moving to now.
     Entity& HoverButton(const std::string& name, bool drawn = true, bool ghost = false)
@@ -144,11 +164,7 @@ TEST_F(Buttons, PopCountsCoverSeveralStatesAndZeroPopsNone)
 
 TEST_F(Buttons, PopOnKeyListensForItsScancodeOnly)
 {
-    Entity& card = play.Spawn("card");
-    PopGSOnKey* key = card.Add<PopGSOnKey>();
-    key->popCount = 1;
-    key->scancode = SDL_SCANCODE_ESCAPE;
-    PlayHarness::Start(card);
+    EscapeCard();
     play.Press(SDL_SCANCODE_RETURN);
     EXPECT_EQ(Depth(), 1u);
     play.Press(SDL_SCANCODE_ESCAPE);
@@ -169,11 +185,7 @@ TEST_F(Buttons, PopOnKeyStillWorksOnAScreenWithoutMessages)
 {
     play.engine.PushGamestate(New<SilentGS>());
     play.Frame();
-    Entity& card = play.Spawn("card");
-    PopGSOnKey* key = card.Add<PopGSOnKey>();
-    key->popCount = 1;
-    key->scancode = SDL_SCANCODE_ESCAPE;
-    PlayHarness::Start(card);
+    EscapeCard();
     Input::KeyDown(SDL_SCANCODE_ESCAPE);
     play.Frame();
     EXPECT_EQ(Depth(), 1u);
@@ -253,11 +265,7 @@ TEST_F(Buttons, HoverGrowsAndRecoloursOnlySolidDrawnButtonsAndRestoresAtOnce)
 TEST_F(Buttons, MoveCameraGlidesTheActiveCameraOverOneSecondEasingOut)
 {
     state->AddSystem("ActionSystem");
-    Entity& view = play.Spawn("Camera");
-    Transform* eye = view.Add<Transform>();
-    view.Add<Camera>()->size = 2.0f;
-    PlayHarness::Start(view);
-    state->SetCamera(view.id);
+    Transform* eye = &MakeCamera();
     auto& move = MakeButton<MoveCamera>({0.0f, 0.0f});
     move.position = {8.0f, -4.0f};
 
@@ -303,11 +311,8 @@ TEST_F(Buttons, HoverSoundGhostAndUndrawnEntitiesAreNeverOver)
 
 TEST_F(Buttons, HoverSoundWhileTheCameraGlidesNothingIsAskedAndTheEntryCountsAfterwards)
 {
-    Entity& view = play.Spawn("Camera");
-    Transform* eye = view.Add<Transform>();
-    view.Add<Camera>()->size = 2.0f;
-    PlayHarness::Start(view);
-    state->SetCamera(view.id);
+    Transform* eye = &MakeCamera();
+    Entity& view = *eye->owner;
     Entity& button = HoverButton("Options");
     SoundOnMouseOver* hover = button.Get<SoundOnMouseOver>();
     play.Frame(1.0f);
