@@ -74,21 +74,17 @@ TEST(ParticleBursts, SizeSpreadsAroundEmitCount)
     EXPECT_LE(*sizes.rbegin(), 29);
 }
 
-TEST(ParticleBursts, SizeBelowOneEmitsNothing)
+// A size below one emits nothing, a huge one is cut to the largest burst.
+TEST(ParticleBursts, SizeBelowOneEmitsNothingAndAHugeOneIsCut)
 {
-    Emitting emitting;
-    emitting.emitter->emitCount = 0;
-    emitting.emitter->EmitBurst();
-    emitting.emitter->Emit(-5);
-    EXPECT_TRUE(emitting.emitter->Particles().Empty());
-}
-
-TEST(ParticleBursts, AHugeCountIsCutToTheLargestBurst)
-{
-    Emitting emitting;
-    emitting.emitter->emitCount = 4294967295u;
-    emitting.emitter->EmitBurst();
-    EXPECT_EQ(emitting.emitter->Particles().Size(), 10000u);
+    for (const auto& [count, size] : {std::pair{0u, 0u}, std::pair{4294967295u, 10000u}})
+    {
+        Emitting emitting;
+        emitting.emitter->emitCount = count;
+        emitting.emitter->EmitBurst();
+        emitting.emitter->Emit(-5);
+        EXPECT_EQ(emitting.emitter->Particles().Size(), size) << count;
+    }
 }
 
 TEST(ParticleSpawn, TakesTheEmitterValuesAtTheEntityPosition)

@@ -114,13 +114,6 @@ TEST(StackAllocatorClear, DefaultReportGoesToStandardError)
 TEST(StackAllocatorArena, HeapFailureNamesTheConstructor)
 {
     SKIP_WHERE_HEAP_FAILURE_ABORTS();
-    try
-    {
-        StackAllocator stack(std::numeric_limits<std::size_t>::max());
-        FAIL() << "an arena as large as the address space";
-    }
-    catch (const std::string& error)
-    {
-        EXPECT_THAT(error, testing::StartsWith("Allocation failure in StackAllocator ctor: std::bad"));
-    }
+    EXPECT_THAT(ErrorOf([] { StackAllocator stack(std::numeric_limits<std::size_t>::max()); }),
+                testing::StartsWith("Allocation failure in StackAllocator ctor: std::bad"));
 }
