@@ -22,7 +22,8 @@ from play_parts import (
 
 
 # Platforms over a floor leave either no room under them for the dog (1.6 tall)
-# or plenty: a dog wedged between the two sinks into one of them.
+# or plenty: a dog wedged between the two sinks into one of them. A low step
+# is therefore a block standing on the floor.
 
 
 def tree(name, x, base, size=1.0):
@@ -50,7 +51,7 @@ def forest(next_level):
         *ground("Floor", left - 2, right + 2, 0.0, "GroundForest"),
         # The meadow.
         *p.row(-4.5, 1.3, 3),
-        platform("Ledge0", 4, 2.4, 4, grass), p.bone(4, 3.6),
+        *block("Ledge0", 2, 6, 0, 2.4, "GroundForest", "CliffForest"), p.bone(4, 3.6),
         platform("Ledge1", 10, 4.4, 4, grass), *p.arc(4.5, 3.6, 9.5, 5.6, 2, 1.2),
         p.star(10.5, 8.3),
         *block("LowRock", 15, 17, 0, 2.5, "GroundForest", "CliffForest"),
@@ -281,7 +282,7 @@ def rocket(next_level):
         *sign("Hint", ["Press both switches", "to wake the rocket"], -4, 5.2),
         *p.row(-5, 1.3, 3),
         switch("SwitchA", 8, 0.0, "Relay"), p.bone(8, 2.4),
-        platform("Step0", 13, 2.4, 3, metal), p.bone(13, 3.7),
+        *block("Step0", 11.5, 14.5, 0, 2.4, "GroundLaunch", "CliffTower"), p.bone(13, 3.7),
         platform("Step1", 17, 5.4, 3, metal), p.bone(17, 6.7),
         *block("Gantry", 20, 25, 0, 8.4, "GroundLaunch", "CliffTower"),
         switch("SwitchB", 23, 8.4, "Relay"), p.star(21.5, 10.8),
@@ -300,13 +301,13 @@ def rocket(next_level):
         drifting_rock("Rock1", (78, 58), (60, 58), sky_deck, leg_x=3.0),
         *[p.bone(72, y) for y in (60, 68, 76, 84, 92)],
         # Space: the moon ledge, thin beams through the asteroid belt, the summit.
-        *block("MoonLedge", 50, 66, 96, 100, "GroundMoon", "CliffMoon"), *p.row(53, 101.3, 4, 2.0),
+        *block("MoonLedge", 50, 66, 96, 100, "GroundMoon", "CliffMoon", sunk=0), *p.row(53, 101.3, 4, 2.0),
         platform("Beam0", 45, 102, 3, metal), p.bone(45, 103.3),
         drifting_rock("Rock2", (41, 110), (41, 101), moon_ledge, leg_y=2.2),
         platform("Beam1", 37, 104, 3, metal), p.bone(37, 105.3),
         bouncy("Spring0", 29, 104.8, 1.5), *p.arc(29, 106, 21, 110, 3, 3),
         drifting_rock("Rock3", (25, 117), (25, 104), moon_ledge, leg_y=2.8),
-        *block("Summit", left - 2, 17, 96, 108, "GroundMoon", "CliffMoon"),
+        *block("Summit", left - 2, 17, 96, 108, "GroundMoon", "CliffMoon", sunk=0),
         *p.row(12, 109.3, 3, 2.0), p.star(-2, 112),
         goal((2, 109.5), next_level),
     ]

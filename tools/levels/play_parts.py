@@ -230,11 +230,16 @@ def ground(name, x0, x1, top, texture, layer=1, edges=None, depth=1.0):
 EDGE = 1.6  # width of a block's cliff edge picture
 
 
-def block(name, x0, x1, bottom, top, texture, cliff_texture):
+def block(name, x0, x1, bottom, top, texture, cliff_texture, sunk=1.0):
     """A raised stretch of ground (a plateau or a wall of rock) from bottom to top,
     its sides drawn as cliff edges just inside it. Its ground pictures lie under
-    the floor's, which hide what reaches below the floor."""
-    out = [solid(name, ((x0 + x1) / 2, (bottom + top) / 2), (x1 - x0, top - bottom))]
+    the floor's, which hide what reaches below the floor. Its solid reaches sunk
+    below bottom into the floor it stands on: a dog hopping at its foot sinks a
+    little into the floor, and under a block that stopped at the floor line its
+    foot would poke out while its body is in the block, outlines crossing four
+    times, which no push resolves. A block in the open sky has sunk 0."""
+    low = bottom - sunk
+    out = [solid(name, ((x0 + x1) / 2, (low + top) / 2), (x1 - x0, top - low))]
     count = int((x1 - x0) // GROUND_PANEL) + 1
     width = (x1 - x0) / count
     for i in range(count):
