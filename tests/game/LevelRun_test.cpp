@@ -158,7 +158,7 @@ TEST(LevelChain, FromTheForestEveryLevelLoadsCleanlyAndItsGoalNamesTheNext)
 
 TEST(LevelRun, Level1Forest) { ExpectRunEnds("Level1Forest", 1573, 36, 2865945372387565092ull); }
 TEST(LevelRun, Level2Bounce) { ExpectRunEnds("Level2Bounce", 1449, 22, 12121458720363706886ull); }
-TEST(LevelRun, Level3GhostShip) { ExpectRunEnds("Level3GhostShip", 7580, 28, 13430326639762825699ull); }
+TEST(LevelRun, Level3GhostShip) { ExpectRunEnds("Level3GhostShip", 3224, 32, 7265958710899467218ull); }
 TEST(LevelRun, Level4Rocket) { ExpectRunEnds("Level4Rocket", 2877, 34, 6747614409434611929ull); }
 // The closing level ends on the Space that leaves its ending, after every point burst out.
 TEST(LevelRun, Level4Rocket_end) { ExpectRunEnds("Level4Rocket_end", 1102, 33, 3942380309617069739ull); }

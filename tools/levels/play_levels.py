@@ -210,11 +210,12 @@ def ghost_ship(next_level):
         *block("Cabin", 62, 67, 0, 10.0, deck, cliff),
         *p.row(62.5, 11.3, 3, 2.0), p.star(64.5, 14.5),
         *p.row(70, 1.3, 4, 2.0),
-        # Ghostly planks over the second gap.
+        # Ghostly planks over the second gap, thick: a dog lying on its side across
+        # the end of a thin one crosses it four times, which no push resolves.
         *sea("Sea1", 84, 112, (81, 1.5)),
         *p.arc(84, 1, 89, 2.5, 2, 1.2),
-        platform("Ghostly0", 89, 2.0, 3, plank), platform("Ghostly1", 96, 4.0, 3, plank),
-        platform("Ghostly2", 103, 2.5, 3, plank),
+        platform("Ghostly0", 89, 2.0, 3, plank, 1.6), platform("Ghostly1", 96, 4.0, 3, plank, 1.6),
+        platform("Ghostly2", 103, 2.5, 3, plank, 1.6),
         patrol("Rising0", (109, 5.0), (109, 1.0), 3, plank, 1.0, 1.6),
         p.bone(96, 5.3), p.bone(103, 3.8), p.star(100, 8.5),
         # The main deck, the rigging and the cargo stacked high.
