@@ -11,8 +11,12 @@
 #include <vector>
 #include <string>
 
+#include <SDL.h>
+
 #include "data/LevelSettings.h"
 #include "data/RunFile.h"
+#include "engine/Engine.h"
+#include "engine/Window.h"
 #include "game/components/EndingPop.h"
 #include "game/components/EndingTrigger.h"
 #include "game/components/LoadLevelOnCollision.h"
@@ -20,6 +24,7 @@
 #include "game/states/Gameplay.h"
 #include "messaging/Input.h"
 #include "object/Entity.h"
+#include "memory/MemoryManager.h"
 #include "physics/Transform.h"
 
 namespace Orvex
@@ -154,6 +159,72 @@ TEST(LevelChain, FromTheForestEveryLevelLoadsCleanlyAndItsGoalNamesTheNext)
     }
     EXPECT_EQ(visited.size(), std::set<std::string>(visited.begin(), visited.end()).size())
         << "the chain runs in a circle";
+}
+
+// A player's way through the game: Play on the menu, every level finished on
+// its shipped run in turn, each goal loading the next, and Space at the ending
+// back to the menu, with no error line on the way.
+TEST(LevelChain, PlayOnTheMenuLeadsThroughEveryLevelToTheEndingAndBackToTheMenu)
+{
+    Pooled<Engine> engine(New<Engine>());
+    struct Off
+    {
+        Engine& engine;
+        ~Off() { engine.Shutdown(); }
+    } off{*engine};
+    const Window::Settings window = Window::ReadSettings("./config/window_config.ini");
+    Window::ResizeWindow(window.width, window.height);
+    const auto frame = [&] { engine->RunFixedFrame(LevelRunner::step); };
+    const auto top = [&] { return engine->Gamestates().empty() ? nullptr : engine->Gamestates().back(); };
+    engine->PushGamestate("MenuGS");
+    frame();
+    // The first Return shows the focus on Play, the second presses it; the keys
+    // come as the window's events do.
+    for (int i = 0; i < 4; ++i)
+    {
+        SDL_Event key{};
+        key.type = i % 2 ? SDL_KEYUP : SDL_KEYDOWN;
+        key.key.keysym.scancode = SDL_SCANCODE_RETURN;
+        SDL_PushEvent(&key);
+        frame();
+    }
+    auto* play = dynamic_cast<Gameplay*>(top());
+    ASSERT_NE(play, nullptr) << "Play pushed no play state";
+    ASSERT_EQ(play->CurrentLevel(), Gameplay::firstLevel);
+
+    // A run plays from its level's load, and Play loaded the forest before a
+    // tape could go in: it is loaded again with its run, as the pause menu's
+    // restart does. Each later run goes in as its level is asked for.
+    std::vector<std::string> played{play->CurrentLevel()};
+    std::size_t budget = 0;
+    const auto feed = [&](const std::string& level) {
+        RecordedRun run = ReadRun("runs/" + level + ".run");
+        budget += run.keys.size() + 600;
+        play->Tape().Replay(std::move(run));
+    };
+    feed(play->CurrentLevel());
+    play->RequestLevel(play->CurrentLevel());
+    testing::internal::CaptureStdout();
+    bool menuAgain = false;
+    for (std::size_t i = 0; i < budget && !menuAgain; ++i)
+    {
+        frame();
+        menuAgain = top() != play;
+        if (!menuAgain && !play->RequestedLevel().empty())
+        {
+            played.push_back(play->RequestedLevel());
+            feed(played.back());
+        }
+    }
+    const std::string output = testing::internal::GetCapturedStdout();
+    Input::Current() = Input::State();
+    EXPECT_EQ(FirstErrorLine(output), "");
+    EXPECT_EQ(played, (std::vector<std::string>{"Level1Forest", "Level2Bounce", "Level3GhostShip",
+                                                "Level4Rocket", "Level4Rocket_end"}));
+    ASSERT_TRUE(menuAgain) << "the play state is still on in " << play->CurrentLevel();
+    ASSERT_NE(top(), nullptr);
+    EXPECT_EQ(top()->TypeName(), "MenuGS");
+    EXPECT_EQ(top()->CurrentLevel(), "menu");
 }
 
 TEST(LevelRun, Level1Forest) { ExpectRunEnds("Level1Forest", 1573, 36, 2865945372387565092ull); }
