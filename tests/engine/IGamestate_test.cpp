@@ -182,47 +182,11 @@ TEST_F(EngineTest, DestructionTakesEntitiesThenSystemsThenTheMessageSystem)
                               "state destroyed", "ear destroyed", "system Shutdown"}));
 }
 
-const char* const levelText = R"(LevelData:
-{
-  VersionMajor=1
-  VersionMinor=3
-  LevelSettings=Settings
-  Camera=View
-}
-Entities:
-{
-  0:
-  {
-    Name=Settings
-    Flags=00
-    Archetype=
-    Color:
-    {
-      color=1,1,1,1
-    }
-    LevelSettings:
-    {
-      GravitySpeed=3
-    }
-  }
-  1:
-  {
-    Name=View
-    Flags=00
-    Archetype=
-    Transform:
-    {
-      Position=0,0
-      Scale=1,1
-      Rotation=0
-    }
-    Camera:
-    {
-      Size=12
-    }
-  }
-}
-)";
+const char* const levelText =
+    "LevelData:\n{\n  VersionMinor=3\n  LevelSettings=Settings\n  Camera=View\n}\nEntities:\n{\n"
+    "  0:\n  {\n    Name=Settings\n    Flags=00\n    Color:\n    {\n    }\n"
+    "    LevelSettings:\n    {\n      GravitySpeed=3\n    }\n  }\n"
+    "  1:\n  {\n    Name=View\n    Flags=00\n    Transform:\n    {\n    }\n    Camera:\n    {\n    }\n  }\n}\n";
 
 TEST_F(EngineTest, LevelChangeLoadsAtTheNextFrameStartAndReplacesTheOldEntities)
 {

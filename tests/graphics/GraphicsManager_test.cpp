@@ -13,6 +13,7 @@
 #include <SDL_image.h>
 #include <SDL_ttf.h>
 
+#include "GlWindow.h"
 #include "data/Deserializer.h"
 #include "engine/AssetPaths.h"
 #include "graphics/SurfacePtr.h"
@@ -37,52 +38,27 @@ std::vector<Rgba> Pixels(const cTexture& texture)
     return pixels;
 }
 
-// A hidden window with a 3.3 compatibility context for the whole suite; every
-// test starts the graphics and shuts them down again.
-class GraphicsResources : public ::testing::Test
+// The drawing tests' window and engine; every test starts the graphics anew, so
+// that it sees what the start prints.
+class GraphicsResources : public GlWindow
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (SDL_Init(SDL_INIT_VIDEO) != 0)
-            return;
-        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
-        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
-        SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
-        window = SDL_CreateWindow("graphics test", 0, 0, 64, 64, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-        context = window ? SDL_GL_CreateContext(window) : nullptr;
-    }
-    static void TearDownTestSuite()
-    {
-        if (context)
-            SDL_GL_DeleteContext(context);
-        if (window)
-            SDL_DestroyWindow(window);
-        context = nullptr;
-        window = nullptr;
-        SDL_Quit();
-    }
-
     void SetUp() override
     {
-        if (!context)
-            GTEST_SKIP() << "no display with OpenGL 3.3: " << SDL_GetError();
+        GlWindow::SetUp();
+        if (IsSkipped())
+            return;
         SetAssetConfig(nullptr);
+        ShutdownGraphics();
         ASSERT_EQ(IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG), IMG_INIT_JPG | IMG_INIT_PNG);
         ASSERT_EQ(TTF_Init(), 0);
         testing::internal::CaptureStdout();
         const std::string error = ErrorOf(InitGraphics);
         startOutput = testing::internal::GetCapturedStdout();
-        // A context that GLEW cannot load from (no GLX behind it) is no usable display.
-        if (error.rfind("GraphicsManager: OpenGL", 0) == 0)
-            GTEST_SKIP() << error;
         ASSERT_EQ(error, "no error");
     }
     void TearDown() override
     {
-        if (!context)
-            return;
-        ShutdownGraphics();
         SetAssetConfig(nullptr);
         for (const std::string& path : written)
             std::remove(path.c_str());
@@ -98,14 +74,9 @@ protected:
         ASSERT_EQ(saved, 0) << IMG_GetError();
     }
 
-    static SDL_Window* window;
-    static SDL_GLContext context;
     std::string startOutput;
     std::vector<std::string> written;
 };
-
-SDL_Window* GraphicsResources::window = nullptr;
-SDL_GLContext GraphicsResources::context = nullptr;
 
 TEST_F(GraphicsResources, StartCompilesAndLinksTheProgram)
 {
@@ -227,7 +198,7 @@ TEST_F(GraphicsResources, ShutdownReleasesTexturesAndTheProgram)
     EXPECT_FALSE(glIsTexture(texture));
     EXPECT_FALSE(glIsProgram(program));
     EXPECT_EQ(GetShaderProgram().program, 0u);
-    ASSERT_EQ(TTF_Init(), 0); // the fixture shuts down once more
+    ASSERT_EQ(TTF_Init(), 0); // up again for the tests after
     InitGraphics();
 }
 
