@@ -81,6 +81,22 @@ public:
         return Moving("Crate", {{x, 0.9f}, {1.0f, 1.0f}, false, {0.0f, -2.0f}});
     }
 
+    // Two movers over Landing's platform: the lower at y = low, falling at 2
+    // units/s, the upper at y = high and half as wide; lowFirst: the walk takes
+    // the lower one first. Returns {lower, upper}.
+    std::pair<Entity*, Entity*> Stacked(float low, float high, bool lowFirst)
+    {
+        platform = Still("Platform", {{0.0f, 0.0f}, {4.0f, 1.0f}});
+        const auto [first, second] = InPassOrder(Moving("One", {}), Moving("Two", {}));
+        Entity* lower = lowFirst ? first : second;
+        Entity* upper = lowFirst ? second : first;
+        TransformOf(lower).position = {0.0f, low};
+        BodyOf(lower).velocity = {0.0f, -2.0f};
+        TransformOf(upper).position = {0.0f, high};
+        TransformOf(upper).scale = {0.5f, 1.0f};
+        return {lower, upper};
+    }
+
     // One collision pass with its messages delivered; what it printed.
     std::string Step()
     {
@@ -269,13 +285,8 @@ TEST_F(CollisionPass, MoverKeepsItsBoxForItsOwnPairs)
 // where it now is by a mover later in the walk.
 TEST_F(CollisionPass, MoverLiftedInItsTurnIsMetThereByALaterMover)
 {
-    Still("Platform", {{0.0f, 0.0f}, {4.0f, 1.0f}});
-    const auto [crate, above] = InPassOrder(Moving("One", {}), Moving("Two", {}));
-    TransformOf(crate).position = {0.0f, 0.9f};
-    BodyOf(crate).velocity = {0.0f, -2.0f};
-    // Half as wide, its bottom at 1.45: clear of the crate's top until the lift to 1.5.
-    TransformOf(above).position = {0.0f, 1.95f};
-    TransformOf(above).scale = {0.5f, 1.0f};
+    // The upper one's bottom at 1.45: clear of the crate's top until the lift to 1.5.
+    const auto [crate, above] = Stacked(0.9f, 1.95f, true);
     Step();
     ASSERT_EQ(Heard().size(), 4u);
     EXPECT_EQ(Heard()[2].Self, above);
@@ -286,15 +297,9 @@ TEST_F(CollisionPass, MoverLiftedInItsTurnIsMetThereByALaterMover)
 // a mover earlier in the walk lands on it in its own turn.
 TEST_F(CollisionPass, BodyPushedEarlierInThePassIsMetWhereItNowIs)
 {
-    Still("Platform", {{0.0f, 0.0f}, {4.0f, 1.0f}});
-    const auto [pusher, pushed] = InPassOrder(Moving("One", {}), Moving("Two", {}));
-    // 0.05 above the platform's top...
-    TransformOf(pushed).position = {0.0f, 1.05f};
-    BodyOf(pushed).velocity = {0.0f, -2.0f};
-    // ...until the pusher, half as wide and 0.15 into its top, lifts itself out
-    // and drives it 0.1 into the platform.
-    TransformOf(pusher).position = {0.0f, 1.9f};
-    TransformOf(pusher).scale = {0.5f, 1.0f};
+    // The pushed one 0.05 above the platform's top, until the pusher, 0.15 into
+    // its top, lifts itself out and drives it 0.1 into the platform.
+    const auto [pushed, pusher] = Stacked(1.05f, 1.9f, false);
     Step();
     ExpectNear(TransformOf(pusher).position, {0.0f, 2.05f});
     ExpectNear(TransformOf(pushed).position, {0.0f, 1.0f});
