@@ -227,7 +227,7 @@ TEST(LevelChain, PlayOnTheMenuLeadsThroughEveryLevelToTheEndingAndBackToTheMenu)
     EXPECT_EQ(top()->CurrentLevel(), "menu");
 }
 
-TEST(LevelRun, Level1Forest) { ExpectRunEnds("Level1Forest", 1573, 36, 2865945372387565092ull); }
+TEST(LevelRun, Level1Forest) { ExpectRunEnds("Level1Forest", 1605, 36, 2217965697117476077ull); }
 TEST(LevelRun, Level2Bounce) { ExpectRunEnds("Level2Bounce", 1449, 22, 12121458720363706886ull); }
 TEST(LevelRun, Level3GhostShip) { ExpectRunEnds("Level3GhostShip", 3224, 32, 7265958710899467218ull); }
 TEST(LevelRun, Level4Rocket) { ExpectRunEnds("Level4Rocket", 2877, 34, 6747614409434611929ull); }

@@ -80,12 +80,16 @@ def forest(next_level):
         platform("Climb0", 133, 3.4, 4, grass), p.bone(133, 4.7),
         platform("Climb1", 138.5, 6.0, 3.5, grass), p.bone(138.5, 7.3),
         platform("Climb2", 143, 9.2, 3, grass), p.bone(143, 10.5),
-        *block("Ridge", 146, right + 2, 0, 12.0, "GroundForest", "CliffForest"),
+        *block("Ridge", 146, 182, 0, 12.0, "GroundForest", "CliffForest"),
         *p.row(151, 13.3, 4, 2.0),
         p.star(166, 15.6),
         *p.row(172, 13.3, 4, 2.0),
-        picture("Doghouse", "Doghouse", (191.5, 14.0), (5, 4), 1),
-        goal((188, 13.5), next_level),
+        # The doghouse's yard lies a drop below the ridge: a dog skidding along
+        # the ridge leaves the camera with the ridge at mid-height, and as the
+        # dog drops the camera stays, so the yard lies low in the view at the goal.
+        *block("Yard", 182, right + 2, 0, 8.0, "GroundForest", "CliffForest"),
+        picture("Doghouse", "Doghouse", (191.5, 10.0), (5, 4), 1),
+        goal((188, 9.5), next_level),
     ]
     for i, x in enumerate((-6, 9, 22, 35, 52, 68, 80, 102, 120, 128, 156, 180)):
         base = 8.5 if 44 < x < 74 else 12.0 if x > 146 else 0.0
