@@ -64,8 +64,7 @@ TEST(TransitionFade, ClearsFromBlackAtTheStartAndIsBlackAgainWithinTheEndTimer)
 
 TEST(Fade, PulsesOutRestsInvisibleAndComesBack)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Entity& lamp = play.Spawn("Lamp");
     Color* color = lamp.Add<Color>();
     Fade* fade = lamp.Add<Fade>();
@@ -87,8 +86,7 @@ TEST(Fade, PulsesOutRestsInvisibleAndComesBack)
 
 TEST(ZoomInAndOut, BreathesTheCameraOrTheScaleKeepingItsShape)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Camera* camera = &MakeCamera(play);
     camera->owner->Add<ZoomInAndOut>()->length = 2.0f;
     Entity& balloon = play.Spawn("Balloon");
@@ -107,8 +105,7 @@ TEST(ZoomInAndOut, BreathesTheCameraOrTheScaleKeepingItsShape)
 
 TEST(MakeVisibleAfterTime, ShowsTheTextThenLeavesTheEntity)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Entity& sign = play.Spawn("Sign");
     SpriteText* text = sign.Add<SpriteText>();
     text->visible = false;
@@ -122,8 +119,7 @@ TEST(MakeVisibleAfterTime, ShowsTheTextThenLeavesTheEntity)
 
 TEST(InvertAfterTime, TurnsTheViewOverOnceWhenTheTimerIsUp)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Camera* camera = &MakeCamera(play);
     Entity& view = *camera->owner;
     view.Add<Timer>();
@@ -140,8 +136,7 @@ TEST(InvertAfterTime, TurnsTheViewOverOnceWhenTheTimerIsUp)
 
 TEST(RandomColours, RainbowAndEventChangeRedGreenBlueOnlyWhenDue)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Entity& sign = play.Spawn("Sign");
     sign.Add<Transform>();
     Color* color = sign.Add<Color>();

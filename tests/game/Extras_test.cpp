@@ -80,8 +80,7 @@ int Leaning()
 TEST(RoboWuffin, TIsATakeoverThatLeansBothWaysAndLeavesKeysDownWhenCutOff)
 {
     Random::Seed(7);
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Entity& dog = MakeDog(play);
     RoboWuffin* robot = dog.Add<RoboWuffin>();
     PlayHarness::Start(dog);

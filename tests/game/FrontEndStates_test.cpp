@@ -81,8 +81,7 @@ TEST(MenuGS, RReloadsTheMenuWithNewEntities)
 
 TEST(PauseGS, TheEscapeThatOpenedItDoesNotCloseItTheNextOneDoes)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Input::KeyDown(keyEscape); // as in play, the press that asked for the pause
     play.Push("PauseGS");
     play.Frames(3);
@@ -106,8 +105,7 @@ TEST(PlainScreens, TheirLevelsLoadAndEscapeLeavesThem)
     for (const Case& c : {Case{"QuitGS", "Question", 4}, Case{"ConfirmationGS", "Leave", 0},
                           Case{"EndGS", "Leave", 0}})
     {
-        PlayHarness play;
-        play.PushBare();
+        BarePlay play;
         IGamestate& screen = play.Push(c.state);
         EXPECT_EQ(screen.Systems().size(), c.systems) << c.state;
         EXPECT_NE(screen.FindEntity(c.part), nullptr) << c.state;

@@ -199,8 +199,7 @@ struct LevelEnd
 // One speed run of the chain __sr_a, __sr_b: each level ends after so many frames.
 std::vector<LevelEnd> SpeedRun(std::initializer_list<int> frames)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     IGamestate* pushed = play.engine.PushGamestate("SpeedrunGS");
     pushed->SetCurrentLevel("__sr_a");
     dynamic_cast<SpeedrunGS*>(pushed)->runStart = "__sr_a";

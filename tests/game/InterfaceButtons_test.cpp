@@ -350,8 +350,7 @@ TEST(ChangeResolution, TheNamedSizeCentredAndMarkedChosen)
 {
     if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "no display";
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
     Window::CreateWindow("resolution", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1280, 720);
     SDL_Rect display{};
@@ -386,8 +385,7 @@ TEST(ChangeResolution, TheNamedSizeCentredAndMarkedChosen)
 
 TEST(DisplayFPSText, ShowsTheFramesOfTheLastSecond)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Entity& entity = play.Spawn("fps");
     DisplayFPS* fps = entity.Add<DisplayFPS>();
     SpriteText* text = entity.Add<SpriteText>();

@@ -113,8 +113,7 @@ TEST(Bouncy, ALandingLeavesAtJumpTimesScaleWithSparksByThePad)
     for (const Case& c : {Case{1.5f, true, 15.0f, pink}, Case{1.5f, false, 15.0f, white},
                           Case{1.0f, true, 10.0f, white}, Case{2.0f, false, 4.0f, white, 0}})
     {
-        PlayHarness play;
-        play.PushBare();
+        BarePlay play;
         Entity& dog = MakeDog(play);
         dog.Get<BounceParticle>()->bouncyRandomColor = tvec4(0.0f);
         Entity& pad = MakeBox(play, "Pad");
@@ -137,8 +136,7 @@ TEST(Bouncy, ALandingLeavesAtJumpTimesScaleWithSparksByThePad)
 
 TEST(IceBlock, TakesOnTheVelocityOfWhatTouchesItNotItsOwn)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Entity& block = MakeBox(play, "Ice");
     block.Get<RigidBody>()->isStatic = false;
     block.Add<IceBlock>();
@@ -157,8 +155,7 @@ TEST(IceBlock, TakesOnTheVelocityOfWhatTouchesItNotItsOwn)
 
 TEST(Patrol, StartsAtTheTargetAndGlidesBackAndForthOnEachAxisClock)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Entity& plank = play.Spawn("Plank");
     plank.Add<Transform>();
     Patrol* patrol = plank.Add<Patrol>();
@@ -200,8 +197,7 @@ TEST(Moving, GlidesToItsEndEachTimeItIsActivated)
 
 TEST(AirBoost, EachPressPushesOnceByBoost)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Entity& body = MakeBox(play, "Body");
     body.Add<AirBoost>()->boost = 3.0f;
     PlayHarness::Start(body);
@@ -234,8 +230,7 @@ TEST(AttachTo, RidesOnItsTargetAndStaysPutWithoutOne)
 
 TEST(ObjectFollow, WaitsUntilTheTargetComesNearThenChasesItForGood)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Entity& bee = MakeBox(play, "Bee", tvec2(12.0f, 0.0f));
     bee.Get<RigidBody>()->isStatic = false;
     bee.Add<ObjectFollow>()->object = "Flower";

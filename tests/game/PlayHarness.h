@@ -139,4 +139,10 @@ public:
 
     Engine engine;
 };
+
+// A harness whose top state is a bare one, for components tried on their own.
+struct BarePlay : PlayHarness
+{
+    BarePlay() { PushBare(); }
+};
 } // namespace Orvex

@@ -156,8 +156,7 @@ TEST(PickupParticleHelper, WithoutAHudTheCornerIsFixedAndAGoneHudIsNotRead)
 
 TEST(ScoreTracker, WithoutAPlayStateSaysSo)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Entity& hud = play.Spawn("hud");
     hud.Add<Transform>();
     hud.Add<Color>();
@@ -187,8 +186,7 @@ Display MakeDisplay(PlayHarness& play)
 TEST(GrowOnAddScore, APointGrowsHalfAsMuchAcrossAtAspectTwoThenShrinksBack)
 {
     Window::ResizeWindow(1280, 640);
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Display display = MakeDisplay(play);
     play.Post(MSG_ADD_SCORE, ScoreMessage{1});
     play.Frame(0.25f); // delivered at the end of this frame
@@ -211,8 +209,7 @@ TEST(GrowOnAddScore, APointGrowsHalfAsMuchAcrossAtAspectTwoThenShrinksBack)
 
 TEST(GrowOnAddScore, GrowthStopsAtTheLargestAddedScale)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Display display = MakeDisplay(play);
     display.grow->growthRate = 10.0f;
     display.grow->growthDuration = 5.0f;
@@ -233,8 +230,7 @@ Transform* MakeSpinner(PlayHarness& play)
 
 TEST(RotateOnAddScore, TurnsAtTheBaseRateAndAPointSpinsItUpUntilTheSpinDecaysBack)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Transform* transform = MakeSpinner(play);
     play.Frames(8, 0.25f);
     EXPECT_FLOAT_EQ(transform->rotation, 0.5f * 2.0f);

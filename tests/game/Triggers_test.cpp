@@ -48,8 +48,7 @@ MultiActivator& MakeRelay(PlayHarness& play, const std::string& name, int count,
 
 TEST(Activators, TwoSwitchesThroughARelayStopTheHintAtThePad)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Entity& player = MakePlayer(play);
     CollideMove& first = MakeSwitch(play, "SwitchA", tvec2(4.0f, 2.0f), "Relay");
     CollideMove& second = MakeSwitch(play, "SwitchB", tvec2(0.0f, -1.0f), "Relay");
@@ -80,8 +79,7 @@ TEST(Activators, TwoSwitchesThroughARelayStopTheHintAtThePad)
 
 TEST(Activators, ASwitchTouchedByAnythingButThePlayerStaysPut)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Entity& crate = MakeBox(play, "Crate");
     CollideMove& door = MakeSwitch(play, "Door", tvec2(4.0f, 0.0f), "");
     Touch(play, *door.owner, &crate);
@@ -99,8 +97,7 @@ TEST(Activators, ARelayFiresExactlyAtItsCountAndNeverAgain)
     };
     for (const Case& c : {Case{3, 3}, Case{1, 1}, Case{0, 0}})
     {
-        PlayHarness play;
-        play.PushBare();
+        BarePlay play;
         MultiActivator& relay = MakeRelay(play, "Relay", c.count, "Lamp");
         MultiActivator& lamp = MakeRelay(play, "Lamp", 1000); // counts what reaches it
         for (int i = 1; i <= 6; ++i)
@@ -126,8 +123,7 @@ TEST(Activators, ANameThatMatchesNothingSendsNothing)
 
 TEST(Triggers, TeleportMovesThePlayerAndKeepsItsVelocity)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Entity& player = MakePlayer(play, tvec2(1.0f, 1.0f));
     player.Get<RigidBody>()->velocity = tvec2(3.0f, -2.0f);
     Entity& portal = MakeBox(play, "Portal");
@@ -172,8 +168,7 @@ TEST(Triggers, CollideFadeMovesTheAlphaByTheTouchAndStaysWithinZeroAndOne)
     };
     for (const Case& c : cases)
     {
-        PlayHarness play;
-        play.PushBare();
+        BarePlay play;
         Entity& player = MakePlayer(play);
         Entity& plank = MakeBox(play, "Plank");
         plank.Add<Color>()->color.a = c.alpha;
@@ -189,8 +184,7 @@ TEST(Triggers, CollideFadeMovesTheAlphaByTheTouchAndStaysWithinZeroAndOne)
 
 TEST(Triggers, ColourInvertAndResizeAnswerToThePlayerOnly)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Entity& player = MakePlayer(play);
     Entity& crate = MakeBox(play, "Crate");
     Camera* view = &MakeCamera(play);

@@ -81,8 +81,7 @@ TEST(TumboController, EachLayoutLeansOnItsOwnKeysOnceAFrame)
                  {4, {keyA, left, padLeft}, 0}};
     for (const auto& c : cases)
     {
-        PlayHarness play;
-        play.PushBare();
+        BarePlay play;
         Dog dog = StartDog(play);
         Deserializer fromLevel;
         fromLevel.SetValue("Controller", std::to_string(c.layout));

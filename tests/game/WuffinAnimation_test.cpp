@@ -47,8 +47,7 @@ std::vector<unsigned> Steps(PlayHarness& play, Dog& dog, int count)
 
 TEST(WuffinAnimation, ALandingPlaysOneTwoHoldsTwoThenReturnsToRestAndALandingMeanwhileStartsAgain)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Dog dog = MakeDog(play);
     ASSERT_EQ(dog.animation->impactFrames.size(), 3u);
     ASSERT_EQ(dog.animation->fallingFrames.size(), 3u);
@@ -69,8 +68,7 @@ TEST(WuffinAnimation, ALandingPlaysOneTwoHoldsTwoThenReturnsToRestAndALandingMea
 
 TEST(WuffinAnimation, GhostAndSideContactsDoNotSquash)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Dog dog = MakeDog(play);
     Land(play, *dog.entity, 2, true);
     Land(play, *dog.entity, 0);
@@ -81,8 +79,7 @@ TEST(WuffinAnimation, GhostAndSideContactsDoNotSquash)
 
 TEST(WuffinAnimation, AtRestTheFallingFramesFollowAndTheLastIsHeld)
 {
-    PlayHarness play;
-    play.PushBare();
+    BarePlay play;
     Dog dog = MakeDog(play);
     for (unsigned expected : {0u, 1u, 2u, 2u})
     {
@@ -97,8 +94,7 @@ TEST(WuffinAnimation, FewerThanTwoImpactFramesIsAnErrorNamingTheEntity)
 {
     for (unsigned frames : {0u, 1u})
     {
-        PlayHarness play;
-        play.PushBare();
+        BarePlay play;
         Entity& dog = play.Spawn("TumboWuffin");
         dog.Add<Transform>();
         dog.Add<Sprite>();
