@@ -108,7 +108,7 @@ TEST(ObjectFile, MalformedLinesAndTooDeepNestingAreErrorsNamingTheFileAndLine)
         {Nest(Deserializer::MaxDepth + 1), "line 129: objects nested more than 64 deep"},
     };
     for (const auto& [text, error] : cases)
-        EXPECT_EQ(ErrorOf([&] { ParseObjects(text); }), "Error in a file: memory.txt: " + error) << text;
+        EXPECT_EQ(ErrorOf([&text = text] { ParseObjects(text); }), "Error in a file: memory.txt: " + error) << text;
 }
 
 TEST(SectionFile, ReadsSectionsWithoutTouchingBlanksAndRefusesMalformedLines)
@@ -129,7 +129,7 @@ TEST(SectionFile, ReadsSectionsWithoutTouchingBlanksAndRefusesMalformedLines)
         {"[A]\n   \n", "line 2: a line of blanks only"},
     };
     for (const auto& [text, error] : errors)
-        EXPECT_EQ(ErrorOf([&] { ParseSections(text); }), std::string("Error in a file: memory.txt: ") + error)
+        EXPECT_EQ(ErrorOf([&text = text] { ParseSections(text); }), std::string("Error in a file: memory.txt: ") + error)
             << text;
 }
 

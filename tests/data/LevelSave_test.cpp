@@ -95,7 +95,7 @@ TEST_F(LevelSaving, RefusesNamesLeavingTheLevelsFolder)
          "Could not save level sub/../../__ls_level: the name leaves the levels folder"},
     };
     for (const auto& [name, error] : refusals)
-        EXPECT_EQ(ErrorOf([&] { SaveLevel(name, state, *box); }), error);
+        EXPECT_EQ(ErrorOf([&, &name = name] { SaveLevel(name, state, *box); }), error);
     EXPECT_FALSE(fs::exists("./__ls_level.txt"));
     EXPECT_FALSE(fs::exists("/tmp/__ls_level.txt"));
 }

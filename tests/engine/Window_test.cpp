@@ -65,7 +65,7 @@ TEST(WindowSettings, ASizeThatIsNoWholeNumberOrAMissingSectionOrFileFails)
         {"[Display]\nWidth=5\n", "Window not found in deserializer."},
     };
     for (const auto& [text, error] : cases)
-        EXPECT_EQ(ErrorOf([&] { SettingsOf(text); }), error);
+        EXPECT_EQ(ErrorOf([&text = text] { SettingsOf(text); }), error);
     EXPECT_EQ(ErrorOf([] { Window::ReadSettings("./__spine_absent.ini"); }).rfind("Could not find file: ", 0), 0u);
 }
 
