@@ -18,13 +18,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include <SDL.h>
-
-#include "audio/SoundManager.h"
 #include "data/RunFile.h"
 #include "game/components/RoboWuffin.h"
 #include "game/runs/LevelRunner.h"
@@ -226,12 +222,7 @@ int main(int argc, char** argv)
     try
     {
         const Options options = ParseOptions(argc, argv);
-        if (char* base = SDL_GetBasePath())
-        {
-            std::filesystem::current_path(base);
-            SDL_free(base);
-        }
-        SoundManager::InitManualOutput();
+        RunBesideTheDataTree();
         OutputWatch watch;
         int total = 0;
         for (const std::string& level : options.levels)

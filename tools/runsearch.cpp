@@ -27,9 +27,6 @@
 #include <string>
 #include <vector>
 
-#include <SDL.h>
-
-#include "audio/SoundManager.h"
 #include "data/RunFile.h"
 #include "game/components/EndingTrigger.h"
 #include "game/components/LoadLevelOnCollision.h"
@@ -270,13 +267,7 @@ int main(int argc, char** argv)
     try
     {
         const Options options = ParseOptions(argc, argv);
-        if (char* base = SDL_GetBasePath())
-        {
-            std::filesystem::current_path(base);
-            SDL_free(base);
-        }
-        // No sound device: its thread would not survive the forks.
-        SoundManager::InitManualOutput();
+        RunBesideTheDataTree();
         return Search(options);
     }
     catch (const std::string& problem)

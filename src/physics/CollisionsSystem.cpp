@@ -49,7 +49,7 @@ void PostCollisions(Entity& a, Entity& b, tvec2 point, const ContactRecord& reco
     message.Other = &b;
     message.Point = point;
     message.VertexIndex = record.insideA[0];
-    message.Ghost = a.collider->ghost || b.collider->ghost;
+    message.Ghost = EitherIsGhost(a, b);
     PostCollision(message);
     message.Self = &b;
     message.Other = &a;
@@ -128,7 +128,7 @@ void CollisionsSystem::CollidePair(Entity& a, Entity& b)
     const bool touching = FindContact(a, b, record);
     // A ghost's contact is reported, never resolved: outlines crossing more
     // often than the lists hold (a dog passing through a pickup) still touch.
-    const bool ghost = a.collider->ghost || b.collider->ghost;
+    const bool ghost = EitherIsGhost(a, b);
     if (record.overflow && !ghost)
     {
         LogError(record.overflow);

@@ -91,8 +91,6 @@ tvec2 Bounce(tvec2 velocity, tvec2 lineDirection)
     return velocity - 2.0f * glm::dot(k, velocity) * k;
 }
 
-bool IsGhost(const Entity& entity) { return entity.collider && entity.collider->ghost; }
-
 // Without a RigidBody (dependency checks off) a shape stands still.
 bool IsStatic(const Entity& entity)
 {
@@ -107,9 +105,14 @@ void Shift(Entity& entity, tvec2 offset)
 }
 } // namespace
 
+bool EitherIsGhost(const Entity& a, const Entity& b)
+{
+    return (a.collider && a.collider->ghost) || (b.collider && b.collider->ghost);
+}
+
 tvec2 ResolveContact(Entity& a, Entity& b, ContactRecord& record)
 {
-    if (IsGhost(a) || IsGhost(b))
+    if (EitherIsGhost(a, b))
     {
         record.insideA[0] = 0;
         record.insideB[0] = 0;

@@ -23,4 +23,7 @@ struct ContactRecord;
 // "Tried constructing a line of the same points.",
 // "No Mesh point was found during collision check. Might be due to data corruption".
 tvec2 ResolveContact(Entity& a, Entity& b, ContactRecord& record);
+
+// Either side's collider is a ghost: the pair's contact is reported, never resolved.
+bool EitherIsGhost(const Entity& a, const Entity& b);
 } // namespace Orvex

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <utility>
 
+#include <SDL.h>
+
+#include "audio/SoundManager.h"
 #include "engine/Engine.h"
 #include "engine/Window.h"
 #include "game/components/ScoreTracker.h"
@@ -77,6 +81,16 @@ RecordedRun& LevelRunner::Run() { return play->Tape().Run(); }
 RunTape& LevelRunner::Tape() { return play->Tape(); }
 
 std::size_t LevelRunner::Steps() const { return steps; }
+
+void RunBesideTheDataTree()
+{
+    if (char* base = SDL_GetBasePath())
+    {
+        std::filesystem::current_path(base);
+        SDL_free(base);
+    }
+    SoundManager::InitManualOutput();
+}
 
 std::uint64_t PositionHash(const Entity& entity)
 {

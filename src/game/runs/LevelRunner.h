@@ -59,6 +59,11 @@ private:
     bool started = false;
 };
 
+// For tools that play levels headless: the working folder becomes the one the
+// executable lies in, beside its data tree, and sound runs without a device,
+// whose thread would not survive a fork.
+void RunBesideTheDataTree();
+
 // FNV-1a over the bit patterns of the entity's position and velocity: two runs
 // that end with the same hash ended in the same place, bit for bit.
 std::uint64_t PositionHash(const Entity& entity);
