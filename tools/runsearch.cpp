@@ -9,7 +9,7 @@
 // keeps the move whose look-ahead came closest along the route: the --via points
 // in order (each passed within its radius R, 1.5 by default), then the goal.
 // Every try runs in a forked copy of the process, so no try replays the level
-// from its start. --from plays a run's keys first and searches on from where it
+// from its start; a try that writes an error line is never kept. --from plays a run's keys first and searches on from where it
 // ends, so a long level is searched a stretch at a time (and the seed is its own).
 // In the closing level the goal starts the ending: the run then waits for its
 // last points to land and leaves on Space, as the closing words ask.
@@ -23,6 +23,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -68,6 +69,7 @@ constexpr int lookAhead = 50;       // steps followed with no key after each mov
 constexpr int committed = 6;        // steps of the best move kept per decision
 constexpr double lastWeight = 0.05; // of the progress where a try ends
 constexpr int endingWait = 12 * 60; // steps: the camera's glide and every burst of points
+constexpr double errorScore = -1e29; // below every try that wrote no error line
 
 const std::vector<Move> moves = [] {
     std::vector<Move> all;
@@ -138,7 +140,34 @@ RecordedRun LeaveTheEnding(LevelRunner& runner)
     return run;
 }
 
-// Plays the move and the look-ahead in a forked copy; returns its best score.
+// Standard output from here on goes to a scratch file, or stays where it was
+// (null) when none can be made.
+FILE* CaptureOutput()
+{
+    std::fflush(stdout);
+    FILE* scratch = std::tmpfile();
+    if (scratch)
+        dup2(fileno(scratch), STDOUT_FILENO);
+    return scratch;
+}
+
+// Whether the captured output holds "ERROR" anywhere, as the LevelRun tests look.
+bool WroteError(FILE* captured)
+{
+    if (!captured)
+        return false;
+    std::fflush(stdout);
+    std::rewind(captured);
+    char line[512];
+    while (std::fgets(line, sizeof line, captured))
+        if (std::strstr(line, "ERROR"))
+            return true;
+    return false;
+}
+
+// Plays the move and the look-ahead in a forked copy; returns its best score,
+// or errorScore when the try wrote an error line: a run that reaches the goal
+// through skipped collisions proves nothing.
 double TryMove(LevelRunner& runner, const Move& move, Progress progress,
                const std::vector<Waypoint>& route)
 {
@@ -149,6 +178,7 @@ double TryMove(LevelRunner& runner, const Move& move, Progress progress,
     if (child == 0)
     {
         close(pipeEnds[0]);
+        FILE* output = CaptureOutput();
         double best = -1e30;
         double last = 0.0;
         for (int i = 0; i < move.steps + lookAhead; ++i)
@@ -167,6 +197,8 @@ double TryMove(LevelRunner& runner, const Move& move, Progress progress,
         // Where the try ends breaks ties: when every move first leads away, the
         // best of each is where it started, and the one that turns back wins.
         best += lastWeight * last;
+        if (WroteError(output))
+            best = errorScore;
         const ssize_t written = write(pipeEnds[1], &best, sizeof best);
         _exit(written == sizeof best ? 0 : 1);
     }
