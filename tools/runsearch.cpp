@@ -9,8 +9,9 @@
 // keeps the move whose look-ahead came closest along the route: the --via points
 // in order (each passed within its radius R, 1.5 by default), then the goal.
 // Every try runs in a forked copy of the process, so no try replays the level
-// from its start; a try that writes an error line is never kept. --from plays a run's keys first and searches on from where it
-// ends, so a long level is searched a stretch at a time (and the seed is its own).
+// from its start; a try that writes an error line is never kept. --from plays a
+// run's keys first and searches on from where it ends, so a long level is
+// searched a stretch at a time (and the seed is its own).
 // In the closing level the goal starts the ending: the run then waits for its
 // last points to land and leaves on Space, as the closing words ask.
 //
