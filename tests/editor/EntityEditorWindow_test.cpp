@@ -65,6 +65,7 @@ TEST_F(EntityEditorWindow, RemoveTakesTheComponentAwayAndDrawsNoneOfItsFields)
     ASSERT_NE(probe.Get<EditorProbe>(), nullptr);
     EXPECT_EQ(probe.Get<EditorProbe>()->label,
               "a label too long to be kept inside the string at all");
+    EXPECT_EQ(probe.Get<EditorProbe>()->owner, &probe);
 }
 
 // The headers' ID scopes count up in type-name order: Color 0, Sprite 1, Transform 2.
@@ -103,7 +104,8 @@ TEST_F(EntityEditorWindow, TickingLoadFromArchetypeLinksToDefaultAndAnUnlistedNa
     EXPECT_EQ(crate.archetype, "NoLongerThere");
 }
 
-TEST_F(EntityEditorWindow, AddingATypeTheEntityHasChangesNothing)
+// A type the entity has is refused; one may come before what it needs.
+TEST_F(EntityEditorWindow, AddingAComponentIsAnEditAndATypeTheEntityHasChangesNothing)
 {
     Entity& crate = Place("crate", {0.0f, 0.0f}, 2);
     ::testing::internal::CaptureStderr();
@@ -112,6 +114,11 @@ TEST_F(EntityEditorWindow, AddingATypeTheEntityHasChangesNothing)
               "ERROR: Entity already has component: Sprite\n");
     EXPECT_EQ(crate.Get<Sprite>()->layer, 2);
     EXPECT_FALSE(editor->History().CanUndo());
+    Entity& bare = play.Spawn("bare");
+    AddComponentTo(*editor, bare, "Sprite"); // no Transform nor Color yet
+    ASSERT_NE(bare.Get<Sprite>(), nullptr);
+    editor->Undo();
+    EXPECT_EQ(bare.Get<Sprite>(), nullptr);
 }
 
 TEST_F(EntityEditorWindow, ASecondColliderIsTakenAwayAgainWithTheReason)
@@ -126,15 +133,6 @@ TEST_F(EntityEditorWindow, ASecondColliderIsTakenAwayAgainWithTheReason)
     EXPECT_EQ(crate.Get(TypeRegistry::FindComponent("MeshCollider")->id), nullptr);
     EXPECT_EQ(static_cast<void*>(crate.collider), static_cast<void*>(crate.Get<BoxCollider>()));
     EXPECT_NE(editor->NoticeText().find("multiple Colliders"), std::string::npos);
-}
-
-TEST_F(EntityEditorWindow, AddingAComponentIsAnEditAndMayComeBeforeWhatItNeeds)
-{
-    Entity& bare = play.Spawn("bare");
-    AddComponentTo(*editor, bare, "Sprite"); // no Transform nor Color yet
-    ASSERT_NE(bare.Get<Sprite>(), nullptr);
-    editor->Undo();
-    EXPECT_EQ(bare.Get<Sprite>(), nullptr);
 }
 
 TEST_F(EntityEditorWindow, ALongNameFillsTheRenameFieldOnlyAsFarAsItHolds)

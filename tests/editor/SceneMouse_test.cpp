@@ -15,6 +15,11 @@ TEST_F(EditorTest, AClickPicksTheHighestLayerAndEmptySpaceClearsTheChoice)
     Place("lower still", {0.0f, 0.3f}, 0);
     Click({0.1f, 0.1f});
     EXPECT_EQ(editor->Selected(), &high);
+    // A double click on the chosen one opens the Entity Editor.
+    EXPECT_FALSE(editor->entityEditorOpen);
+    Input::Current().mouseButtons.set(Input::MouseDoubleClick);
+    Click({0.1f, 0.1f});
+    EXPECT_TRUE(editor->entityEditorOpen);
     Click({3.0f, 3.0f});
     EXPECT_EQ(editor->Selected(), nullptr);
 }
@@ -86,30 +91,16 @@ TEST_F(EditorTest, RightDragScalesTheSelectedEntityAsOneEdit)
     EXPECT_EQ(crate.Get<Transform>()->scale, tvec2(1.0f, 1.0f));
 }
 
-TEST_F(EditorTest, DoubleClickOnTheSelectedEntityOpensTheEntityEditor)
+// Clicks meant for the editor's windows, or for the state that was above it: a
+// release without a press in the scene, and anything while a popup is open.
+TEST_F(EditorTest, ClicksForTheWindowsOrWhileAPopupIsOpenEditNothing)
 {
-    Place("crate", {0.0f, 0.0f});
-    Click({0.0f, 0.0f});
-    EXPECT_FALSE(editor->entityEditorOpen);
-    Input::Current().mouseButtons.set(Input::MouseDoubleClick);
-    Click({0.0f, 0.0f});
-    EXPECT_TRUE(editor->entityEditorOpen);
-}
-
-// Clicks meant for the editor's windows, or for the state that was above it.
-TEST_F(EditorTest, AReleaseWithoutAPressInTheSceneDoesNotPick)
-{
-    Place("crate", {0.0f, 0.0f});
+    Entity& crate = Place("crate", {0.0f, 0.0f});
     editor->mouseOverWindows = true;
     Button(Input::MouseLeft, true, {0.0f, 0.0f});
     editor->mouseOverWindows = false;
     Button(Input::MouseLeft, false, {0.0f, 0.0f});
     EXPECT_EQ(editor->Selected(), nullptr);
-}
-
-TEST_F(EditorTest, NothingInTheSceneIsEditedWhileAPopupIsOpen)
-{
-    Entity& crate = Place("crate", {0.0f, 0.0f});
     editor->popupOpen = true;
     Click({0.0f, 0.0f});
     Key(SDL_SCANCODE_ESCAPE);
