@@ -24,10 +24,7 @@ protected:
         glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
         draw(SceneView(scene));
-        std::vector<std::uint8_t> rgba(std::size_t(Width) * Height * 4);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, Width, Height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        const std::vector<std::uint8_t> rgba = ReadBack(0, 0, Width, Height);
         int count = 0;
         for (std::size_t i = 0; i < rgba.size(); i += 4)
         {

@@ -7,65 +7,43 @@ namespace Orvex
 {
 namespace
 {
-struct Flames
-{
-    Flames()
-    {
-        emitter = scene.AddEmitter("Flames");
-        emitter->active = false;
-        activator = emitter->owner->Add<ActivatorParticles>();
-        activator->rocketPad = "Pad";
-        emitter->owner->InitComponents();
-        pad = scene.Add("Pad");
-        other = scene.Add("Other");
-    }
-    void Activate(Entity* target)
-    {
-        scene.engine.Send(MSG_SET_ACTIVE, SetActiveMessage{target});
-        scene.Deliver();
-    }
-
-    ParticleScene scene;
-    ParticleEmitter* emitter;
-    ActivatorParticles* activator;
-    Entity* pad;
-    Entity* other;
-};
-
+// The hint stops at its pad's first firing: only once an update has found the
+// pad, never for another target, and not again once someone restarts it.
 TEST(ActivatorParticles, StartsTheEmitterAndOnlyTheFirstFiringOfTheFoundPadStopsIt)
 {
-    Flames flames;
-    EXPECT_TRUE(flames.emitter->active);
-    flames.Activate(flames.pad); // no update has looked the pad up yet
-    EXPECT_TRUE(flames.emitter->active);
-    flames.activator->Update(0.1f);
-    flames.Activate(flames.other);
-    flames.Activate(nullptr);
-    EXPECT_TRUE(flames.emitter->active);
-    flames.Activate(flames.pad);
-    EXPECT_FALSE(flames.emitter->active);
-    flames.emitter->active = true; // switched on again by someone else
-    flames.Activate(flames.pad);
-    EXPECT_TRUE(flames.emitter->active);
-}
-
-TEST(ActivatorParticles, MissingPadIsNeverFound)
-{
-    Flames flames;
-    flames.activator->rocketPad = "Nowhere";
-    flames.activator->Update(0.1f);
-    EXPECT_FALSE(flames.activator->padId.has_value());
-}
-
-TEST(ActivatorParticles, PadDestroyedAfterItWasFound)
-{
-    Flames flames;
-    flames.activator->Update(0.1f);
-    flames.scene.state->RemoveEntity(flames.pad->id);
-    flames.scene.state->Housekeeping();
-    flames.activator->Update(0.1f);
-    flames.Activate(flames.other);
-    EXPECT_TRUE(flames.emitter->active);
+    ParticleScene scene;
+    ParticleEmitter* emitter = scene.AddEmitter("Flames");
+    emitter->active = false;
+    ActivatorParticles* activator = emitter->owner->Add<ActivatorParticles>();
+    activator->rocketPad = "Pad";
+    emitter->owner->InitComponents();
+    Entity* pad = scene.Add("Pad");
+    const auto activate = [&scene](Entity* target) {
+        scene.engine.Send(MSG_SET_ACTIVE, SetActiveMessage{target});
+        scene.Deliver();
+    };
+    EXPECT_TRUE(emitter->active);
+    activate(pad);
+    EXPECT_TRUE(emitter->active);
+    activator->rocketPad = "Nowhere";
+    activator->Update(0.1f);
+    EXPECT_FALSE(activator->padId.has_value());
+    activator->rocketPad = "Pad";
+    activator->Update(0.1f);
+    activate(scene.Add("Other"));
+    activate(nullptr);
+    EXPECT_TRUE(emitter->active);
+    activate(pad);
+    EXPECT_FALSE(emitter->active);
+    emitter->active = true;
+    activate(pad);
+    EXPECT_TRUE(emitter->active);
+    // Destroyed after it was found, the pad is not read again.
+    scene.state->RemoveEntity(pad->id);
+    scene.state->Housekeeping();
+    activator->Update(0.1f);
+    activate(scene.Add("Later"));
+    EXPECT_TRUE(emitter->active);
 }
 } // namespace
 } // namespace Orvex

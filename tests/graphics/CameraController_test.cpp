@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "CameraScene.h"
 #include "graphics/CameraController.h"
 #include "messaging/Input.h"
@@ -11,65 +13,42 @@ namespace
 // SDL scancodes of the flight keys.
 constexpr unsigned keyA = 4, keyC = 6, keyD = 7, keyS = 22, keyW = 26, keyX = 27, keyZ = 29;
 
-struct Flight
+// Each row holds its keys for dt after the rows before it: zooming in stops at
+// the smallest size, so that zooming out answers at once.
+TEST(CameraController, HeldKeysMoveZoomAndTurnAndOppositeKeysCancel)
 {
-    Flight()
+    CameraScene scene;
+    Camera* camera = scene.AddCamera("Cam", {1.0f, 2.0f}, 10.0f);
+    CameraController* controller = camera->owner->Add<CameraController>();
+    controller->moveSpeed = 4.0f;
+    controller->zoomSpeed = 2.0f;
+    controller->rotSpeed = 0.5f;
+    controller->Init();
+    const Transform& transform = *camera->owner->Get<Transform>();
+    const struct
     {
-        camera = scene.AddCamera("Cam", {1.0f, 2.0f}, 10.0f);
-        controller = camera->owner->Add<CameraController>();
-        controller->moveSpeed = 4.0f;
-        controller->zoomSpeed = 2.0f;
-        controller->rotSpeed = 0.5f;
-        controller->Init();
-    }
-    ~Flight() { Input::Current().keys.reset(); }
-    void Hold(std::initializer_list<unsigned> keys)
+        std::vector<unsigned> keys;
+        float dt;
+        tvec2 position;
+        float size, rotation;
+    } rows[] = {
+        {{keyW, keyD, keyZ, keyX}, 0.5f, {3.0f, 4.0f}, 11.0f, 0.25f},
+        {{keyS, keyA, keyC}, 0.5f, {1.0f, 2.0f}, 10.0f, 0.25f},
+        {{keyW, keyS, keyA, keyD, keyZ, keyC}, 1.0f, {1.0f, 2.0f}, 10.0f, 0.25f},
+        {{keyC}, 60.0f, {1.0f, 2.0f}, kMinimumCameraSize, 0.25f},
+        {{keyZ}, 0.5f, {1.0f, 2.0f}, kMinimumCameraSize + 1.0f, 0.25f},
+    };
+    for (const auto& row : rows)
     {
         Input::Current().keys.reset();
-        for (unsigned key : keys)
+        for (unsigned key : row.keys)
             Input::Current().keys.set(key);
+        controller->Update(row.dt);
+        EXPECT_EQ(transform.position, row.position) << row.keys[0];
+        EXPECT_EQ(camera->size, row.size) << row.keys[0];
+        EXPECT_EQ(transform.rotation, row.rotation) << row.keys[0];
     }
-    Transform& transform() { return *camera->owner->Get<Transform>(); }
-
-    CameraScene scene;
-    Camera* camera;
-    CameraController* controller;
-};
-
-TEST(CameraController, HeldKeysMoveZoomAndTurn)
-{
-    Flight flight;
-    flight.Hold({keyW, keyD, keyZ, keyX});
-    flight.controller->Update(0.5f);
-    EXPECT_EQ(flight.transform().position, (tvec2{3.0f, 4.0f}));
-    EXPECT_EQ(flight.camera->size, 11.0f);
-    EXPECT_EQ(flight.transform().rotation, 0.25f);
-
-    flight.Hold({keyS, keyA, keyC});
-    flight.controller->Update(0.5f);
-    EXPECT_EQ(flight.transform().position, (tvec2{1.0f, 2.0f}));
-    EXPECT_EQ(flight.camera->size, 10.0f);
-    EXPECT_EQ(flight.transform().rotation, 0.25f);
-}
-
-TEST(CameraController, ZoomingInStopsAtTheSmallestSizeAndZoomingOutAnswersAtOnce)
-{
-    Flight flight;
-    flight.Hold({keyC});
-    flight.controller->Update(60.0f);
-    EXPECT_EQ(flight.camera->size, kMinimumCameraSize);
-    flight.Hold({keyZ});
-    flight.controller->Update(0.5f);
-    EXPECT_EQ(flight.camera->size, kMinimumCameraSize + 1.0f);
-}
-
-TEST(CameraController, OppositeKeysCancel)
-{
-    Flight flight;
-    flight.Hold({keyW, keyS, keyA, keyD, keyZ, keyC});
-    flight.controller->Update(1.0f);
-    EXPECT_EQ(flight.transform().position, (tvec2{1.0f, 2.0f}));
-    EXPECT_EQ(flight.camera->size, 10.0f);
+    Input::Current().keys.reset();
 }
 } // namespace
 } // namespace Orvex

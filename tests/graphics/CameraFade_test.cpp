@@ -8,42 +8,30 @@ namespace Orvex
 {
 namespace
 {
-// An initialised fading entity at position.
-CameraFade* AddFading(CameraScene& scene, tvec2 position, float distance, float minimum = 0.2f)
+// Alpha after an update of a plank at position, started at 0.75.
+float AlphaAt(CameraScene& scene, tvec2 position, float distance)
 {
     Entity* entity = scene.Add("Plank", position);
-    entity->Add<Color>();
+    Color* color = entity->Add<Color>();
     CameraFade* fade = entity->Add<CameraFade>();
     fade->distanceTillFadedOut = distance;
-    fade->minAlphaFade = minimum;
+    fade->minAlphaFade = 0.2f;
     entity->InitComponents();
-    return fade;
-}
-
-float AlphaAfterUpdate(CameraFade* fade)
-{
-    fade->owner->Get<Color>()->color.a = 0.75f;
+    color->color.a = 0.75f;
     fade->Update(0.016f);
-    return fade->owner->Get<Color>()->color.a;
+    return color->color.a;
 }
 
+// A distance of 0 or no camera leaves the alpha.
 TEST(CameraFade, AlphaFallsWithDistanceToTheMinimum)
 {
     CameraScene scene;
+    EXPECT_EQ(AlphaAt(scene, {4.0f, 5.0f}, 10.0f), 0.75f);
     scene.AddCamera("Cam", {1.0f, 1.0f}, 10.0f);
-    EXPECT_FLOAT_EQ(AlphaAfterUpdate(AddFading(scene, {1.0f, 1.0f}, 10.0f)), 1.0f);
-    EXPECT_FLOAT_EQ(AlphaAfterUpdate(AddFading(scene, {4.0f, 5.0f}, 10.0f)), 0.5f);
-    EXPECT_FLOAT_EQ(AlphaAfterUpdate(AddFading(scene, {31.0f, 41.0f}, 10.0f)), 0.2f);
-}
-
-TEST(CameraFade, ZeroDistanceOrNoCameraLeavesTheAlpha)
-{
-    CameraScene scene;
-    CameraFade* fade = AddFading(scene, {4.0f, 5.0f}, 10.0f);
-    EXPECT_EQ(AlphaAfterUpdate(fade), 0.75f); // no camera yet
-    scene.AddCamera("Cam", {1.0f, 1.0f}, 10.0f);
-    fade->distanceTillFadedOut = 0.0f;
-    EXPECT_EQ(AlphaAfterUpdate(fade), 0.75f);
+    EXPECT_FLOAT_EQ(AlphaAt(scene, {1.0f, 1.0f}, 10.0f), 1.0f);
+    EXPECT_FLOAT_EQ(AlphaAt(scene, {4.0f, 5.0f}, 10.0f), 0.5f);
+    EXPECT_FLOAT_EQ(AlphaAt(scene, {31.0f, 41.0f}, 10.0f), 0.2f);
+    EXPECT_EQ(AlphaAt(scene, {4.0f, 5.0f}, 0.0f), 0.75f);
 }
 } // namespace
 } // namespace Orvex

@@ -28,41 +28,35 @@ Camera* SquareCamera(CameraScene& scene)
     return scene.AddCamera("Cam", {3.0f, 4.0f}, 10.0f);
 }
 
-TEST(CameraSize, ShorterWindowSideShowsSize)
+// The shorter window side shows the size; unknown aspects count as square, and
+// a size near zero (or not a number) shows the smallest extent, so that the view
+// stays finite and still maps its own edge onto the device square's.
+TEST(CameraSize, ShorterWindowSideShowsSizeAndNeverLessThanTheSmallest)
 {
-    ExpectNear(VisibleExtent(10.0f, 1280.0f / 720.0f), {17.7777778f, 10.0f});
-    ExpectNear(VisibleExtent(10.0f, 600.0f / 800.0f), {10.0f, 13.3333333f});
-    ExpectNear(VisibleExtent(10.0f, 1.0f), {10.0f, 10.0f});
-    ExpectNear(VisibleExtent(4.0f, 0.0f), {4.0f, 4.0f}); // unknown aspects count as square
-    ExpectNear(VisibleExtent(4.0f, -2.0f), {4.0f, 4.0f});
-}
-
-TEST(CameraSize, ASizeNearZeroShowsTheSmallestExtentAndAFiniteView)
-{
-    CameraScene scene;
-    Camera* camera = SquareCamera(scene);
-    const std::pair<float, float> sizes[] = {{0.0f, kMinimumCameraSize},
-                                             {0.001f, kMinimumCameraSize},
-                                             {std::nanf(""), kMinimumCameraSize},
-                                             {-0.001f, -kMinimumCameraSize},
-                                             {-3.0f, -3.0f}};
-    for (const auto& [size, shown] : sizes)
+    const struct
     {
-        ExpectNear(VisibleExtent(size, 1.0f), {shown, shown});
-        camera->size = size;
-        // The view still maps its own edge onto the device square's.
-        ExpectNear(Apply(camera->GetViewMatrix(1.0f, 1.0f), {3.0f + shown / 2.0f, 4.0f}), {1.0f, 0.0f}, 1e-3f);
-        ExpectNear(Apply(camera->GetScreenToWorld(), {1.0f, 0.0f}), {3.0f + shown / 2.0f, 4.0f});
-    }
-}
+        float size, aspect;
+        tvec2 extent;
+    } cases[] = {
+        {10.0f, 1280.0f / 720.0f, {17.7777778f, 10.0f}}, {10.0f, 600.0f / 800.0f, {10.0f, 13.3333333f}},
+        {10.0f, 1.0f, {10.0f, 10.0f}},      {4.0f, 0.0f, {4.0f, 4.0f}},
+        {4.0f, -2.0f, {4.0f, 4.0f}},        {0.0f, 1.0f, tvec2(kMinimumCameraSize)},
+        {0.001f, 1.0f, tvec2(kMinimumCameraSize)}, {std::nanf(""), 1.0f, tvec2(kMinimumCameraSize)},
+        {-0.001f, 1.0f, tvec2(-kMinimumCameraSize)}, {-3.0f, 1.0f, {-3.0f, -3.0f}},
+    };
+    for (const auto& c : cases)
+        ExpectNear(VisibleExtent(c.size, c.aspect), c.extent);
 
-TEST(CameraSize, FollowsTheWindow)
-{
     CameraScene scene;
     Camera* camera = scene.AddCamera("Cam", {0.0f, 0.0f}, 10.0f);
     ExpectNear(camera->Extent(), {17.7777778f, 10.0f});
     Window::ResizeWindow(640, 800);
     ExpectNear(camera->Extent(), {10.0f, 12.5f});
+    camera = SquareCamera(scene);
+    camera->size = 0.0f;
+    const float shown = kMinimumCameraSize;
+    ExpectNear(Apply(camera->GetViewMatrix(1.0f, 1.0f), {3.0f + shown / 2.0f, 4.0f}), {1.0f, 0.0f}, 1e-3f);
+    ExpectNear(Apply(camera->GetScreenToWorld(), {1.0f, 0.0f}), {3.0f + shown / 2.0f, 4.0f});
 }
 
 TEST(CameraView, MapsTheVisibleRectangleTurnedAndParallaxScaledOntoTheDeviceSquare)

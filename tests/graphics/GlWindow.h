@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include <GL/glew.h>
 #include <SDL.h>
@@ -57,13 +58,20 @@ public:
         engine = nullptr;
     }
 
+    // The back buffer's RGBA bytes of the rectangle at (x, y) from the bottom left.
+    static std::vector<std::uint8_t> ReadBack(int x, int y, int width, int height)
+    {
+        std::vector<std::uint8_t> rgba(std::size_t(width) * height * 4);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadBuffer(GL_BACK);
+        glReadPixels(x, y, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        return rgba;
+    }
+
     // Red, green, blue, alpha of the back buffer at (x, y), pixels from the top left.
     static std::array<int, 4> Pixel(int x, int y)
     {
-        std::array<std::uint8_t, 4> rgba{};
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadBuffer(GL_BACK);
-        glReadPixels(x, Height - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        const std::vector<std::uint8_t> rgba = ReadBack(x, Height - 1 - y, 1, 1);
         return {rgba[0], rgba[1], rgba[2], rgba[3]};
     }
 

@@ -90,7 +90,7 @@ TEST_F(GraphicsResources, StartCompilesAndLinksTheProgram)
     EXPECT_TRUE(glIsEnabled(GL_BLEND));
 }
 
-TEST_F(GraphicsResources, DefaultTextureIsWhiteAndCachedByName)
+TEST_F(GraphicsResources, DefaultTextureIsWhiteAndTexturesAndFontsAreCachedByName)
 {
     cTexture* texture = GetDefaultTexture();
     ASSERT_NE(texture, nullptr);
@@ -100,6 +100,10 @@ TEST_F(GraphicsResources, DefaultTextureIsWhiteAndCachedByName)
     EXPECT_GT(texture->height, 0);
     for (const Rgba& pixel : Pixels(*texture))
         ASSERT_TRUE(pixel.r == 255 && pixel.g == 255 && pixel.b == 255 && pixel.a == 255);
+    TTF_Font* font = GetFont("DejaVuSans");
+    ASSERT_NE(font, nullptr);
+    EXPECT_EQ(GetFont("DejaVuSans"), font);
+    EXPECT_EQ(FontName(font), "DejaVuSans");
 }
 
 TEST_F(GraphicsResources, PalettedImageIsUploadedAsItsColours)
@@ -154,14 +158,6 @@ TEST_F(GraphicsResources, MissingOrUnreadableImagesAndFontsThrow)
         EXPECT_EQ(ErrorOf(action), error);
 }
 
-TEST_F(GraphicsResources, FontsOpenOnce)
-{
-    TTF_Font* font = GetFont("DejaVuSans");
-    ASSERT_NE(font, nullptr);
-    EXPECT_EQ(GetFont("DejaVuSans"), font);
-    EXPECT_EQ(FontName(font), "DejaVuSans");
-}
-
 // An outline widens the text by twice its width and shows black around the glyphs.
 TEST_F(GraphicsResources, TextRendersWhiteGlyphsOnClearGroundAndAnOutlineAroundThem)
 {
@@ -190,7 +186,8 @@ TEST_F(GraphicsResources, TextRendersWhiteGlyphsOnClearGroundAndAnOutlineAroundT
     ReleaseTexture(outlined);
 }
 
-TEST_F(GraphicsResources, ShutdownReleasesTexturesAndTheProgram)
+// Started again without its shader sources, the start reports them and goes on.
+TEST_F(GraphicsResources, ShutdownReleasesTexturesAndTheProgramAndMissingShadersAreReported)
 {
     const unsigned texture = GetDefaultTexture()->name;
     const unsigned program = GetShaderProgram().program;
@@ -198,13 +195,6 @@ TEST_F(GraphicsResources, ShutdownReleasesTexturesAndTheProgram)
     EXPECT_FALSE(glIsTexture(texture));
     EXPECT_FALSE(glIsProgram(program));
     EXPECT_EQ(GetShaderProgram().program, 0u);
-    ASSERT_EQ(TTF_Init(), 0); // up again for the tests after
-    InitGraphics();
-}
-
-TEST_F(GraphicsResources, MissingShaderSourcesAreReportedAndStartGoesOn)
-{
-    ShutdownGraphics();
     ASSERT_EQ(TTF_Init(), 0);
     Deserializer config;
     Deserializer& shaders = config.AddChild("Shaders");

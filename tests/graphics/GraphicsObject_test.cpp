@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "TestScene.h"
-#include "graphics/ViewCulling.h"
 
 namespace Orvex
 {
@@ -41,19 +40,6 @@ TEST(SpriteQuad, WithoutColorIsWhiteAndWithoutTransformIsNothing)
     sprite->PrepareFrame(nullptr, 1.0f);
     ASSERT_EQ(sprite->streams.QuadCount(), 1u);
     EXPECT_FLOAT_EQ(sprite->streams[Attr::Colour][0], 1.0f);
-}
-
-TEST(SpriteQuad, InvisibleOrCulledAddsNothing)
-{
-    TestScene scene;
-    Sprite* sprite = scene.AddSprite("box", {50.0f, 0.0f}, &plain);
-    const CullView view = MakeCullView({0.0f, 0.0f}, 0.0f, {10.0f, 10.0f}, 1.05f);
-    sprite->PrepareFrame(&view, 1.0f);
-    EXPECT_EQ(sprite->streams.VertexCount(), 0u);
-    sprite->owner->Get<Transform>()->position = {0.0f, 0.0f};
-    sprite->visible = false;
-    sprite->PrepareFrame(&view, 1.0f);
-    EXPECT_EQ(sprite->streams.VertexCount(), 0u);
 }
 
 TEST(AspectScaling, DividesTheXScaleByTheAspect)

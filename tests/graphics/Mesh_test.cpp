@@ -54,6 +54,8 @@ protected:
     Deserializer config;
 };
 
+// Lists stop at the first missing or empty key, a missing Center reads as the
+// origin, and any one character separates numbers.
 TEST_F(MeshLibrary, ReadsCenterPointsEdgesAndFaces)
 {
     Write("Box", kSquareBlocks);
@@ -66,39 +68,37 @@ TEST_F(MeshLibrary, ReadsCenterPointsEdgesAndFaces)
     EXPECT_EQ(mesh.edges[3], (cMesh::Edge{3, 0}));
     ASSERT_EQ(mesh.faces.size(), 2u);
     EXPECT_EQ(mesh.faces[1], (cMesh::Face{0, 2, 3}));
-}
 
-TEST_F(MeshLibrary, ListsStopAtTheFirstMissingOrEmptyKey)
-{
     Write("Gap", "Points:\n{\n  0=0,0\n  1=1,0\n  3=1,1\n}\nEdges:\n{\n  0=0,1\n  1=\n  2=1,0\n}\n"
                  "Faces:\n{\n}\n");
-    const cMesh& mesh = *GetMesh("Gap");
-    EXPECT_EQ(mesh.center, tvec2(0.0f, 0.0f)) << "a missing Center reads as the origin";
-    EXPECT_EQ(mesh.points.size(), 2u);
-    EXPECT_EQ(mesh.edges.size(), 1u);
-    EXPECT_TRUE(mesh.faces.empty());
-}
+    const cMesh& gap = *GetMesh("Gap");
+    EXPECT_EQ(gap.center, tvec2(0.0f, 0.0f));
+    EXPECT_EQ(gap.points.size(), 2u);
+    EXPECT_EQ(gap.edges.size(), 1u);
+    EXPECT_TRUE(gap.faces.empty());
 
-TEST_F(MeshLibrary, AnyOneCharacterSeparatesNumbers)
-{
     Write("Odd", "Points:\n{\n  0=0;0\n  1=1 0\n  2=0x1\n}\nEdges:\n{\n  0=2/1\n}\n"
                  "Faces:\n{\n  0=0 1|2\n}\n");
-    const cMesh& mesh = *GetMesh("Odd");
-    EXPECT_EQ(mesh.points[2], tvec2(0.0f, 1.0f));
-    EXPECT_EQ(mesh.edges[0], (cMesh::Edge{2, 1}));
-    EXPECT_EQ(mesh.faces[0], (cMesh::Face{0, 1, 2}));
+    const cMesh& odd = *GetMesh("Odd");
+    EXPECT_EQ(odd.points[2], tvec2(0.0f, 1.0f));
+    EXPECT_EQ(odd.edges[0], (cMesh::Edge{2, 1}));
+    EXPECT_EQ(odd.faces[0], (cMesh::Face{0, 1, 2}));
 }
 
 TEST_F(MeshLibrary, MissingFileAndBlocksRaiseTheirTexts)
 {
     EXPECT_EQ(ErrorOf([] { GetMesh("Nowhere"); }),
               "Could not find file: " + (folder / "Nowhere.txt").string());
-    Write("NoPoints", "Edges:\n{\n}\nFaces:\n{\n}\n");
-    EXPECT_EQ(ErrorOf([] { GetMesh("NoPoints"); }), "Points not found in deserializer.");
-    Write("NoEdges", "Points:\n{\n  0=0,0\n}\nFaces:\n{\n}\n");
-    EXPECT_EQ(ErrorOf([] { GetMesh("NoEdges"); }), "Edges not found in deserializer.");
-    Write("NoFaces", "Points:\n{\n  0=0,0\n}\nEdges:\n{\n}\n");
-    EXPECT_EQ(ErrorOf([] { GetMesh("NoFaces"); }), "Faces not found in deserializer.");
+    const std::pair<const char*, const char*> missing[] = {
+        {"Edges:\n{\n}\nFaces:\n{\n}\n", "Points not found in deserializer."},
+        {"Points:\n{\n  0=0,0\n}\nFaces:\n{\n}\n", "Edges not found in deserializer."},
+        {"Points:\n{\n  0=0,0\n}\nEdges:\n{\n}\n", "Faces not found in deserializer."},
+    };
+    for (const auto& [text, error] : missing)
+    {
+        Write("Missing", text);
+        EXPECT_EQ(ErrorOf([] { GetMesh("Missing"); }), error);
+    }
 }
 
 TEST_F(MeshLibrary, BadEntriesAreAnErrorInTheFileNamingBlockKeyAndText)
@@ -132,25 +132,21 @@ TEST_F(MeshLibrary, BadEntriesAreAnErrorInTheFileNamingBlockKeyAndText)
     }
 }
 
+// A failed load caches nothing: the mended file loads.
 TEST_F(MeshLibrary, SameNameGivesTheSameRecordAndReadsTheFileOnce)
-{
-    const std::string path = Write("Shared", kSquareBlocks);
-    cMesh* first = GetMesh("Shared");
-    fs::remove(path);
-    EXPECT_EQ(GetMesh("Shared"), first) << "a second request must not open the file";
-    EXPECT_EQ(MeshName(first), "Shared");
-    EXPECT_EQ(MeshName(nullptr), "");
-    ShutdownMeshes();
-    EXPECT_EQ(MeshName(first), "");
-    EXPECT_EQ(ErrorOf([] { GetMesh("Shared"); }), "Could not find file: " + path);
-}
-
-TEST_F(MeshLibrary, AFailedLoadCachesNothing)
 {
     Write("Later", "Points:\n{\n  0=0,0\n}\nEdges:\n{\n  0=0,5\n}\nFaces:\n{\n}\n");
     EXPECT_NE(ErrorOf([] { GetMesh("Later"); }), "no error");
-    Write("Later", kSquareBlocks);
-    EXPECT_EQ(GetMesh("Later")->points.size(), 4u);
+    const std::string path = Write("Later", kSquareBlocks);
+    cMesh* first = GetMesh("Later");
+    EXPECT_EQ(first->points.size(), 4u);
+    fs::remove(path);
+    EXPECT_EQ(GetMesh("Later"), first) << "a second request must not open the file";
+    EXPECT_EQ(MeshName(first), "Later");
+    EXPECT_EQ(MeshName(nullptr), "");
+    ShutdownMeshes();
+    EXPECT_EQ(MeshName(first), "");
+    EXPECT_EQ(ErrorOf([] { GetMesh("Later"); }), "Could not find file: " + path);
 }
 
 // Twice the signed area of a polygon or triangle.

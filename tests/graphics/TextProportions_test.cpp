@@ -52,10 +52,7 @@ protected:
         graphics.DrawFrame(scene);
         Box box;
         const int from = rightHalf ? width / 2 : 0, to = rightHalf ? width : width / 2;
-        std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width) * height * 4);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        const std::vector<std::uint8_t> rgba = ReadBack(0, 0, width, height);
         for (int y = 0; y < height; ++y)
             for (int x = from; x < to; ++x)
                 if (rgba[(static_cast<std::size_t>(y) * width + x) * 4] > 128)
