@@ -30,38 +30,29 @@ std::string ClockText(const Gameplay& state)
     return state.LevelClock()->Get<SpriteText>()->text;
 }
 
-TEST(Gameplay, RunsItsFiveSystemsAndStartsTheClock)
-{
-    SettingsLevel level("__gameplay_a", "2.5", "__gameplay_b");
-    PlayHarness play;
-    Gameplay& state = Start(play, "__gameplay_a");
-    ASSERT_EQ(state.Systems().size(), 5u);
-    EXPECT_NE(state.Messages(), nullptr);
-    EXPECT_TRUE(state.LevelRunning());
-    ASSERT_NE(state.LevelClock(), nullptr);
-    EXPECT_EQ(state.LevelClock()->name, "Timer");
-    EXPECT_EQ(state.Entities().count(state.LevelClock()->id), 0u); // private
-    play.Frame(0.5f);
-    EXPECT_EQ(ClockText(state), "0:00");
-    play.Frames(130, 0.5f);
-    EXPECT_EQ(ClockText(state), "1:05");
-}
-
-// A restart during the hand-over gives the next end its whole end timer.
+// The clock is the state's own, no entity of the level; a restart during the
+// hand-over gives the next end its whole end timer, and a load resets the
+// points the level offers.
 TEST(Gameplay, AnEndedLevelHandsOverAfterItsEndTimerAndTheClockRestarts)
 {
     SettingsLevel first("__gameplay_a", "2.5", "__gameplay_b");
     SettingsLevel second("__gameplay_b", "1", "0");
     PlayHarness play;
     Gameplay& state = Start(play, "__gameplay_a");
-    play.Frames(8, 0.5f);
-    EXPECT_EQ(ClockText(state), "0:04");
+    ASSERT_NE(state.LevelClock(), nullptr);
+    EXPECT_EQ(state.Entities().count(state.LevelClock()->id), 0u);
+    play.Frame(0.5f);
+    EXPECT_EQ(ClockText(state), "0:00");
+    play.Frames(130, 0.5f);
+    EXPECT_EQ(ClockText(state), "1:05");
     play.engine.SendMessage(MSG_END_LEVEL);
     EXPECT_FALSE(state.LevelRunning());
     play.Frames(3, 0.5f);
+    state.AddAvailablePoints(7);
     state.RequestLevel("__gameplay_a"); // restarted when 2 of the 2.5 s have passed
     play.Frame(0.5f);
     ASSERT_TRUE(state.LevelRunning());
+    EXPECT_EQ(state.AvailablePoints(), 0);
 
     play.engine.SendMessage(MSG_END_LEVEL);
     const float stopped = state.LevelTime();
@@ -75,7 +66,6 @@ TEST(Gameplay, AnEndedLevelHandsOverAfterItsEndTimerAndTheClockRestarts)
     EXPECT_EQ(ClockText(state), "0:00");
 }
 
-// "0" ends the chain: the play state goes; none at all keeps the ended level.
 TEST(Gameplay, ANextLevelOfZeroPopsThePlayStateAndNoneLeavesTheEndedLevelInPlace)
 {
     for (const auto& [next, depth] : {std::pair{"0", 0u}, std::pair{"", 1u}})
@@ -105,18 +95,6 @@ TEST(Gameplay, ATransitionLevelNeitherUpdatesNorDrawsTheClockButTimeRuns)
     const SpriteText* text = state.LevelClock()->Get<SpriteText>();
     EXPECT_EQ(text->text, "0:02");
     EXPECT_EQ(text->renderedText, "0:00"); // as built, never re-rendered
-}
-
-TEST(Gameplay, LoadingALevelResetsTheAvailablePoints)
-{
-    SettingsLevel level("__gameplay_a", "1", "");
-    PlayHarness play;
-    Gameplay& state = Start(play, "__gameplay_a");
-    state.AddAvailablePoints(7);
-    EXPECT_EQ(state.AvailablePoints(), 7);
-    state.RequestLevel("__gameplay_a");
-    play.Frame();
-    EXPECT_EQ(state.AvailablePoints(), 0);
 }
 
 TEST(Gameplay, EscapeAsksForThePauseScreen)

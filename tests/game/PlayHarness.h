@@ -87,20 +87,6 @@ public:
         entity.InitComponents();
         return entity;
     }
-    // The error text that starting the entity throws; empty when it starts.
-    static std::string StartError(Entity& entity)
-    {
-        try
-        {
-            entity.InitComponents();
-        }
-        catch (const std::string& error)
-        {
-            return error;
-        }
-        return "";
-    }
-
     // Queues a message in the top state; it goes out at the end of the next Frame.
     template <class Record> void Post(std::uint32_t type, const Record& record)
     {

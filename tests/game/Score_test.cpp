@@ -68,18 +68,15 @@ struct ScoringLevel : DogLevel
     ParticleEmitter* glow = nullptr;
 };
 
-TEST(PickupParticles, TheGlowGrowsWithTheWorthAndNegativeWorthHasNone)
-{
-    EXPECT_EQ(ScoringLevel(3).glow->emitCount, 3u);
-    EXPECT_EQ(ScoringLevel(-2).glow->emitCount, 0u);
-    EXPECT_EQ(ScoringLevel(0).glow->emitCount, 0u);
-}
-
-// Collected once, by the player only: hidden, the glow stopped, one burst from the
-// player's place on screen, the pickup removed its delay later.
+// Collected once, by the player only: hidden, the glow (as many as its worth,
+// none for no or negative worth) stopped, one burst from the player's place on
+// screen, the pickup removed its delay later.
 TEST(Pickup, ThePlayersTouchCollectsOnceWithOneBurstAndRemovesItLater)
 {
+    for (const int worth : {-2, 0})
+        EXPECT_EQ(ScoringLevel(worth).glow->emitCount, 0u) << worth;
     ScoringLevel level;
+    EXPECT_EQ(level.glow->emitCount, 3u);
     level.Touch(&level.play.Spawn("Rock"));
     level.Touch(nullptr);
     EXPECT_EQ(level.Burst(), nullptr);
