@@ -72,7 +72,8 @@ struct ThrowsOnConstruction
 };
 } // namespace
 
-// A request goes to the pool of its size class and back to it when freed.
+// A request goes to the pool of its size class and back to it when freed; an
+// empty pool gets a new page; sizes no pool serves are refused.
 TEST(MemoryManagerAllocate, EachSizeComesFromItsPowerOfTwoPoolAndGoesBackThere)
 {
     const struct
@@ -84,30 +85,25 @@ TEST(MemoryManagerAllocate, EachSizeComesFromItsPowerOfTwoPoolAndGoesBackThere)
     {
         EXPECT_EQ(MemoryManager::SizeClass(c.size), c.pool) << "size " << c.size;
         const OAStats before = StatsOf(c.pool);
-        void* block = Manager().Allocate(c.size);
-        EXPECT_EQ(StatsOf(c.pool).allocations, before.allocations + 1) << "size " << c.size;
-        EXPECT_EQ(StatsOf(c.pool).bytesRequested, before.bytesRequested + c.size) << "size " << c.size;
-        Manager().Free(block);
-        EXPECT_EQ(StatsOf(c.pool).frees, before.frees + 1) << "size " << c.size;
+        EXPECT_GE(before.pages, 1u) << "every pool has a page from the start";
+        std::vector<void*> blocks(before.freeCount + 1);
+        for (void*& block : blocks)
+            block = Manager().Allocate(c.size);
+        EXPECT_EQ(StatsOf(c.pool).allocations, before.allocations + blocks.size()) << "size " << c.size;
+        EXPECT_EQ(StatsOf(c.pool).bytesRequested, before.bytesRequested + blocks.size() * c.size);
+        EXPECT_EQ(StatsOf(c.pool).pages, before.pages + 1) << "size " << c.size;
+        for (void* block : blocks)
+            Manager().Free(block);
+        EXPECT_EQ(StatsOf(c.pool).frees, before.frees + blocks.size()) << "size " << c.size;
         EXPECT_EQ(StatsOf(c.pool).inUse, before.inUse) << "size " << c.size;
     }
-}
-
-TEST(MemoryManagerAllocate, UnservedSizesThrow)
-{
     // The last would wrap to 8 bytes in 32-bit arithmetic.
     for (const std::size_t size : {std::size_t(4097), std::size_t(0), (std::size_t(1) << 32) + 8})
     {
         EXPECT_GE(MemoryManager::SizeClass(size), 10u) << "size " << size;
-        EXPECT_EQ(ErrorOf([&] { Manager().Allocate(size); }), "Too much space requested for object allocation.") << "size " << size;
+        EXPECT_EQ(ErrorOf([&] { Manager().Allocate(size); }), "Too much space requested for object allocation.");
     }
-}
-
-TEST(MemoryManagerAllocate, EveryPoolHasAPageFromTheStart)
-{
-    for (unsigned pool = 0; pool < MemoryManager::PoolCount; ++pool)
-        EXPECT_GE(StatsOf(pool).pages, 1u) << "pool " << pool;
-    EXPECT_THROW(Manager().Pool(10), std::string);
+    EXPECT_EQ(ErrorOf([] { Manager().Pool(10); }), "No memory pool with index 10.");
 }
 
 // Sizes taken from memory, so the manager zeroes with a size it only learns at
@@ -137,8 +133,8 @@ TEST(MemoryManagerAllocate, ZeroesExactlyTheObjectForEverySizeClass)
 }
 
 // The pools' refusals reach the caller: a second free, a foreign pointer, an
-// overrun into the back pad.
-TEST(MemoryManagerFree, MisusedBlocksThrow)
+// overrun into the back pad; a null block is ignored.
+TEST(MemoryManagerFree, MisusedBlocksThrowAndNullIsIgnored)
 {
     void* block = Manager().Allocate(100);
     Manager().Free(block);
@@ -160,18 +156,10 @@ TEST(MemoryManagerFree, MisusedBlocksThrow)
     EXPECT_THROW(Manager().Free(object), OAException);
     object[64] = 0;
     Manager().Free(object);
-}
-
-TEST(MemoryManagerAllocate, EmptyPoolGetsANewPage)
-{
-    const OAStats before = StatsOf(4);
-    std::vector<void*> blocks(before.freeCount + 1);
-    for (void*& block : blocks)
-        block = Manager().Allocate(100);
-    EXPECT_EQ(StatsOf(4).pages, before.pages + 1);
-    for (void* block : blocks)
-        Manager().Free(block);
-    EXPECT_EQ(StatsOf(4).inUse, before.inUse);
+    const OAStats small = StatsOf(0);
+    Manager().Free(nullptr);
+    Delete(static_cast<Counted*>(nullptr));
+    EXPECT_EQ(StatsOf(0).frees, small.frees);
 }
 
 TEST(MemoryManagerLifetime, StaticObjectCanFreeIntoItAtExit)
@@ -186,7 +174,8 @@ TEST(MemoryManagerLifetime, StaticObjectCanFreeIntoItAtExit)
         testing::ExitedWithCode(0), testing::Not(testing::HasSubstr("blocks of size 4096")));
 }
 
-TEST(MemoryManagerObjects, DeleteThroughAnyBaseFindsTheBlockAndOfNullDoesNothing)
+// Delete finds the block from any base; a failed construction returns it.
+TEST(MemoryManagerObjects, DeleteThroughAnyBaseAndAFailedConstructionReturnTheBlock)
 {
     const unsigned pool = MemoryManager::SizeClass(sizeof(Both));
     const OAStats before = StatsOf(pool);
@@ -201,17 +190,10 @@ TEST(MemoryManagerObjects, DeleteThroughAnyBaseFindsTheBlockAndOfNullDoesNothing
     EXPECT_EQ(Counted::alive, 0);
     EXPECT_EQ(StatsOf(pool).frees, before.frees + 2);
     EXPECT_EQ(StatsOf(pool).inUse, before.inUse);
-    const OAStats small = StatsOf(0);
-    Delete(static_cast<Counted*>(nullptr));
-    Manager().Free(nullptr);
-    EXPECT_EQ(StatsOf(0).frees, small.frees);
-}
 
-TEST(MemoryManagerObjects, FailedConstructionReturnsTheBlock)
-{
-    const unsigned pool = MemoryManager::SizeClass(sizeof(ThrowsOnConstruction));
-    const OAStats before = StatsOf(pool);
+    const unsigned thrower = MemoryManager::SizeClass(sizeof(ThrowsOnConstruction));
+    const OAStats beforeThrow = StatsOf(thrower);
     EXPECT_THROW(New<ThrowsOnConstruction>(), std::string);
-    EXPECT_EQ(StatsOf(pool).inUse, before.inUse);
-    EXPECT_EQ(StatsOf(pool).frees, before.frees + 1);
+    EXPECT_EQ(StatsOf(thrower).inUse, beforeThrow.inUse);
+    EXPECT_EQ(StatsOf(thrower).frees, beforeThrow.frees + 1);
 }
