@@ -30,56 +30,59 @@ protected:
         SDL_Quit();
     }
 
-    static void Push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError(); }
-    static void PushKey(Uint32 type, SDL_Scancode scancode, Uint8 repeat = 0)
+    // An event of that type whose other fields the caller sets, pushed by the destructor.
+    struct Pushed
     {
+        explicit Pushed(Uint32 type) { event.type = type; }
+        ~Pushed() { EXPECT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError(); }
         SDL_Event event{};
-        event.type = type;
-        event.key.keysym.scancode = scancode;
-        event.key.repeat = repeat;
-        Push(event);
+    };
+    static void Key(Uint32 type, SDL_Scancode scancode, Uint8 repeat = 0)
+    {
+        Pushed pushed(type);
+        pushed.event.key.keysym.scancode = scancode;
+        pushed.event.key.repeat = repeat;
     }
-    static void PushButton(Uint32 type, Uint8 button, Uint8 clicks = 1)
+    static void Button(Uint32 type, Uint8 button, Uint8 clicks = 1)
     {
-        SDL_Event event{};
-        event.type = type;
-        event.button.button = button;
-        event.button.clicks = clicks;
-        event.button.x = 12;
-        event.button.y = 34;
-        Push(event);
+        Pushed pushed(type);
+        pushed.event.button = {type, 0, 0, 0, button, 0, clicks, 0, 12, 34};
     }
-    static void PushWindow(Uint8 code, Sint32 data1 = 0, Sint32 data2 = 0)
+    static void Wheel(Sint32 y)
     {
-        SDL_Event event{};
-        event.type = SDL_WINDOWEVENT;
-        event.window.event = code;
-        event.window.data1 = data1;
-        event.window.data2 = data2;
-        Push(event);
+        Pushed pushed(SDL_MOUSEWHEEL);
+        pushed.event.wheel.y = y;
     }
-    static void PushWheel(Sint32 y)
+    static void WindowEvent(Uint8 code, Sint32 x = 0, Sint32 y = 0)
     {
-        SDL_Event event{};
-        event.type = SDL_MOUSEWHEEL;
-        event.wheel.y = y;
-        Push(event);
+        Pushed pushed(SDL_WINDOWEVENT);
+        pushed.event.window = {SDL_WINDOWEVENT, 0, 0, code, 0, 0, 0, x, y};
     }
 
     TraceState* state = nullptr;
     std::vector<bool> wentDown, pressed, doubleClicked; // per frame, as the state saw them
 };
 
-TEST_F(EventTranslationTest, KeyRepeatsSendMessagesButTheKeyWentDownOnce)
+// A repeat sends a message but the key went down once; the debug interface sees
+// every event before it is translated.
+TEST_F(EventTranslationTest, KeysGoDownOnceThroughRepeatsAndTheHookSeesThemFirst)
 {
+    static std::vector<Uint32> seen;
+    seen.clear();
+    SetEventHook([](const SDL_Event& event) {
+        seen.push_back(event.type);
+        EXPECT_FALSE(Input::KeyHeld(SDL_SCANCODE_LEFT)); // not translated yet
+    });
     EarComponent* downs = AddEar(*state, "downs", MSG_KEYDOWN);
     EarComponent* ups = AddEar(*state, "ups", MSG_KEYUP);
-    PushKey(SDL_KEYDOWN, SDL_SCANCODE_LEFT);
+    Key(SDL_KEYDOWN, SDL_SCANCODE_LEFT);
     engine->RunFrame();
-    PushKey(SDL_KEYDOWN, SDL_SCANCODE_LEFT, 1);
+    SetEventHook(nullptr);
+    Key(SDL_KEYDOWN, SDL_SCANCODE_LEFT, 1);
     engine->RunFrame();
-    PushKey(SDL_KEYUP, SDL_SCANCODE_LEFT);
+    Key(SDL_KEYUP, SDL_SCANCODE_LEFT);
     engine->RunFrame();
+    EXPECT_EQ(seen, (std::vector<Uint32>{SDL_KEYDOWN}));
     ASSERT_EQ(downs->heard.size(), 2u);
     EXPECT_EQ(downs->heard[1].As<KeyMessage>().scancode, static_cast<unsigned>(SDL_SCANCODE_LEFT));
     ASSERT_EQ(ups->heard.size(), 1u);
@@ -88,63 +91,48 @@ TEST_F(EventTranslationTest, KeyRepeatsSendMessagesButTheKeyWentDownOnce)
     EXPECT_FALSE(Input::KeyHeld(SDL_SCANCODE_LEFT));
 }
 
-TEST_F(EventTranslationTest, DoubleClickLastsOneFrameAndStillSendsButtonDown)
-{
-    EarComponent* downs = AddEar(*state, "downs", MSG_MOUSEBUTTONDOWN);
-    PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 2);
-    engine->RunFrame();
-    engine->RunFrame();
-    EXPECT_EQ(downs->heard.size(), 1u);
-    EXPECT_EQ(pressed, (std::vector<bool>{true, false}));
-    EXPECT_EQ(doubleClicked, (std::vector<bool>{true, false}));
-    EXPECT_TRUE(Input::MouseButtonHeld(Input::MouseLeft));
-    EXPECT_EQ(Input::Current().mouseX, 12);
-    EXPECT_EQ(Input::Current().mouseY, 34);
-}
-
-TEST_F(EventTranslationTest, OnlyTheThreeRealButtonsAreRecorded)
+// Only the three real buttons are recorded, though every press sends its
+// message; a double click lasts one frame; wheel steps set their bit for one frame.
+TEST_F(EventTranslationTest, MouseButtonsDoubleClicksAndWheelStepsLastTheirFrames)
 {
     EarComponent* downs = AddEar(*state, "downs", MSG_MOUSEBUTTONDOWN);
     EarComponent* ups = AddEar(*state, "ups", MSG_MOUSEBUTTONUP);
-    PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_X1);
-    PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_X2);
-    PushButton(SDL_MOUSEBUTTONDOWN, 9);
-    PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT);
+    EarComponent* wheelUp = AddEar(*state, "up", MSG_MOUSEWHEELUP);
+    EarComponent* wheelDown = AddEar(*state, "down", MSG_MOUSEWHEELDOWN);
+    for (const Uint8 button : {Uint8(SDL_BUTTON_X1), Uint8(SDL_BUTTON_X2), Uint8(9), Uint8(SDL_BUTTON_RIGHT)})
+        Button(SDL_MOUSEBUTTONDOWN, button);
     engine->RunFrame();
     EXPECT_EQ(Input::Current().mouseButtons.to_ulong(), 1ul << Input::MouseRight);
-    EXPECT_EQ(downs->heard.size(), 4u);
-    PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
-    engine->RunFrame();
-    EXPECT_TRUE(Input::Current().mouseButtons.none());
-    EXPECT_EQ(ups->heard.size(), 1u);
-}
-
-TEST_F(EventTranslationTest, WheelStepsSetTheirBitForOneFrameAndSendTheirMessage)
-{
-    EarComponent* up = AddEar(*state, "up", MSG_MOUSEWHEELUP);
-    EarComponent* down = AddEar(*state, "down", MSG_MOUSEWHEELDOWN);
-    PushWheel(2);
-    PushWheel(0);
+    EXPECT_EQ(Input::Current().mouseX, 12);
+    EXPECT_EQ(Input::Current().mouseY, 34);
+    Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 2);
+    Wheel(2);
+    Wheel(0);
     engine->RunFrame();
     EXPECT_TRUE(Input::MouseButtonHeld(Input::MouseWheelUp));
     EXPECT_FALSE(Input::MouseButtonHeld(Input::MouseWheelDown));
-    PushWheel(-1);
+    EXPECT_EQ(downs->heard.size(), 5u);
+    Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
+    Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
+    Wheel(-1);
     engine->RunFrame();
-    EXPECT_FALSE(Input::MouseButtonHeld(Input::MouseWheelUp));
-    EXPECT_TRUE(Input::MouseButtonHeld(Input::MouseWheelDown));
-    EXPECT_EQ(up->heard.size(), 1u);
-    EXPECT_EQ(down->heard.size(), 1u);
+    EXPECT_EQ(Input::Current().mouseButtons.to_ulong(), 1ul << Input::MouseWheelDown);
+    EXPECT_EQ(ups->heard.size(), 2u);
+    EXPECT_EQ(wheelUp->heard.size(), 1u);
+    EXPECT_EQ(wheelDown->heard.size(), 1u);
+    EXPECT_EQ(pressed, (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(doubleClicked, (std::vector<bool>{false, true, false}));
 }
 
 TEST_F(EventTranslationTest, WindowEventsDeactivateActivateAndReportMoves)
 {
     EarComponent* moves = AddEar(*state, "moves", MSG_WINDOW_MOVED);
-    PushWindow(SDL_WINDOWEVENT_MINIMIZED);
+    WindowEvent(SDL_WINDOWEVENT_MINIMIZED);
     engine->RunFrame();
     EXPECT_FALSE(engine->HasFlag(Engine::ACTIVE));
-    PushWindow(SDL_WINDOWEVENT_RESTORED);
-    PushWindow(SDL_WINDOWEVENT_MOVED, 70, 80);
-    PushWindow(SDL_WINDOWEVENT_ENTER); // ignored
+    WindowEvent(SDL_WINDOWEVENT_RESTORED);
+    WindowEvent(SDL_WINDOWEVENT_MOVED, 70, 80);
+    WindowEvent(SDL_WINDOWEVENT_ENTER); // ignored
     engine->RunFrame();
     EXPECT_TRUE(engine->HasFlag(Engine::ACTIVE));
     ASSERT_EQ(moves->heard.size(), 1u);
@@ -153,8 +141,9 @@ TEST_F(EventTranslationTest, WindowEventsDeactivateActivateAndReportMoves)
 }
 
 // With the quit state unregistered the request is refused with a log line;
-// with it on top, nothing more is pushed.
-TEST_F(EventTranslationTest, CloseRequestPushesNoSecondQuitStateNorAnUnregisteredOne)
+// with it on top, nothing more is pushed. Other event types are written as
+// their number.
+TEST_F(EventTranslationTest, CloseRequestPushesNoSecondQuitStateAndOtherTypesArePrinted)
 {
     SDL_Event quit{};
     quit.type = SDL_QUIT;
@@ -168,28 +157,10 @@ TEST_F(EventTranslationTest, CloseRequestPushesNoSecondQuitStateNorAnUnregistere
         EXPECT_TRUE(onTop ? log.empty() : log.find("\"QuitGS\"") != std::string::npos) << log;
         EXPECT_FALSE(engine->HasFlag(Engine::PUSH_PENDING));
     }
-}
-
-TEST_F(EventTranslationTest, TheDebugInterfaceSeesEveryEventFirst)
-{
-    static std::vector<Uint32> seen;
-    seen.clear();
-    SetEventHook([](const SDL_Event& event) {
-        seen.push_back(event.type);
-        EXPECT_FALSE(Input::KeyHeld(SDL_SCANCODE_LEFT)); // not translated yet
-    });
-    PushKey(SDL_KEYDOWN, SDL_SCANCODE_LEFT);
-    engine->RunFrame();
-    SetEventHook(nullptr);
-    EXPECT_EQ(seen, (std::vector<Uint32>{SDL_KEYDOWN}));
-}
-
-TEST_F(EventTranslationTest, OtherEventTypesAreWrittenAsTheirNumber)
-{
-    SDL_Event event{};
-    event.type = SDL_USEREVENT;
+    SDL_Event other{};
+    other.type = SDL_USEREVENT;
     testing::internal::CaptureStdout();
-    TranslateEvent(event);
+    TranslateEvent(other);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), std::to_string(SDL_USEREVENT) + "\n");
 }
 } // namespace

@@ -9,50 +9,41 @@ namespace Orvex::Testing
 {
 namespace
 {
+// A key went down only in its first frame and is held until released; a tap
+// within one slow frame still went down in it; a repeat is no second press;
+// scancodes outside the key set are ignored.
 TEST_F(EngineTest, AKeyWentDownOnlyInItsFirstFrameAndIsHeldUntilReleased)
 {
+    TraceState* state = Start("state");
+    EarComponent* downs = AddEar(*state, "downs", MSG_KEYDOWN);
     Input::KeyDown(SDL_SCANCODE_A);
     EXPECT_TRUE(Input::KeyWentDown(SDL_SCANCODE_A));
-    EXPECT_TRUE(Input::KeyHeld(SDL_SCANCODE_A));
     Input::Roll();
     EXPECT_FALSE(Input::KeyWentDown(SDL_SCANCODE_A));
     EXPECT_TRUE(Input::KeyHeld(SDL_SCANCODE_A));
+    Input::KeyDown(SDL_SCANCODE_A); // a repeat is no second press
+    EXPECT_FALSE(Input::KeyWentDown(SDL_SCANCODE_A));
     Input::KeyUp(SDL_SCANCODE_A);
     EXPECT_FALSE(Input::KeyHeld(SDL_SCANCODE_A));
     Input::Roll();
     Input::KeyDown(SDL_SCANCODE_A);
+    Input::KeyUp(SDL_SCANCODE_A);
     EXPECT_TRUE(Input::KeyWentDown(SDL_SCANCODE_A));
+    EXPECT_FALSE(Input::KeyHeld(SDL_SCANCODE_A));
     Input::Roll();
-    Input::KeyDown(SDL_SCANCODE_A); // a repeat is no second press
     EXPECT_FALSE(Input::KeyWentDown(SDL_SCANCODE_A));
-}
-
-// On a slow frame a quick tap goes down and up between two frames: it still went down.
-TEST_F(EngineTest, ATapWithinOneFrameWentDownInThatFrameOnly)
-{
-    Input::KeyDown(SDL_SCANCODE_ESCAPE);
-    Input::KeyUp(SDL_SCANCODE_ESCAPE);
-    EXPECT_TRUE(Input::KeyWentDown(SDL_SCANCODE_ESCAPE));
-    EXPECT_FALSE(Input::KeyHeld(SDL_SCANCODE_ESCAPE));
-    Input::Roll();
-    EXPECT_FALSE(Input::KeyWentDown(SDL_SCANCODE_ESCAPE));
-}
-
-TEST_F(EngineTest, ScancodesOutsideTheKeySetAreIgnored)
-{
-    TraceState* state = Start("state");
-    EarComponent* downs = AddEar(*state, "downs", MSG_KEYDOWN);
     Input::KeyDown(Input::KeyCount);
     Input::KeyDown(100000);
     EXPECT_FALSE(Input::KeyHeld(Input::KeyCount));
     EXPECT_FALSE(Input::KeyWentDown(100000));
     state->Messages()->DeliverAll();
-    EXPECT_TRUE(downs->heard.empty());
+    EXPECT_EQ(downs->heard.size(), 3u);
 }
 
-TEST(Input, ButtonPressAndLeftReleaseCompareWithThePreviousFrame)
+// Presses and the left release compare with the previous frame; the device
+// position maps the window onto -1 to 1.
+TEST_F(EngineTest, ButtonPressAndLeftReleaseCompareWithThePreviousFrame)
 {
-    Input::Current() = Input::State{};
     Input::Current().mouseButtons.set(Input::MouseLeft);
     EXPECT_TRUE(Input::MouseButtonPressed(Input::MouseLeft));
     EXPECT_FALSE(Input::MouseButtonPressed(Input::MouseRight));
@@ -65,13 +56,7 @@ TEST(Input, ButtonPressAndLeftReleaseCompareWithThePreviousFrame)
     Input::Roll();
     EXPECT_FALSE(Input::LeftButtonReleased());
     EXPECT_FALSE(Input::MouseButtonHeld(7));
-}
-
-TEST_F(EngineTest, MouseDevicePositionMapsTheWindowOntoMinusOneToOne)
-{
     Window::ResizeWindow(800, 600);
-    Input::Current().mouseX = 0;
-    Input::Current().mouseY = 0;
     EXPECT_EQ(Input::MouseDevicePosition(), tvec2(-1.0f, 1.0f));
     Input::Current().mouseX = 400;
     Input::Current().mouseY = 450;
