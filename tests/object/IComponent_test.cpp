@@ -26,26 +26,11 @@ std::string InitError(Entity& entity)
     return ErrorOf([&] { entity.InitComponents(); });
 }
 
-TEST(DependencyCheck, FollowsTheTopGameStatesFlag)
+// The check names the entity and what it lacks until any slot of that type is
+// filled; it is on without an engine or a state, and follows the top state's flag.
+TEST(DependencyCheck, NamesWhatIsLackingAndFollowsTheTopGameStatesFlag)
 {
-    Engine engine;
-    EXPECT_TRUE(IComponent::DependencyChecksOn()); // no state yet
-    engine.PushGamestate(New<ProbeState>(false));
-    engine.RunFrame();
-    ASSERT_NE(engine.ActiveGamestate(), nullptr);
-    EXPECT_FALSE(IComponent::DependencyChecksOn());
-    auto entity = Dependent(true, true);
-    EXPECT_EQ(InitError(*entity), "no error");
-
-    engine.PushGamestate(New<ProbeState>(true));
-    engine.RunFrame();
     EXPECT_TRUE(IComponent::DependencyChecksOn());
-    EXPECT_EQ(InitError(*entity), "Dependency fail. Entity Crate doesn't have Component ProbeComponent");
-}
-
-TEST(DependencyCheck, NamesTheEntityAndWhatItLacksUntilAnySlotOfThatTypeIsFilled)
-{
-    EXPECT_TRUE(IComponent::DependencyChecksOn()); // on without an engine
     auto needsProbe = Dependent(true, false);
     EXPECT_EQ(InitError(*needsProbe), "Dependency fail. Entity Crate doesn't have Component ProbeComponent");
     needsProbe->Add<ProbeComponent>();
@@ -58,6 +43,17 @@ TEST(DependencyCheck, NamesTheEntityAndWhatItLacksUntilAnySlotOfThatTypeIsFilled
         entity->Attach(TypeRegistry::ListedId(collider, MetaKind::Component), New<ProbeComponent>());
         EXPECT_EQ(InitError(*entity), "no error") << collider;
     }
+
+    Engine engine;
+    EXPECT_TRUE(IComponent::DependencyChecksOn()); // no state yet
+    engine.PushGamestate(New<ProbeState>(false));
+    engine.RunFrame();
+    ASSERT_NE(engine.ActiveGamestate(), nullptr);
+    auto entity = Dependent(true, true);
+    EXPECT_EQ(InitError(*entity), "no error");
+    engine.PushGamestate(New<ProbeState>(true));
+    engine.RunFrame();
+    EXPECT_EQ(InitError(*entity), "Dependency fail. Entity Crate doesn't have Component ProbeComponent");
 }
 } // namespace
 } // namespace Orvex
