@@ -68,35 +68,36 @@ protected:
     Mixer mixer;
 };
 
-TEST_F(MixerTest, ChannelAndGroupVolumesMultiplyThroughToTheOutput)
-{
-    ChannelGroup* master = Group("Effects");
-    ChannelGroup* state = Group("effects0");
-    ASSERT_EQ(master->AddGroup(state), AUDIO_OK);
-    master->SetVolume(0.5f);
-    state->SetVolume(0.5f);
-    Channel channel = Play(Clip(folder.Constant("tone.wav", 4410, 0.8f)), state);
-    channel.SetVolume(0.5f);
-    const auto out = Pull(64);
-    EXPECT_FLOAT_EQ(out[0], 0.8f * 0.125f);
-    EXPECT_FLOAT_EQ(out[1], 0.8f * 0.125f);
-}
-
-TEST_F(MixerTest, PausedParentHoldsItsChannelsWhereTheyAre)
+// Volumes multiply down the group chain; a paused parent holds its channels
+// where they are; a released group stops its own channels and frees its children.
+TEST_F(MixerTest, GroupsMultiplyVolumesPauseTheirChainAndReleaseOnlyTheirOwnChannels)
 {
     ChannelGroup* master = Group("Music");
     ChannelGroup* state = Group("music0");
-    master->AddGroup(state);
-    Channel channel = Play(Clip(folder.Constant("tone.wav", 1000, 0.25f)), state);
-    Pull(400);
+    ASSERT_EQ(master->AddGroup(state), AUDIO_OK);
+    master->SetVolume(0.5f);
+    state->SetVolume(0.5f);
+    Channel inState = Play(Clip(folder.Constant("tone.wav", 1000, 0.8f)), state);
+    inState.SetVolume(0.5f);
+    const auto out = Pull(400);
+    EXPECT_FLOAT_EQ(out[0], 0.8f * 0.125f);
+    EXPECT_FLOAT_EQ(out[1], 0.8f * 0.125f);
     master->SetPaused(true);
     for (float sample : Pull(2000))
         EXPECT_EQ(sample, 0.0f);
-    EXPECT_TRUE(Playing(channel));
+    EXPECT_TRUE(Playing(inState));
     master->SetPaused(false);
-    EXPECT_EQ(SoundingFrames(4096), 600);
+    Channel inMaster = Play(Clip(folder.Constant("a.wav", 44100, 0.2f)), master);
+    EXPECT_EQ(master->Release(), AUDIO_OK);
+    EXPECT_FALSE(mixer.Owns(master));
+    EXPECT_FALSE(Playing(inMaster));
+    EXPECT_EQ(state->Parent(), nullptr);
+    EXPECT_FLOAT_EQ(Pull(1)[0], 0.8f * 0.25f);
+    EXPECT_EQ(SoundingFrames(4096), 599);
 }
 
+// A stream longer than its ring plays through; a looped stream shorter than one
+// pull starts over without an update in between.
 TEST_F(MixerTest, SoundsPlayEveryFrameOnceThenEndUnlessLooped)
 {
     for (float sample : Pull(256))
@@ -104,14 +105,23 @@ TEST_F(MixerTest, SoundsPlayEveryFrameOnceThenEndUnlessLooped)
     Channel once = Play(Clip(folder.Constant("tone.wav", 3000, 0.5f)));
     EXPECT_EQ(SoundingFrames(8192), 3000);
     EXPECT_FALSE(Playing(once));
-    const int frames = 3 * static_cast<int>(StreamReader::kRingFrames) + 77; // past the ring
+    const int frames = 3 * static_cast<int>(StreamReader::kRingFrames) + 77;
     Channel stream = Play(Clip(folder.Constant("Music/long.ogg", frames, 0.5f), ClipKind::Stream));
     EXPECT_EQ(SoundingFrames(frames + 44100), frames);
     EXPECT_FALSE(Playing(stream));
     Channel looped = Play(Clip(folder.Constant("short.wav", 300, 0.5f)));
     looped.SetLoop(true);
     EXPECT_EQ(SoundingFrames(8192), 8192);
-    EXPECT_TRUE(Playing(looped));
+    looped.Stop();
+    Channel blip = Play(Clip(folder.Constant("Music/blip.wav", 300, 0.5f), ClipKind::Stream));
+    blip.SetLoop(true);
+    for (float sample : Pull(2000))
+        ASSERT_EQ(sample, 0.5f);
+    blip.Stop();
+    Channel refilled = Play(Clip(folder.Constant("Music/short.wav", 5000, 0.5f), ClipKind::Stream));
+    refilled.SetLoop(true);
+    EXPECT_EQ(SoundingFrames(44544), 44544);
+    EXPECT_TRUE(Playing(refilled));
 }
 
 TEST_F(MixerTest, StreamInFileOrderWithoutGaps)
@@ -129,54 +139,41 @@ TEST_F(MixerTest, StreamInFileOrderWithoutGaps)
     }
 }
 
-// A stream shorter than one pull starts over without an update in between.
-TEST_F(MixerTest, LoopedStreamStartsOverAtItsEnd)
-{
-    Channel blip = Play(Clip(folder.Constant("Music/blip.wav", 300, 0.5f), ClipKind::Stream));
-    blip.SetLoop(true);
-    for (float sample : Pull(2000))
-        ASSERT_EQ(sample, 0.5f);
-    blip.Stop();
-    Channel channel = Play(Clip(folder.Constant("Music/short.wav", 5000, 0.5f), ClipKind::Stream));
-    channel.SetLoop(true);
-    EXPECT_EQ(SoundingFrames(44544), 44544); // every mixed frame sounds
-    EXPECT_TRUE(Playing(channel));
-}
-
-TEST_F(MixerTest, OggVorbisAndFlacDecode)
+// Ogg Vorbis and FLAC decode; loaded clips of one unchanged file share one
+// decoding; a missing file is its own code, a corrupt one an error.
+TEST_F(MixerTest, ClipsDecodeOnceForAnUnchangedFileAndTellMissingFromCorrupt)
 {
     const auto sine = [](int i, int) { return 0.5f * std::sin(static_cast<float>(i) * 0.05f); };
     for (const int format : {SF_FORMAT_OGG | SF_FORMAT_VORBIS, SF_FORMAT_FLAC | SF_FORMAT_PCM_16})
     {
-        const std::string path = folder.Write("sine" + std::to_string(format), 22050, 44100, 1, sine, format);
-        AudioClip* clip = Clip(path);
+        AudioClip* clip = Clip(folder.Write("sine" + std::to_string(format), 22050, 44100, 1, sine, format));
         ASSERT_NE(clip, nullptr);
         EXPECT_EQ(clip->FrameCount(), 22050u);
         EXPECT_NEAR(clip->Frames()[2 * 1000], sine(1000, 0), 0.02f);
     }
-}
-
-TEST_F(MixerTest, LoadedClipsOfOneUnchangedFileShareOneDecoding)
-{
     const std::string path = folder.Constant("hit.wav", 100, 0.5f);
     AudioClip* first = Clip(path);
     AudioClip* second = Clip(path);
     ASSERT_NE(first, second);
     EXPECT_EQ(first->Frames().data(), second->Frames().data());
-
     const auto written = std::filesystem::last_write_time(path);
     folder.Constant("hit.wav", 100, 0.25f);
     std::filesystem::last_write_time(path, written + std::chrono::seconds(1));
-    AudioClip* changed = Clip(path);
-    EXPECT_EQ(changed->Frames()[0], 0.25f) << "a rewritten file is decoded again";
+    EXPECT_EQ(Clip(path)->Frames()[0], 0.25f) << "a rewritten file is decoded again";
     EXPECT_EQ(first->Frames()[0], 0.5f);
 
     std::filesystem::remove(path);
-    AudioClip* gone = nullptr;
-    EXPECT_EQ(mixer.CreateClip(path, ClipKind::Loaded, &gone), AUDIO_FILE_NOT_FOUND);
+    AudioClip* clip = reinterpret_cast<AudioClip*>(&mixer);
+    EXPECT_EQ(mixer.CreateClip(path, ClipKind::Loaded, &clip), AUDIO_FILE_NOT_FOUND);
+    EXPECT_EQ(clip, nullptr);
+    EXPECT_EQ(mixer.CreateClip(folder.Garbage("bad.wav"), ClipKind::Loaded, &clip), AUDIO_BAD_FILE);
+    EXPECT_EQ(mixer.CreateClip(folder.Garbage("Music/bad.ogg"), ClipKind::Stream, &clip), AUDIO_BAD_FILE);
+    EXPECT_EQ(mixer.CreateClip(folder.Path("Music"), ClipKind::Stream, &clip), AUDIO_FILE_NOT_FOUND);
 }
 
-TEST_F(MixerTest, FrequencyFactorChangesTheLength)
+// A frequency factor changes the length; a sound at half the output rate is
+// resampled to twice its frames, mono on both sides.
+TEST_F(MixerTest, FrequencyAndSourceRateSetHowLongASoundLasts)
 {
     AudioClip* clip = Clip(folder.Constant("tone.wav", 4000, 0.5f));
     Channel fast = Play(clip);
@@ -185,64 +182,62 @@ TEST_F(MixerTest, FrequencyFactorChangesTheLength)
     Channel slow = Play(clip);
     slow.SetFrequency(0.5f * 44100);
     EXPECT_EQ(SoundingFrames(16384), 8000);
-}
-
-TEST_F(MixerTest, SoundAtHalfTheOutputRateIsResampledToTwiceItsFrames)
-{
-    const std::string path =
-        folder.Write("low.wav", 1000, 22050, 1, [](int i, int) { return i % 2 ? 0.4f : 0.2f; });
-    Play(Clip(path));
+    Play(Clip(folder.Write("low.wav", 1000, 22050, 1, [](int i, int) { return i % 2 ? 0.4f : 0.2f; })));
     const auto out = Pull(8);
     EXPECT_FLOAT_EQ(out[0], 0.2f);
-    EXPECT_FLOAT_EQ(out[2], 0.3f); // halfway between two source frames
+    EXPECT_FLOAT_EQ(out[2], 0.3f);
     EXPECT_FLOAT_EQ(out[4], 0.4f);
-    EXPECT_FLOAT_EQ(out[5], 0.4f); // mono on both sides
+    EXPECT_FLOAT_EQ(out[5], 0.4f);
     EXPECT_EQ(SoundingFrames(4096), 2000 - 8); // the last one halfway into silence
 }
 
-TEST_F(MixerTest, MissingFileIsItsOwnCodeAndCorruptFileAnError)
+// With every channel taken a new sound gets none; an ended channel stays in its
+// group until taken or stopped, and taken for a new sound it leaves its old
+// group (whose release then leaves the new sound alone).
+TEST_F(MixerTest, ChannelsAreSharedOutAndAnEndedOneLeavesItsGroupWhenTaken)
 {
-    AudioClip* clip = reinterpret_cast<AudioClip*>(&mixer);
-    EXPECT_EQ(mixer.CreateClip(folder.Path("nothing.wav"), ClipKind::Loaded, &clip), AUDIO_FILE_NOT_FOUND);
-    EXPECT_EQ(clip, nullptr);
-    EXPECT_EQ(mixer.CreateClip(folder.Garbage("bad.wav"), ClipKind::Loaded, &clip), AUDIO_BAD_FILE);
-    EXPECT_EQ(mixer.CreateClip(folder.Garbage("Music/bad.ogg"), ClipKind::Stream, &clip), AUDIO_BAD_FILE);
-    EXPECT_EQ(mixer.CreateClip(folder.Path("Music"), ClipKind::Stream, &clip), AUDIO_FILE_NOT_FOUND);
-}
-
-TEST_F(MixerTest, WhenEveryChannelPlaysANewSoundGetsNoneAndTheOthersCarryOn)
-{
-    AudioClip* clip = Clip(folder.Constant("tone.wav", 44100, 0.01f));
+    AudioClip* tone = Clip(folder.Constant("tone.wav", 44100, 0.01f));
     std::vector<Channel> channels;
     for (int i = 0; i < 36; ++i)
-        channels.push_back(Play(clip));
-    Channel extra = Channel();
-    EXPECT_EQ(mixer.Play(clip, nullptr, &extra), AUDIO_NO_FREE_CHANNEL);
+        channels.push_back(Play(tone));
+    Channel extra;
+    EXPECT_EQ(mixer.Play(tone, nullptr, &extra), AUDIO_NO_FREE_CHANNEL);
     EXPECT_FALSE(extra);
     EXPECT_EQ(extra.SetVolume(1.0f), AUDIO_INVALID_HANDLE);
     EXPECT_NEAR(Pull(1)[0], 0.36f, 1e-5f);
     channels[5].Stop();
-    EXPECT_EQ(mixer.Play(clip, nullptr, &extra), AUDIO_OK);
+    EXPECT_EQ(mixer.Play(tone, nullptr, &extra), AUDIO_OK);
     for (const Channel& channel : channels)
         EXPECT_EQ(Playing(channel), channel != channels[5]);
-}
+    for (Channel& channel : channels)
+        channel.Stop();
+    extra.Stop();
 
-TEST_F(MixerTest, AnEndedChannelTakenForANewSoundLeavesItsOldGroup)
-{
     ChannelGroup* old = Group("old");
     ChannelGroup* fresh = Group("fresh");
     AudioClip* blip = Clip(folder.Constant("blip.wav", 10, 0.5f));
-    for (int i = 0; i < 36; ++i)
+    Channel ended = Play(blip, old);
+    for (int i = 1; i < 36; ++i)
         Play(blip, old);
-    Pull(100); // every channel has ended and stays in its group
-    Channel reused = Play(Clip(folder.Constant("tone.wav", 44100, 0.5f)), fresh);
+    Pull(100);
     int count = 0;
+    old->GetNumChannels(&count);
+    EXPECT_EQ(count, 36);
+    Channel listed;
+    ASSERT_EQ(old->GetChannel(0, &listed), AUDIO_OK);
+    EXPECT_EQ(listed, ended);
+    EXPECT_FALSE(Playing(listed));
+    Channel reused = Play(Clip(folder.Constant("long.wav", 44100, 0.5f)), fresh);
     old->GetNumChannels(&count);
     EXPECT_EQ(count, 35);
     fresh->GetNumChannels(&count);
     EXPECT_EQ(count, 1);
+    EXPECT_EQ(old->Stop(), AUDIO_OK);
+    old->GetNumChannels(&count);
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(old->GetChannel(0, &listed), AUDIO_INVALID_PARAM);
     EXPECT_EQ(old->Release(), AUDIO_OK);
-    EXPECT_TRUE(Playing(reused)); // the old group's release leaves the new sound alone
+    EXPECT_TRUE(Playing(reused));
 }
 
 TEST_F(MixerTest, StoppedHandleGoesStaleAndLeavesTheNextPlayAloneAndAStoppedMixerRefusesWork)
@@ -254,48 +249,12 @@ TEST_F(MixerTest, StoppedHandleGoesStaleAndLeavesTheNextPlayAloneAndAStoppedMixe
     EXPECT_NE(first, second);
     EXPECT_EQ(first.SetVolume(0.0f), AUDIO_INVALID_HANDLE);
     EXPECT_EQ(first.Stop(), AUDIO_INVALID_HANDLE);
-    EXPECT_TRUE(Playing(second));
     EXPECT_FLOAT_EQ(Pull(1)[0], 0.5f);
-
-    mixer.Stop(); // a stopped mixer refuses new work and stale handles stay safe
+    mixer.Stop();
     EXPECT_EQ(second.SetVolume(1.0f), AUDIO_INVALID_HANDLE);
     ChannelGroup* group = nullptr;
     EXPECT_EQ(mixer.CreateGroup("late", &group), AUDIO_NOT_STARTED);
     EXPECT_EQ(mixer.Play(clip, nullptr, &second), AUDIO_NOT_STARTED);
-}
-
-TEST_F(MixerTest, EndedChannelsStayInTheirGroupUntilStopped)
-{
-    ChannelGroup* group = Group("effects0");
-    Channel channel = Play(Clip(folder.Constant("tone.wav", 100, 0.5f)), group);
-    SoundingFrames(1024);
-    int count = 0;
-    group->GetNumChannels(&count);
-    EXPECT_EQ(count, 1);
-    Channel listed;
-    ASSERT_EQ(group->GetChannel(0, &listed), AUDIO_OK);
-    EXPECT_EQ(listed, channel);
-    EXPECT_FALSE(Playing(listed));
-    listed.Stop();
-    group->GetNumChannels(&count);
-    EXPECT_EQ(count, 0);
-    EXPECT_EQ(group->GetChannel(0, &listed), AUDIO_INVALID_PARAM);
-}
-
-TEST_F(MixerTest, ReleasedGroupStopsItsChannelsAndFreesItsChildren)
-{
-    ChannelGroup* master = Group("Music");
-    ChannelGroup* state = Group("music0");
-    master->AddGroup(state);
-    master->SetVolume(0.5f);
-    Channel inMaster = Play(Clip(folder.Constant("a.wav", 44100, 0.2f)), master);
-    Channel inState = Play(Clip(folder.Constant("b.wav", 44100, 0.2f)), state);
-    EXPECT_EQ(master->Release(), AUDIO_OK);
-    EXPECT_FALSE(mixer.Owns(master));
-    EXPECT_FALSE(Playing(inMaster));
-    EXPECT_TRUE(Playing(inState));
-    EXPECT_EQ(state->Parent(), nullptr);
-    EXPECT_FLOAT_EQ(Pull(1)[0], 0.2f);
 }
 
 TEST_F(MixerTest, GroupCyclesAndBadValuesAreRefused)

@@ -52,7 +52,7 @@ protected:
     TraceState* state = nullptr;
 };
 
-TEST_F(SoundComponents, AnEmitterPlaysOnInitInTheStatesGroupWithItsSettingsOrNotAtAll)
+TEST_F(SoundComponents, AnEmitterPlaysOnInitInTheStatesGroupUntilSilencedEvenAfterItsEntityIsGone)
 {
     Sound("Hum", 100, 0.4f);
     SoundEmitter* emitter = Emitter("speaker", "Hum", true);
@@ -67,19 +67,14 @@ TEST_F(SoundComponents, AnEmitterPlaysOnInitInTheStatesGroupWithItsSettingsOrNot
     SoundEmitter* empty = Started(Emitter("empty", "", true));
     EXPECT_FALSE(empty->channel);
     empty->Silence(); // no channel: nothing happens
-}
-
-TEST_F(SoundComponents, SilenceStopsAndForgetsTheChannelAndAnEffectPlaysOnAfterItsEntityIsGone)
-{
-    Sound("Hum", 44100);
-    SoundEmitter* silenced = Started(Emitter("speaker", "Hum", true));
-    const Channel old = silenced->channel;
-    silenced->Silence();
-    EXPECT_FALSE(silenced->channel);
+    const Channel old = emitter->channel;
+    emitter->Silence(); // stops and forgets the channel
+    EXPECT_FALSE(emitter->channel);
     EXPECT_FALSE(IsPlaying(old));
     EXPECT_EQ(Pull(1)[0], 0.0f);
 
-    SoundEmitter* left = Started(Emitter("gone", "Hum", true));
+    Sound("Long", 44100); // an effect plays on after its entity is gone
+    SoundEmitter* left = Started(Emitter("gone", "Long", true));
     const Channel channel = left->channel;
     state->RemoveEntity(left->owner->id);
     engine->RunFrame();
@@ -146,14 +141,10 @@ TEST_F(ChangeMusic, ThePlayersTouchSilencesTheOldMusicAndStartsTheNewAndOthersCh
     Touch(trigger, player); // every touch starts it over
     EXPECT_NE(level->channel, storm);
     EXPECT_EQ(Playing(state->SoundGroups().music), 1);
-}
-
-TEST_F(ChangeMusic, LevelSettingsWithoutAnEmitterChangeNothing)
-{
-    level->owner->RemoveComponent("SoundEmitter");
-    ASSERT_EQ(Playing(state->SoundGroups().music), 0); // its music went with it
+    level->owner->RemoveComponent("SoundEmitter"); // level settings without an emitter
+    ASSERT_EQ(Playing(state->SoundGroups().music), 0);
     Touch(trigger, player);
-    EXPECT_EQ(Playing(state->SoundGroups().music), 0); // and the touch starts none
+    EXPECT_EQ(Playing(state->SoundGroups().music), 0);
 }
 
 TEST_F(SoundComponents, LocationalVolumeFallsWithTheSquareOfTheDistanceWithinTheRange)
@@ -215,19 +206,16 @@ protected:
     IdleSound* idle = nullptr;
 };
 
-TEST_F(Idle, OneEffectPlaysEveryIntervalAndNothingBetween)
+// One effect plays every interval and nothing between; several never repeat
+// and all come.
+TEST_F(Idle, EffectsPlayEveryIntervalNeverTheSameTwiceInARow)
 {
-    for (int play = 0; play < 3; ++play)
-    {
-        idle->Update(1.5f);
-        EXPECT_EQ(Heard(), 0);
-        idle->Update(0.5f);
-        EXPECT_EQ(Heard(), 1);
-    }
-}
-
-TEST_F(Idle, SeveralEffectsNeverRepeatAndAllCome)
-{
+    idle->Update(1.5f);
+    EXPECT_EQ(Heard(), 0);
+    idle->Update(0.5f);
+    EXPECT_EQ(Heard(), 1);
+    idle->Update(2.0f);
+    EXPECT_EQ(Heard(), 1);
     for (const int count : {2, 4})
     {
         idle->numberOfEffects = count;

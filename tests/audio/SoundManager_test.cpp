@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "ManualSound.h"
+#include "TestSounds.h"
 #include "support/ErrorOf.h"
 #include "audio/ChannelGroup.h"
 
@@ -23,16 +23,6 @@ unsigned NumberOf(const std::string& name, const std::string& prefix)
     return static_cast<unsigned>(std::stoul(name.substr(prefix.size())));
 }
 
-TEST_F(SoundManagerTest, InitTwiceKeepsTheMasterGroups)
-{
-    ChannelGroup* music = SoundManager::MusicGroup();
-    ASSERT_NE(music, nullptr);
-    EXPECT_EQ(music->Name(), "Music");
-    EXPECT_EQ(SoundManager::EffectsGroup()->Name(), "Effects");
-    SoundManager::Init();
-    EXPECT_EQ(SoundManager::MusicGroup(), music);
-}
-
 TEST_F(SoundManagerTest, OnlySuccessAndAMissingFilePass)
 {
     EXPECT_EQ(ErrorOf(AUDIO_OK), "no error");
@@ -41,8 +31,14 @@ TEST_F(SoundManagerTest, OnlySuccessAndAMissingFilePass)
     EXPECT_EQ(ErrorOf(-7), "Unknown audio error number: -7");
 }
 
-TEST_F(SoundManagerTest, EachStateGetsTheNextNumberUnderTheMasters)
+TEST_F(SoundManagerTest, MastersAreMadeOnceAndEachStateGetsTheNextNumberUnderThem)
 {
+    ChannelGroup* music = SoundManager::MusicGroup();
+    ASSERT_NE(music, nullptr);
+    EXPECT_EQ(music->Name(), "Music");
+    EXPECT_EQ(SoundManager::EffectsGroup()->Name(), "Effects");
+    SoundManager::Init(); // twice keeps the masters
+    EXPECT_EQ(SoundManager::MusicGroup(), music);
     GamestateSoundGroups first = SoundManager::CreateGameStateGroups();
     GamestateSoundGroups second = SoundManager::CreateGameStateGroups();
     const unsigned n = NumberOf(first.music->Name(), "music");

@@ -78,28 +78,15 @@ protected:
     Transform* place = nullptr;
 };
 
-TEST_F(SoundSliderTest, HandleStartsWhereItsGroupsVolumeIsAndATrackOfNoLengthKeepsItAndTheVolume)
-{
-    Handle(0);
-    EXPECT_FLOAT_EQ(place->position.x, 0.0f); // effects at the engine's 0.5
-    EXPECT_FLOAT_EQ(place->position.y, -1.0f);
-    SoundManager::MusicGroup()->SetVolume(0.25f);
-    Handle(1);
-    EXPECT_FLOAT_EQ(place->position.x, -1.0f);
-
-    SoundSlider& point = *Handle(0, 1.0f, 1.0f);
-    EXPECT_FLOAT_EQ(place->position.x, 1.0f);
-    Mouse(point, {1.0f, -1.0f}, true);
-    ASSERT_TRUE(point.dragging);
-    Mouse(point, {3.0f, -1.0f}, true);
-    EXPECT_FLOAT_EQ(place->position.x, 1.0f);
-    EXPECT_FLOAT_EQ(VolumeOf(SoundManager::EffectsGroup()), 0.5f);
-    EXPECT_FLOAT_EQ(point.VolumeForX(1.0f), 0.0f);
-}
-
-TEST_F(SoundSliderTest, DraggingMapsTheHandleToTheEffectsVolumeAndClampsToTheTrack)
+// The handle starts where its group's volume is (at minX without sound); a drag
+// maps it to the effects volume, clamped to the track whichever end is larger;
+// a track of no length keeps its handle and the volume; any other type drives
+// the music, which reaches the output.
+TEST_F(SoundSliderTest, HandleStartsAtItsGroupsVolumeAndADragSetsItAlongTheTrack)
 {
     SoundSlider& slider = *Handle(0);
+    EXPECT_FLOAT_EQ(place->position.x, 0.0f); // effects at the engine's 0.5
+    EXPECT_FLOAT_EQ(place->position.y, -1.0f);
     Mouse(slider, {0.0f, -1.0f}, true);
     ASSERT_TRUE(slider.dragging);
     Mouse(slider, {1.0f, 3.0f}, true); // off the handle now: a grabbed handle follows anyway
@@ -114,7 +101,6 @@ TEST_F(SoundSliderTest, DraggingMapsTheHandleToTheEffectsVolumeAndClampsToTheTra
         EXPECT_FLOAT_EQ(VolumeOf(SoundManager::EffectsGroup()), x > 0.0f ? 1.0f : 0.0f);
     }
     EXPECT_FLOAT_EQ(VolumeOf(SoundManager::MusicGroup()), 0.5f);
-    // A track laid right to left clamps and maps the same way round.
     SoundSlider& reversed = *Handle(0, 2.0f, -2.0f);
     EXPECT_FLOAT_EQ(place->position.x, 2.0f); // no effects volume: at minX
     Mouse(reversed, {2.0f, -1.0f}, false);
@@ -122,24 +108,43 @@ TEST_F(SoundSliderTest, DraggingMapsTheHandleToTheEffectsVolumeAndClampsToTheTra
     Mouse(reversed, {-9.0f, -1.0f}, true);
     EXPECT_FLOAT_EQ(place->position.x, -2.0f);
     EXPECT_FLOAT_EQ(VolumeOf(SoundManager::EffectsGroup()), 1.0f);
-}
 
-TEST_F(SoundSliderTest, AnyOtherTypeDrivesTheMusicAndReachesTheOutput)
-{
+    SoundSlider& point = *Handle(0, 1.0f, 1.0f);
+    EXPECT_FLOAT_EQ(place->position.x, 1.0f);
+    Mouse(point, {1.0f, -1.0f}, false);
+    Mouse(point, {1.0f, -1.0f}, true);
+    ASSERT_TRUE(point.dragging);
+    Mouse(point, {3.0f, -1.0f}, true);
+    EXPECT_FLOAT_EQ(place->position.x, 1.0f);
+    EXPECT_FLOAT_EQ(VolumeOf(SoundManager::EffectsGroup()), 1.0f);
+    EXPECT_FLOAT_EQ(point.VolumeForX(1.0f), 0.0f);
+
     Sound("Music/Theme", 4410, 0.8f);
     cSound theme;
     theme.SetName("Music/Theme");
     theme.Play(true, 1.0f, 0.0f);
-    SoundSlider& slider = *Handle(7);
-    Mouse(slider, {0.0f, -1.0f}, true);
-    Mouse(slider, {2.0f, -1.0f}, true);
+    SoundManager::MusicGroup()->SetVolume(0.25f);
+    SoundSlider& music = *Handle(7);
+    EXPECT_FLOAT_EQ(place->position.x, -1.0f);
+    Mouse(music, {-1.0f, -1.0f}, false);
+    Mouse(music, {-1.0f, -1.0f}, true);
+    Mouse(music, {2.0f, -1.0f}, true);
     EXPECT_FLOAT_EQ(VolumeOf(SoundManager::MusicGroup()), 1.0f);
-    EXPECT_FLOAT_EQ(VolumeOf(SoundManager::EffectsGroup()), 0.5f);
+    EXPECT_FLOAT_EQ(VolumeOf(SoundManager::EffectsGroup()), 1.0f);
     SoundManager::Update();
     EXPECT_FLOAT_EQ(Pull(1)[0], 0.8f);
+
+    SoundManager::Shutdown();
+    SoundSlider& silent = *Handle(0);
+    EXPECT_FLOAT_EQ(place->position.x, -2.0f);
+    Mouse(silent, {-2.0f, -1.0f}, false);
+    Mouse(silent, {-2.0f, -1.0f}, true);
+    Mouse(silent, {1.0f, -1.0f}, true);
+    EXPECT_NEAR(place->position.x, 1.0f, 0.02f);
 }
 
-// Ghost or undrawn handles cannot be grabbed at all.
+// Ghost or undrawn handles cannot be grabbed at all; a press beside the handle
+// held onto it grabs nothing; letting go keeps the volume for the next start.
 TEST_F(SoundSliderTest, OnlyAFreshPressOnADrawnSolidHandleGrabsItAndTheReleaseLetsGo)
 {
     SoundSlider& ghost = *Handle(0);
@@ -153,34 +158,21 @@ TEST_F(SoundSliderTest, OnlyAFreshPressOnADrawnSolidHandleGrabsItAndTheReleaseLe
 
     PlayerSettings::Close();
     SoundSlider& slider = *Handle(0);
-    Mouse(slider, {1.5f, -1.0f}, true); // pressed beside the handle
     Mouse(slider, {1.5f, -1.0f}, true);
+    Mouse(slider, {0.0f, -1.0f}, true);
     EXPECT_FALSE(slider.dragging);
     EXPECT_FLOAT_EQ(place->position.x, 0.0f);
-    Mouse(slider, {0.0f, -1.0f}, true); // held onto it, never pressed there
-    EXPECT_FALSE(slider.dragging);
     Mouse(slider, {0.0f, -1.0f}, false);
     Mouse(slider, {0.2f, -0.8f}, true);
     EXPECT_TRUE(slider.dragging);
     EXPECT_FALSE(PlayerSettings::File().Has("Sound", "Effects"));
     Mouse(slider, {1.0f, -1.0f}, false);
     EXPECT_FALSE(slider.dragging);
-    // Letting go keeps the volume for the next start.
     EXPECT_EQ(PlayerSettings::File().Float("Sound", "Effects", -1, 0, 1),
               VolumeOf(SoundManager::EffectsGroup()));
     Mouse(slider, {-1.0f, -1.0f}, false);
     EXPECT_NEAR(place->position.x, 0.2f, 0.02f);
     EXPECT_NEAR(VolumeOf(SoundManager::EffectsGroup()), 0.55f, 0.005f);
-}
-
-TEST_F(SoundSliderTest, WithoutSoundTheHandleRestsAtMinXAndStillMoves)
-{
-    SoundManager::Shutdown();
-    SoundSlider& slider = *Handle(0);
-    EXPECT_FLOAT_EQ(place->position.x, -2.0f);
-    Mouse(slider, {-2.0f, -1.0f}, true);
-    Mouse(slider, {1.0f, -1.0f}, true);
-    EXPECT_NEAR(place->position.x, 1.0f, 0.02f);
 }
 } // namespace
 } // namespace Orvex::Testing

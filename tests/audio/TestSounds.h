@@ -1,6 +1,7 @@
 #pragma once
 // Sound files written by the tests themselves, into a temporary folder of their own.
 
+#include <gtest/gtest.h>
 #include <sndfile.h>
 
 #include <sstream>
@@ -13,6 +14,7 @@
 
 #include <unistd.h>
 
+#include "audio/ChannelGroup.h"
 #include "audio/Mixer.h"
 #include "audio/SoundManager.h"
 #include "data/Deserializer.h"
@@ -102,5 +104,26 @@ protected:
 
     SoundFolder folder;
     Deserializer config;
+};
+// The sound manager started with manual output and the test's sounds folder.
+class ManualSoundTest : public ::testing::Test, protected SoundFiles
+{
+protected:
+    void SetUp() override
+    {
+        UseSoundFolder();
+        SoundManager::InitManualOutput();
+    }
+    void TearDown() override
+    {
+        SoundManager::Shutdown();
+        SetAssetConfig(nullptr);
+    }
+    static int ChannelCount(ChannelGroup* group)
+    {
+        int count = -1;
+        group->GetNumChannels(&count);
+        return count;
+    }
 };
 } // namespace Orvex::Testing

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ManualSound.h"
+#include "TestSounds.h"
 #include "support/ErrorOf.h"
 #include "audio/ChannelGroup.h"
 #include "audio/cSound.h"
@@ -33,12 +33,13 @@ protected:
 
 TEST_F(cSoundTest, OnlyTheSixCharactersMusicSlashAtTheStartMakeAStream)
 {
-    EXPECT_EQ(Loaded("Music/Theme").kind, cSound::kMusic);
-    EXPECT_EQ(Loaded("Music/Theme").Clip()->Kind(), ClipKind::Stream);
-    EXPECT_EQ(Loaded("Effects/Music/Boing").kind, cSound::kEffect);
-    EXPECT_EQ(Loaded("MusicBox").kind, cSound::kEffect);
-    EXPECT_EQ(Loaded("music/Theme").kind, cSound::kEffect);
-    EXPECT_EQ(Loaded("MusicBox").Clip()->Kind(), ClipKind::Loaded);
+    for (const char* name : {"Music/Theme", "Effects/Music/Boing", "MusicBox", "music/Theme"})
+    {
+        const bool music = std::string(name).rfind("Music/", 0) == 0;
+        cSound sound = Loaded(name);
+        EXPECT_EQ(sound.kind, music ? cSound::kMusic : cSound::kEffect) << name;
+        EXPECT_EQ(sound.Clip()->Kind(), music ? ClipKind::Stream : ClipKind::Loaded) << name;
+    }
 }
 
 TEST_F(cSoundTest, SameNameKeepsItsSoundAndANewNameLoadsAnother)
@@ -80,29 +81,37 @@ TEST_F(cSoundTest, CorruptFileThrowsAndLeavesTheSoundEmpty)
     EXPECT_EQ(sound.Clip(), nullptr);
 }
 
-TEST_F(cSoundTest, EffectsAndMusicPlayInTheirMasterGroupsWithoutAnEngine)
+// Without an engine effects and music play in the master groups, looped or not,
+// at the frequency the pitch spread allows.
+TEST_F(cSoundTest, PlaysInTheMasterGroupsWithoutAnEngineLoopedOrNotWithinItsPitchSpread)
 {
-    cSound effect = Loaded("Boing");
+    cSound effect = Loaded("Boing", 100);
     cSound music = Loaded("Music/Theme");
-    Channel played = effect.Play(false, 0.25f, 0.0f);
+    Channel once = effect.Play(false, 0.25f, 0.0f);
     ChannelGroup* group = nullptr;
-    played.GetGroup(&group);
+    once.GetGroup(&group);
     EXPECT_EQ(group, SoundManager::EffectsGroup());
-    music.Play(true, 1.0f, 0.0f).GetGroup(&group);
+    EXPECT_FLOAT_EQ(Frequency(once), 44100.0f);
+    Channel looped = music.Play(true, 1.0f, 0.0f);
+    looped.GetGroup(&group);
     EXPECT_EQ(group, SoundManager::MusicGroup());
     SoundManager::Update();
     EXPECT_FLOAT_EQ(Pull(1)[0], 0.5f * 0.25f + 0.5f);
-}
+    Pull(1000);
+    bool playing = true;
+    once.IsPlaying(&playing);
+    EXPECT_FALSE(playing);
+    looped.IsPlaying(&playing);
+    EXPECT_TRUE(playing);
+    effect.Play(false, 1.0f, 0.0f); // the ended channel leaves first, the playing one stays
+    EXPECT_EQ(ChannelCount(SoundManager::EffectsGroup()), 1);
+    EXPECT_EQ(ChannelCount(SoundManager::MusicGroup()), 1);
 
-TEST_F(cSoundTest, NoPitchSpreadKeepsTheFrequencyAndATenthSpreadsWithinTenPercent)
-{
-    cSound sound = Loaded("Boing");
-    EXPECT_FLOAT_EQ(Frequency(sound.Play(false, 1.0f, 0.0f)), 44100.0f);
     Random::Seed(7);
     float lowest = 2.0f, highest = 0.0f;
     for (int i = 0; i < 200; ++i)
     {
-        Channel channel = sound.Play(false, 1.0f, 0.1f);
+        Channel channel = effect.Play(false, 1.0f, 0.1f);
         const float factor = Frequency(channel) / 44100.0f;
         lowest = std::min(lowest, factor);
         highest = std::max(highest, factor);
@@ -112,34 +121,6 @@ TEST_F(cSoundTest, NoPitchSpreadKeepsTheFrequencyAndATenthSpreadsWithinTenPercen
     EXPECT_LE(highest, 1.1f + 1e-6f);
     EXPECT_LT(lowest, 0.92f);
     EXPECT_GT(highest, 1.08f);
-}
-
-TEST_F(cSoundTest, LoopOptionMakesItEndless)
-{
-    cSound sound = Loaded("Boing", 100);
-    Channel once = sound.Play(false, 1.0f, 0.0f);
-    Channel looped = sound.Play(true, 1.0f, 0.0f);
-    Pull(1000);
-    bool playing = true;
-    once.IsPlaying(&playing);
-    EXPECT_FALSE(playing);
-    looped.IsPlaying(&playing);
-    EXPECT_TRUE(playing);
-}
-
-TEST_F(cSoundTest, EndedChannelsLeaveTheGroupBeforeTheNextPlayAndPlayingOnesStay)
-{
-    cSound shortOne = Loaded("Short", 10);
-    cSound longOne = Loaded("Long", 44100);
-    shortOne.Play(false, 1.0f, 0.0f);
-    Channel staying = longOne.Play(false, 1.0f, 0.0f);
-    Pull(100);
-    EXPECT_EQ(ChannelCount(SoundManager::EffectsGroup()), 2);
-    shortOne.Play(false, 1.0f, 0.0f);
-    EXPECT_EQ(ChannelCount(SoundManager::EffectsGroup()), 2);
-    Channel first;
-    SoundManager::EffectsGroup()->GetChannel(0, &first);
-    EXPECT_EQ(first, staying);
 }
 
 TEST_F(cSoundTest, CopiesLoadTheirOwnSoundOfTheSameNameAMoveHandsItOverAndReleaseForgetsIt)
@@ -222,19 +203,14 @@ protected:
     cSound theme;
 };
 
-TEST_F(cSoundInStates, PlayJoinsTheActiveStatesGroups)
-{
-    TraceState* state = Start("play");
-    ChannelGroup* group = nullptr;
-    boing.Play(false, 1.0f, 0.0f).GetGroup(&group);
-    EXPECT_EQ(group, state->SoundGroups().effects);
-    theme.Play(true, 1.0f, 0.0f).GetGroup(&group);
-    EXPECT_EQ(group, state->SoundGroups().music);
-}
-
-TEST_F(cSoundInStates, CoveredStateIsPausedAndResumedWhenUncovered)
+TEST_F(cSoundInStates, PlayJoinsTheActiveStatesGroupsAndACoveredStateIsPausedUntilUncovered)
 {
     TraceState* below = Start("below");
+    ChannelGroup* group = nullptr;
+    boing.Play(false, 1.0f, 0.0f).GetGroup(&group);
+    EXPECT_EQ(group, below->SoundGroups().effects);
+    theme.Play(true, 1.0f, 0.0f).GetGroup(&group);
+    EXPECT_EQ(group, below->SoundGroups().music);
     Start("above");
     EXPECT_TRUE(Paused(below->SoundGroups().music));
     EXPECT_TRUE(Paused(below->SoundGroups().effects));
@@ -256,15 +232,5 @@ TEST_F(cSoundInStates, InactiveWindowPausesTheMastersAndActivationResumesThem)
     EXPECT_FALSE(Paused(SoundManager::MusicGroup()));
 }
 
-TEST_F(cSoundInStates, DestroyedStateTakesItsGroupsAndTheirSoundsAlong)
-{
-    TraceState* state = Start("play");
-    ChannelGroup* effects = state->SoundGroups().effects;
-    Channel channel = boing.Play(false, 1.0f, 0.0f);
-    engine->PopGamestates(1);
-    engine->RunFrame();
-    EXPECT_FALSE(SoundManager::GetMixer().Owns(effects));
-    EXPECT_EQ(channel.SetVolume(0.0f), AUDIO_INVALID_HANDLE);
-}
 } // namespace
 } // namespace Orvex::Testing
