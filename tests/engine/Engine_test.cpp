@@ -21,8 +21,12 @@ using Lines = std::vector<std::string>;
 // The trace lines written since mark.
 Lines Since(std::size_t mark) { return Lines(Trace().begin() + static_cast<long>(mark), Trace().end()); }
 
-TEST_F(EngineTest, ConstructionSetsTheEnginePointerAndASecondEngineIsRefused)
+TEST_F(EngineTest, ThereIsOneEngineAndItReadsItsAssetPathsFromTheCoreConfiguration)
 {
+    EXPECT_EQ(engine->GetPath("Levels"), "./levels/");
+    EXPECT_EQ(engine->GetExtension("Meshes"), ".txt");
+    EXPECT_EQ(engine->GetPath("Debug"), "");
+    EXPECT_EQ(ErrorOf([this] { engine->GetPath("Nowhere"); }), "Nowhere not found in deserializer.");
     EXPECT_EQ(Engine::Get(), engine.get());
     EXPECT_EQ(ErrorOf([] { Engine second; }), "Tried to create multiple Engines.");
     EXPECT_EQ(Engine::Get(), engine.get());
@@ -30,32 +34,9 @@ TEST_F(EngineTest, ConstructionSetsTheEnginePointerAndASecondEngineIsRefused)
     EXPECT_EQ(Engine::Get(), nullptr);
 }
 
-TEST_F(EngineTest, AssetPathsComeFromTheCoreConfiguration)
-{
-    EXPECT_EQ(engine->GetPath("Levels"), "./levels/");
-    EXPECT_EQ(engine->GetExtension("Meshes"), ".txt");
-    EXPECT_EQ(engine->GetPath("Debug"), "");
-    EXPECT_EQ(ErrorOf([this] { engine->GetPath("Nowhere"); }), "Nowhere not found in deserializer.");
-}
-
-TEST_F(EngineTest, PushRequestedMidFrameTakesEffectAtTheNextFrameStart)
-{
-    TraceState* bottom = Start("bottom");
-    bottom->onUpdate = [this](TraceState& self) {
-        Queue("top");
-        self.onUpdate = nullptr;
-    };
-    engine->RunFrame();
-    EXPECT_EQ(&engine->GetActiveGamestate(), bottom); // still, until the next frame
-    const std::size_t mark = Trace().size();
-    engine->RunFrame();
-    EXPECT_EQ(Since(mark), (Lines{"top Init", "top Update"}));
-    EXPECT_EQ(engine->Gamestates().size(), 2u);
-    EXPECT_FALSE(engine->HasFlag(Engine::PUSH_PENDING));
-}
-
-// A push an Init requests is applied in the same frame too.
-TEST_F(EngineTest, PushesOfOneFrameArePushedInRequestOrderAndOnlyTheLastRuns)
+// Pushes of one frame are pushed in request order at the next frame start (one
+// an Init requests in the same frame too), and only the last runs.
+TEST_F(EngineTest, PushesTakeEffectAtTheNextFrameStartInRequestOrderAndOnlyTheLastRuns)
 {
     TraceState* first = Queue("first");
     TraceState* second = Queue("second");
@@ -66,6 +47,17 @@ TEST_F(EngineTest, PushesOfOneFrameArePushedInRequestOrderAndOnlyTheLastRuns)
     EXPECT_EQ(engine->Gamestates()[0], first);
     EXPECT_EQ(engine->Gamestates()[1], second);
     EXPECT_FALSE(engine->HasFlag(Engine::PUSH_PENDING));
+    TraceState* opened = static_cast<TraceState*>(engine->Gamestates()[2]);
+    opened->onUpdate = [this](TraceState& self) {
+        Queue("top");
+        self.onUpdate = nullptr;
+    };
+    engine->RunFrame();
+    EXPECT_EQ(&engine->GetActiveGamestate(), opened); // still, until the next frame
+    const std::size_t mark = Trace().size();
+    engine->RunFrame();
+    EXPECT_EQ(Since(mark), (Lines{"top Init", "top Update"}));
+    EXPECT_EQ(engine->Gamestates().size(), 4u);
 }
 
 TEST_F(EngineTest, PopRequestedMidFrameTakesEffectAtThisFrameEndAfterDelivery)
@@ -107,10 +99,24 @@ TEST_F(EngineTest, ResumeRestoresTheCursorOfTheNewTop)
     EXPECT_TRUE(Window::CursorVisible());
 }
 
-TEST_F(EngineTest, PoppingMoreStatesThanTheStackHoldsDestroysAllAndQuits)
+// A pop of zero resumes the top again, a later request replaces the count, and
+// popping more than the stack holds destroys all and quits.
+TEST_F(EngineTest, PopCountsResumeReplaceOrEmptyTheStack)
 {
     Start("one");
-    Start("two");
+    TraceState* top = Start("two");
+    engine->PopGamestates(0);
+    const std::size_t mark = Trace().size();
+    engine->RunFrame();
+    EXPECT_EQ(Since(mark), (Lines{"two Update", "two Resume"}));
+    top->onUpdate = [this](TraceState&) {
+        engine->PopGamestates(2);
+        engine->PopGamestates(1);
+    };
+    engine->RunFrame();
+    EXPECT_EQ(engine->Gamestates().size(), 1u);
+    EXPECT_FALSE(engine->HasFlag(Engine::QUIT));
+    Start("three");
     engine->PopGamestates(3);
     engine->RunFrame();
     EXPECT_TRUE(engine->Gamestates().empty());
@@ -128,22 +134,6 @@ TEST_F(EngineTest, RunEndsWhenTheLastStatePopsItself)
     engine->Run();
     EXPECT_EQ(frames, 3);
     EXPECT_TRUE(engine->HasFlag(Engine::QUIT));
-}
-
-TEST_F(EngineTest, PopOfZeroStatesResumesTheTopAgainAndALaterRequestReplacesTheCount)
-{
-    Start("one");
-    TraceState* top = Start("two");
-    engine->PopGamestates(0);
-    const std::size_t mark = Trace().size();
-    engine->RunFrame();
-    EXPECT_EQ(Since(mark), (Lines{"two Update", "two Resume"}));
-    top->onUpdate = [this](TraceState&) {
-        engine->PopGamestates(2);
-        engine->PopGamestates(1);
-    };
-    engine->RunFrame();
-    EXPECT_EQ(engine->Gamestates().size(), 1u);
 }
 
 TEST_F(EngineTest, SystemsRunInListOrderWithTheFramesDtThenTheStatesUpdate)
@@ -240,9 +230,16 @@ TEST_F(EngineTest, RunningAndQueuedStatesAreDestroyedByShutdownOrByTheEngineAlon
 }
 
 // Engine messages act at once and are never queued; the end of a level calls
-// OnLevelEnd at once and is delivered as well.
+// OnLevelEnd at once and is delivered as well; without a state or a message
+// system messages are dropped.
 TEST_F(EngineTest, EngineMessagesActAtOnceAndTheLevelsEndIsDeliveredToo)
 {
+    engine->SendMessage(MSG_KEYDOWN);
+    TraceState* bare = Queue("bare");
+    bare->withMessages = false;
+    engine->RunFrame();
+    engine->SendMessage(MSG_END_LEVEL);
+    EXPECT_EQ(Trace().back(), "bare OnLevelEnd");
     TraceState* state = Start("top");
     EarComponent* ear = AddEar(*state, "ear", MSG_END_LEVEL);
     engine->Send(ENGINE_RESIZE, SizeMessage{1000, 300});
@@ -258,16 +255,6 @@ TEST_F(EngineTest, EngineMessagesActAtOnceAndTheLevelsEndIsDeliveredToo)
     engine->SendMessage(ENGINE_QUIT);
     EXPECT_TRUE(engine->HasFlag(Engine::QUIT));
     EXPECT_EQ(state->Messages()->QueuedCount(), 0u);
-}
-
-TEST_F(EngineTest, MessagesWithoutAStateOrMessageSystemAreDropped)
-{
-    engine->SendMessage(MSG_KEYDOWN);
-    TraceState* bare = Queue("bare");
-    bare->withMessages = false;
-    engine->RunFrame();
-    engine->SendMessage(MSG_END_LEVEL);
-    EXPECT_EQ(Trace().back(), "bare OnLevelEnd");
 }
 
 TEST_F(EngineTest, VariableStepMeasuresShortFramesAndClampsLongOnesAndTheLimiterGivesExactlyMaxDt)

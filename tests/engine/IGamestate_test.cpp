@@ -29,7 +29,8 @@ bool Traced(const std::string& line)
     return std::find(Trace().begin(), Trace().end(), line) != Trace().end();
 }
 
-TEST_F(EngineTest, AddingAMessageSystemMakesItTheStatesAndALaterOneReplacesIt)
+// A later message system replaces the state's; systems by name must be registered.
+TEST_F(EngineTest, SystemsAreAddedByObjectOrRegisteredNameAndALaterMessageSystemIsTheStates)
 {
     TraceState* state = Start("state");
     MessageSystem* first = state->Messages();
@@ -37,8 +38,12 @@ TEST_F(EngineTest, AddingAMessageSystemMakesItTheStatesAndALaterOneReplacesIt)
     MessageSystem* second = New<MessageSystem>();
     state->AddSystem(second);
     EXPECT_EQ(state->Messages(), second);
-    EXPECT_EQ(state->Systems().size(), 2u);
+    state->AddSystem("TraceSystem");
+    ASSERT_EQ(state->Systems().size(), 3u);
     EXPECT_EQ(state->Systems()[0], first);
+    EXPECT_NE(dynamic_cast<TraceSystem*>(state->Systems()[2]), nullptr);
+    EXPECT_EQ(ErrorOf([&] { state->AddSystem("NoSuchSystem"); }), "System not registered: NoSuchSystem");
+    EXPECT_EQ(state->Systems().size(), 3u);
 }
 
 // A state that hides the cursor hides it as soon as it is made, before its first frame.
@@ -59,31 +64,17 @@ TEST_F(EngineTest, ANewStateAppliesItsCursorAtOnce)
     Delete(state);
 }
 
-TEST_F(EngineTest, SystemsByNameMustBeRegistered)
-{
-    TraceState* state = Start("state");
-    state->AddSystem("TraceSystem");
-    ASSERT_EQ(state->Systems().size(), 2u);
-    EXPECT_NE(dynamic_cast<TraceSystem*>(state->Systems()[1]), nullptr);
-    EXPECT_EQ(ErrorOf([&] { state->AddSystem("NoSuchSystem"); }), "System not registered: NoSuchSystem");
-    EXPECT_EQ(state->Systems().size(), 2u);
-}
-
-TEST_F(EngineTest, FindEntityTakesAnExactNameOrItsIdAndNullWhenAbsent)
-{
-    TraceState* state = Start("state");
-    Entity* crate = AddEntity(*state, "Crate");
-    EXPECT_EQ(state->FindEntity("Crate"), crate);
-    EXPECT_EQ(state->FindEntity("crate"), nullptr);
-    EXPECT_EQ(state->FindEntity(""), nullptr);
-    EXPECT_EQ(state->FindEntity(crate->id), crate);
-    EXPECT_EQ(state->FindEntity(crate->id + 1000), nullptr);
-}
-
-TEST_F(EngineTest, CameraAndLevelSettingsNeedTheirComponent)
+// Entities are found by exact name or id; the camera and the level settings
+// must have their component.
+TEST_F(EngineTest, FindEntityTakesAnExactNameOrItsIdAndTheCameraAndSettingsNeedTheirComponent)
 {
     TraceState* state = Start("state");
     Entity* plain = AddEntity(*state, "Plain");
+    EXPECT_EQ(state->FindEntity("Plain"), plain);
+    EXPECT_EQ(state->FindEntity("plain"), nullptr);
+    EXPECT_EQ(state->FindEntity(""), nullptr);
+    EXPECT_EQ(state->FindEntity(plain->id), plain);
+    EXPECT_EQ(state->FindEntity(plain->id + 1000), nullptr);
     EXPECT_EQ(ErrorOf([&] { state->SetCamera(plain->id); }),
               "Tried setting Entity without Camera component as Camera: Plain");
     EXPECT_EQ(ErrorOf([&] { state->SetLevelSettings(plain->id); }),
@@ -129,7 +120,7 @@ TEST_F(EngineTest, RemovingTheCameraOrTheLevelSettingsFailsAtTheNextFrameStartNo
               "Tried removing the Active Gamestate's LevelSettings");
 }
 
-TEST_F(EngineTest, ComponentsUpdateInTypeOrderAndEntitiesMadeMeanwhileWaitAFrame)
+TEST_F(EngineTest, ComponentsUpdateInTypeOrderMayRemoveThemselvesAndEntitiesMadeMeanwhileWaitAFrame)
 {
     TraceState* state = Start("state");
     Entity* entity = AddEntity(*state, "Both");
@@ -149,20 +140,11 @@ TEST_F(EngineTest, ComponentsUpdateInTypeOrderAndEntitiesMadeMeanwhileWaitAFrame
     EXPECT_EQ(Trace(), firstBeforeSecond ? (Lines{"first Update", "second Update", "state Update"})
                                          : (Lines{"second Update", "first Update", "state Update"}));
     Trace().clear();
+    second->onUpdate = [](EarComponent& self) { self.owner->RemoveComponent("SecondEar"); };
     engine->RunFrame();
     EXPECT_EQ(std::count(Trace().begin(), Trace().end(), "spawned Update"), 64);
-}
-
-TEST_F(EngineTest, AComponentMayRemoveItselfDuringItsUpdate)
-{
-    TraceState* state = Start("state");
-    Entity* entity = AddEntity(*state, "Fading");
-    entity->Add<EarComponent>()->onUpdate = [](EarComponent& self) {
-        self.owner->RemoveComponent("EarComponent");
-    };
-    engine->RunFrame();
-    EXPECT_EQ(entity->Get<EarComponent>(), nullptr);
-    EXPECT_TRUE(Traced("ear destroyed"));
+    EXPECT_EQ(entity->Get<SecondEar>(), nullptr); // a component may remove itself in its update
+    EXPECT_TRUE(Traced("second destroyed"));
 }
 
 TEST_F(EngineTest, DestructionTakesEntitiesThenSystemsThenTheMessageSystem)
@@ -206,8 +188,6 @@ TEST_F(EngineTest, LevelChangeLoadsAtTheNextFrameStartAndReplacesTheOldEntities)
     EXPECT_EQ(state->FindEntity("Old"), nullptr);
     ASSERT_NE(state->CameraEntity(), nullptr);
     EXPECT_EQ(state->CameraEntity()->name, "View");
-    ASSERT_NE(state->LevelSettingsEntity(), nullptr);
-    EXPECT_EQ(state->LevelSettingsEntity()->Get<LevelSettings>()->gravitySpeed, 3.0f);
     EXPECT_EQ(state->CurrentLevel(), "__spine_test_level");
     EXPECT_EQ(state->RequestedLevel(), "");
     std::remove("./levels/__spine_test_level.txt");
