@@ -133,13 +133,6 @@ TEST(SectionFile, ReadsSectionsWithoutTouchingBlanksAndRefusesMalformedLines)
             << text;
 }
 
-TEST(DeserializerLookups, MissingChildNamesItself)
-{
-    const Deserializer file = ParseObjects("A:\n{\n}\n");
-    EXPECT_EQ(ErrorOf([&] { file.GetChild("Entities"); }), "Entities not found in deserializer.");
-    EXPECT_FALSE(file.HasChild("Entities"));
-}
-
 TEST(DeserializerLookups, BoolsReadFalseOnlyForLeadingZeroOrFalse)
 {
     const Deserializer object = ParseObjects("A:\n{\n  a=false\n  b=0\n  c=0.5\n  d=true\n"
@@ -150,13 +143,10 @@ TEST(DeserializerLookups, BoolsReadFalseOnlyForLeadingZeroOrFalse)
         object.GetBool(key, value);
         return value;
     };
-    EXPECT_FALSE(read("a", true));
-    EXPECT_FALSE(read("b", true));
-    EXPECT_FALSE(read("c", true));
-    EXPECT_TRUE(read("d", false));
-    EXPECT_TRUE(read("e", false));
-    EXPECT_TRUE(read("f", false));
-    EXPECT_TRUE(read("g", false));
+    for (const char* key : {"a", "b", "c"})
+        EXPECT_FALSE(read(key, true)) << key;
+    for (const char* key : {"d", "e", "f", "g"})
+        EXPECT_TRUE(read(key, false)) << key;
     EXPECT_TRUE(read("h", true)) << "an empty value leaves the target";
     EXPECT_FALSE(read("missing", false));
 }
@@ -189,15 +179,7 @@ TEST(DeserializerLookups, VectorsSkipExactlyOneCharacterBetweenFloats)
     EXPECT_EQ(partial, tvec4(7.0f, 8.0f, -9.0f, -9.0f));
 }
 
-TEST(DeserializerFiles, MissingFileOrFolderCannotBeFound)
-{
-    const auto error = [](const std::string& path) {
-        return ErrorOf([&] { Deserializer(path, Deserializer::ObjectFile); });
-    };
-    EXPECT_EQ(error("./no_such_file.txt"), "Could not find file: ./no_such_file.txt");
-    EXPECT_EQ(error("."), "Could not find file: .");
-}
-
+// A file is parsed and named in its errors; a missing file or a folder cannot be found.
 TEST(DeserializerFiles, ParsesAFileAndNamesItInErrors)
 {
     const std::string path =
@@ -209,4 +191,9 @@ TEST(DeserializerFiles, ParsesAFileAndNamesItInErrors)
     EXPECT_EQ(ErrorOf([&] { Deserializer(path, Deserializer::ObjectFile); }),
               "Error in a file: " + path + ": line 3: 'Points' has no \"=\"");
     std::filesystem::remove(path);
+    for (const std::string missing : {"./no_such_file.txt", "."})
+        EXPECT_EQ(ErrorOf([&] { Deserializer(missing, Deserializer::ObjectFile); }), "Could not find file: " + missing);
+    const Deserializer file = ParseObjects("A:\n{\n}\n");
+    EXPECT_EQ(ErrorOf([&] { file.GetChild("Entities"); }), "Entities not found in deserializer.");
+    EXPECT_FALSE(file.HasChild("Entities"));
 }

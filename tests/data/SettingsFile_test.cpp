@@ -80,17 +80,12 @@ TEST_F(SettingsFileTest, ValuesRoundTripInNameOrderMakingTheFolder)
     EXPECT_FALSE(again.Has("Window", "Height"));
 }
 
-TEST_F(SettingsFileTest, AMissingFileIsEmptyAndQuiet)
-{
-    SettingsFile file;
-    EXPECT_EQ(Reported(file), "");
-    EXPECT_EQ(file.Int("Window", "Width", 1280), 1280);
-}
-
 TEST_F(SettingsFileTest, AMalformedOrUnreadableFileIsReportedInOneLineAndReadsAsEmpty)
 {
-    Write("[Window]\nWidth=1600\nthis line has no equals sign\n");
     SettingsFile file;
+    EXPECT_EQ(Reported(file), "") << "a missing file is empty and quiet";
+    EXPECT_EQ(file.Int("Window", "Width", 1280), 1280);
+    Write("[Window]\nWidth=1600\nthis line has no equals sign\n");
     std::string report = Reported(file);
     EXPECT_EQ(Lines(report), 1) << report;
     EXPECT_TRUE(Has(report, path + ": malformed")) << report;
