@@ -43,18 +43,9 @@ TEST(PhysicsStep, MovesBodiesByGravityAndVelocity)
     }
 }
 
-TEST(RigidBodyInit, BodyWithoutTransformIsSkippedWhenChecksAreOff)
-{
-    PhysicsWorld world(false);
-    world.SetGravitySpeed(10.0f);
-    Entity* entity = New<Entity>("Loose");
-    entity->Add<RigidBody>()->isStatic = false;
-    world.Place(entity);
-    PhysicsSystem().Update(0.1f);
-    EXPECT_EQ(BodyOf(entity).velocity, tvec2(0.0f));
-}
-// The systems may run with no engine, or with one whose states are all popped.
-TEST(PhysicsAndCollisionSystems, WithoutAnEngineOrAStateDoNothing)
+// The systems may run with no engine, or with one whose states are all popped;
+// a body without a Transform is skipped when checks are off.
+TEST(PhysicsAndCollisionSystems, WithoutAnEngineAStateOrATransformDoNothing)
 {
     PhysicsSystem physics;
     CollisionsSystem collisions;
@@ -63,9 +54,18 @@ TEST(PhysicsAndCollisionSystems, WithoutAnEngineOrAStateDoNothing)
         collisions.Update(0.5f);
     };
     run();
-    Engine engine;
+    {
+        Engine engine;
+        run();
+        EXPECT_TRUE(engine.Gamestates().empty());
+    }
+    PhysicsWorld world(false);
+    world.SetGravitySpeed(10.0f);
+    Entity* entity = New<Entity>("Loose");
+    entity->Add<RigidBody>()->isStatic = false;
+    world.Place(entity);
     run();
-    EXPECT_TRUE(engine.Gamestates().empty());
+    EXPECT_EQ(BodyOf(entity).velocity, tvec2(0.0f));
 }
 } // namespace
 } // namespace Orvex
