@@ -15,8 +15,8 @@ different tests, try the same mutants.
 
     tools/mutation_sample.py [--build build-mut] [--seed 16] [--list] [--only SUBSTRING]
 
-The build folder is configured and built on first use (Release at -O1, without
-sanitizers or benchmarks). Tests that open a window need DISPLAY (Xvfb) and
+The build folder is configured on first use (Release at -O1, without sanitizers
+or benchmarks); a run builds the test executables of the modules it samples. Tests that open a window need DISPLAY (Xvfb) and
 LIBGL_ALWAYS_SOFTWARE=1. The run lowers its own priority. A mutated file is
 restored after every mutant, on errors and on Ctrl+C; a copy is kept in the build
 folder meanwhile, and a run that finds one (after a hard kill) restores it first.
@@ -242,10 +242,10 @@ def configure(build):
                               + launcher, stdout=subprocess.DEVNULL)
 
 
-def build_target(build, module=None):
-    """Builds one module's tests, or everything (the generated images and sounds too)."""
-    target = ["--target", "orvex_%s_tests" % module] if module else []
-    return run(["cmake", "--build", build, "-j%d" % os.cpu_count()] + target, timeout=3600)[0] == 0
+def build_target(build, module):
+    """Builds one module's tests and what they need (the generated images and sounds too)."""
+    command = ["cmake", "--build", build, "-j%d" % os.cpu_count(), "--target", "orvex_%s_tests" % module]
+    return run(command, timeout=3600)[0] == 0
 
 
 def test_command(build, module):
@@ -283,12 +283,15 @@ def main():
     env = dict(os.environ, SDL_AUDIODRIVER="dummy")
     cwd = os.path.join(build, "bin")
 
-    # The unmutated tests must pass; their time sets each module's timeout.
-    if not build_target(build):
+    # The unmutated tests must pass; their time sets each module's timeout. Only
+    # the sampled modules' tests are built (with the data they read), so that a
+    # sample of one module does not wait for the whole tree.
+    modules = sorted({m.module for m in mutants})
+    if not all(build_target(build, module) for module in modules):
         print("the unmutated sources do not build")
         return 2
     timeouts = {}
-    for module in sorted({m.module for m in mutants}):
+    for module in modules:
         code, seconds = run(test_command(build, module), timeout=600, cwd=cwd, env=env)
         if code != 0:
             print("the unmutated %s tests fail: fix them first" % module)
