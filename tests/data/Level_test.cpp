@@ -77,10 +77,6 @@ const char* const kProbeArchetype = "Transform:\n{\n  Position=-7,-7\n  Scale=2,
 const char* const kSettingsArchetype = "Transform:\n{\n}\nColor:\n{\n}\nLevelSettings:\n{\n}\n";
 const char* const kCameraArchetype = "Transform:\n{\n}\nCamera:\n{\n}\n";
 
-const char* const kSettingsFields = "Transform|Position=1,2\n"
-                                    "Color|color=0.5,0.25,1,1\n"
-                                    "LevelSettings|GravitySpeed=12.5\nNextLevel=Level2Bounce\n";
-
 // Level files of every readable version holding the same three entities: the
 // level settings, the camera and a crate. Each version has files of its own
 // names, since the versions run side by side as separate tests.
