@@ -16,10 +16,11 @@ different tests, try the same mutants.
     tools/mutation_sample.py [--build build-mut] [--seed 16] [--list] [--only SUBSTRING]
 
 The build folder is configured on first use (Release at -O1, without sanitizers
-or benchmarks); a run builds the test executables of the modules it samples. Tests that open a window need DISPLAY (Xvfb) and
-LIBGL_ALWAYS_SOFTWARE=1. The run lowers its own priority. A mutated file is
-restored after every mutant, on errors and on Ctrl+C; a copy is kept in the build
-folder meanwhile, and a run that finds one (after a hard kill) restores it first.
+or benchmarks); a run builds the test executables of the modules it samples.
+Tests that open a window need DISPLAY (Xvfb) and LIBGL_ALWAYS_SOFTWARE=1. The
+run lowers its own priority. A mutated file is restored after every mutant, on
+errors and on Ctrl+C; a copy is kept in the build folder meanwhile, and a run
+that finds one (after a hard kill) restores it first.
 """
 
 import argparse
