@@ -86,13 +86,15 @@ cSound& cSound::operator=(cSound&& other) noexcept
     return *this;
 }
 
+bool cSound::Streamed(const std::string& name) { return name.rfind(kMusicPrefix, 0) == 0; }
+
 void cSound::SetName(const std::string& newName)
 {
     SoundManager::Init();
     if (newName.empty() || newName == name)
         return;
     Release();
-    const bool music = newName.rfind(kMusicPrefix, 0) == 0;
+    const bool music = Streamed(newName);
     kind = music ? kMusic : kEffect;
     const std::string path = AssetPath("Sounds", newName);
     AudioClip* clip = nullptr;
