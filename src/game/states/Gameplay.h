@@ -22,6 +22,7 @@ class Gameplay : public IGamestate
 
     Gameplay();
     void Init() override;
+    std::string InitLevel() const override { return currentLevel; }
     void Update(float dt) override;
     void Shutdown() override;
     void OnLevelLoad() override;
