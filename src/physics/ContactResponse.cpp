@@ -1,6 +1,7 @@
 #include "physics/ContactResponse.h"
 
 #include <string>
+#include <utility>
 
 #include <glm/geometric.hpp>
 
@@ -20,7 +21,8 @@ constexpr float bounceFactor = 0.95f; // applied twice: normal speed kept at 0.8
 struct ContactLine
 {
     tvec2 origin;    // the first crossing
-    tvec2 direction; // second crossing minus first; never zero
+    tvec2 end;       // the second
+    tvec2 direction; // end minus origin; never zero
 };
 
 // The vector that carries w perpendicularly onto the line.
@@ -70,17 +72,44 @@ tvec2 Correction(const ContactLine& line, const Entity& a, const Entity& b,
     return LongestPush(line, a, b, record);
 }
 
+// The two crossings spanning the overlap: the only two, or of more the two
+// farthest apart (the first such pair in list order on a tie).
+std::pair<int, int> SpanningCrossings(const ContactRecord& record)
+{
+    std::pair<int, int> span{0, 1};
+    float widest = -1.0f;
+    for (int i = 0; i < record.crossingCount; ++i)
+        for (int j = i + 1; j < record.crossingCount; ++j)
+        {
+            const tvec2 d = record.crossings[static_cast<std::size_t>(j)] -
+                            record.crossings[static_cast<std::size_t>(i)];
+            if (glm::dot(d, d) > widest)
+            {
+                widest = glm::dot(d, d);
+                span = {i, j};
+            }
+        }
+    return span;
+}
+
+// More than two crossings with a vertex inside: a body come down across a
+// corner, its tip in the other shape and the corner in it. Skipping it each
+// frame let a leaning dog sink through a floor, so the line spanning the
+// overlap resolves it. With no vertex inside, a thin body is pushed through
+// another, and that pair is skipped.
 ContactLine CheckedLine(const ContactRecord& record)
 {
-    if (record.crossingCount != 2)
+    const bool inside = record.countA + record.countB > 0;
+    if (record.crossingCount < 2 || (record.crossingCount > 2 && !inside))
         throw std::string("Collision System found more or less than 2 collision points");
-    const tvec2 first = record.crossings[0];
-    const tvec2 second = record.crossings[1];
+    const auto [i, j] = SpanningCrossings(record);
+    const tvec2 first = record.crossings[static_cast<std::size_t>(i)];
+    const tvec2 second = record.crossings[static_cast<std::size_t>(j)];
     if (first == second)
         throw std::string("Tried constructing a line of the same points.");
-    if (record.countA + record.countB == 0)
+    if (!inside)
         throw std::string("No Mesh point was found during collision check. Might be due to data corruption");
-    return {first, second - first};
+    return {first, second, second - first};
 }
 
 // v loses its normal part to the line and gets it back reversed, scaled by 0.805.
@@ -128,6 +157,6 @@ tvec2 ResolveContact(Entity& a, Entity& b, ContactRecord& record)
     }
     else
         Shift(b, -correction);
-    return 0.5f * (record.crossings[0] + record.crossings[1]);
+    return 0.5f * (line.origin + line.end);
 }
 } // namespace Orvex

@@ -2,12 +2,12 @@
 // Separating a moving body A from the shape B it touches, from the line through
 // the two outline crossings.
 //
-// Only overlaps of exactly two crossings are resolved. The correction is the push
-// that carries the deepest inside vertex perpendicularly onto the contact line
-// (or A's inside vertex onto B's when each side has just one). A static B
-// bounces A's velocity off the line, reversing its normal part scaled by
-// 2·0.95² − 1 = 0.805; a moving B takes half the work the other way, with no
-// velocity change.
+// Two crossings span the contact line; of more, with a vertex inside, the two
+// farthest apart do. The correction is the push that carries the deepest inside
+// vertex perpendicularly onto the contact line (or A's inside vertex onto B's
+// when each side has just one). A static B bounces A's velocity off the line,
+// reversing its normal part scaled by 2·0.95² − 1 = 0.805; a moving B takes half
+// the work the other way, with no velocity change.
 
 #include "engine/Math.h"
 
@@ -17,8 +17,8 @@ class Entity;
 struct ContactRecord;
 
 // Moves a (and a moving b) and returns the contact point, the midpoint of the
-// two crossings. A ghost on either side moves nothing, sets both first inside
-// slots to 0 and returns (0, 0). Throws, leaving everything unchanged:
+// two spanning crossings. A ghost on either side moves nothing, sets both first
+// inside slots to 0 and returns (0, 0). Throws, leaving everything unchanged:
 // "Collision System found more or less than 2 collision points",
 // "Tried constructing a line of the same points.",
 // "No Mesh point was found during collision check. Might be due to data corruption".
