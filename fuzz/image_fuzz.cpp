@@ -1,5 +1,5 @@
 // Arbitrary bytes as an image file: decoded as the texture loader decodes it and
-// laid out for the upload, every byte of which is then read. Errors thrown as
+// laid out for the upload, every byte of which is then read, and its cover measured. Errors thrown as
 // strings are fine answers; crashes and reads past the pixels are not.
 #include <cstddef>
 #include <cstdint>
@@ -7,6 +7,7 @@
 
 #include <SDL_image.h>
 
+#include "graphics/ImageCover.h"
 #include "graphics/Textures.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -29,6 +30,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (std::size_t i = 0; i < count; ++i)
             sum += pixels.bytes[i];
         (void)sum;
+        const Orvex::ImageCover cover = Orvex::MeasureCover(pixels.bytes, pixels.width, pixels.height,
+                                                            static_cast<int>(channels));
+        if (cover.low.x > cover.high.x || cover.low.y > cover.high.y || cover.high.x > 1.0f ||
+            cover.high.y > 1.0f)
+            __builtin_trap();
     }
     catch (const std::string&)
     {

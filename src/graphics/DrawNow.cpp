@@ -25,7 +25,7 @@ tmat3 ActiveView(bool onHud)
 }
 } // namespace
 
-void DrawQuadNow(unsigned texture, bool onHud, const QuadValues& quad)
+void DrawQuadNow(const cTexture& texture, bool onHud, const QuadValues& quad)
 {
     // Kept between calls: its streams' storage is reused.
     static VertexStreams single;
@@ -45,7 +45,7 @@ void DrawTextNow(const std::string& text, TTF_Font* font, tvec2 position, float 
     const float aspect = Window::Aspect() > 0.0f ? Window::Aspect() : 1.0f;
     const QuadValues quad{colour, position, rotation, tvec2(scale.x / aspect, scale.y),
                           TextOffset(SpriteText::Left)};
-    DrawQuadNow(rendered->name, true, quad);
+    DrawQuadNow(*rendered, true, quad);
     ReleaseTexture(rendered);
 }
 
@@ -58,6 +58,6 @@ void DrawSpriteTextNow(const SpriteText& text)
     const QuadValues quad{color ? color->color : tvec4(1.0f), transform->position,
                           transform->rotation, text.DrawnScale(transform->scale, Window::Aspect()),
                           TextOffset(text.align)};
-    DrawQuadNow(text.texture->name, text.onHud, quad);
+    DrawQuadNow(*text.texture, text.onHud, quad);
 }
 } // namespace Orvex

@@ -11,10 +11,11 @@
 namespace Orvex
 {
 class SpriteText;
+struct cTexture;
 
-// One quad with the texture (OpenGL name): in screen space when onHud, else
+// One quad with the texture: in screen space when onHud, else
 // through the active state's camera with parallax (1, 1).
-void DrawQuadNow(unsigned texture, bool onHud, const QuadValues& quad);
+void DrawQuadNow(const cTexture& texture, bool onHud, const QuadValues& quad);
 // The text rendered with the font into a temporary texture and drawn on the HUD,
 // starting at position (device units), its x scale divided by the window aspect.
 // An empty text draws nothing.

@@ -154,6 +154,7 @@ void GraphicsSystem::DrawOneRun(const DrawRun& run, const SceneView& view)
                            ColourOf(*object.owner));
         batch.Append(object.streams, objectView);
     }
-    batch.Flush(run.texture);
+    // Entries of a run share their texture's name, so they share its record.
+    batch.Flush(*drawList[run.begin].object->texture);
 }
 } // namespace Orvex

@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 
 #include "graphics/GraphicsManager.h"
+#include "graphics/cTexture.h"
 
 namespace Orvex
 {
@@ -27,7 +28,12 @@ void SpriteBatch::Append(const VertexStreams& object, const tmat3& view)
     streams.AppendWithView(object, view);
 }
 
-void SpriteBatch::Flush(unsigned texture)
+bool SpriteBatch::Blends(const cTexture& texture) const
+{
+    return !texture.cover.opaque || !streams.Opaque();
+}
+
+void SpriteBatch::Flush(const cTexture& texture)
 {
     const std::size_t vertices = streams.VertexCount();
     if (vertices == 0 || !GraphicsReady())
@@ -39,10 +45,17 @@ void SpriteBatch::Flush(unsigned texture)
     glUseProgram(shader.program);
     glBindVertexArray(shader.vertexArray);
     glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    streams.FillCorners();
+    glBindTexture(GL_TEXTURE_2D, texture.name);
+    streams.FillCorners(texture.cover);
     Upload(shader, streams);
+    // Every pixel is drawn as it is where every sample has alpha 1: blending
+    // would only read the screen back to weigh it by 0.
+    const bool blends = Blends(texture);
+    if (!blends)
+        glDisable(GL_BLEND);
     glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(vertices));
+    if (!blends)
+        glEnable(GL_BLEND);
     ++drawCalls;
     glBindBuffer(GL_ARRAY_BUFFER, 0);
     glBindVertexArray(0);

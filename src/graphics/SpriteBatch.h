@@ -7,14 +7,20 @@
 
 namespace Orvex
 {
+struct cTexture;
+
 class SpriteBatch
 {
 public:
     // Adds an object's quads, each vertex with the view matrix it is drawn by.
     void Append(const VertexStreams& object, const tmat3& view);
-    // Draws what was appended with the texture (OpenGL name) in one call and
-    // empties the batch. An empty batch, or graphics not started, draws nothing.
-    void Flush(unsigned texture);
+    // Draws what was appended with the texture in one call, each quad trimmed to
+    // the texture's cover, and empties the batch. An empty batch, or graphics not
+    // started, draws nothing.
+    void Flush(const cTexture& texture);
+    // Whether what was appended is drawn blended with the texture: unless the
+    // texture is opaque and every quad's tint has alpha 1.
+    bool Blends(const cTexture& texture) const;
     // Draw calls made since the last ResetDrawCalls.
     unsigned DrawCalls() const { return drawCalls; }
     void ResetDrawCalls() { drawCalls = 0; }

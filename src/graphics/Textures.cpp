@@ -10,6 +10,7 @@
 
 #include "engine/AssetPaths.h"
 #include "graphics/CacheName.h"
+#include "graphics/ImageCover.h"
 #include "graphics/SurfacePtr.h"
 #include "memory/MemoryManager.h"
 
@@ -122,6 +123,20 @@ void Upload(const UploadPixels& pixels)
     glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(pixels.format), pixels.width, pixels.height,
                  0, pixels.format, GL_UNSIGNED_BYTE, pixels.bytes);
 }
+
+// Linear filtering without mipmaps is what ImageCover's bounds assume.
+GLuint CreateTexture(const UploadPixels& pixels)
+{
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    Upload(pixels);
+    return texture;
+}
 } // namespace
 
 TextureFiles TextureFilesOf(const std::string& name)
@@ -171,25 +186,15 @@ UploadPixels PrepareUpload(SDL_Surface* image)
     return pixels;
 }
 
-unsigned CreateTextureFromSurface(SDL_Surface* image)
-{
-    const UploadPixels pixels = PrepareUpload(image);
-    GLuint texture = 0;
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    Upload(pixels);
-    return texture;
-}
+unsigned CreateTextureFromSurface(SDL_Surface* image) { return CreateTexture(PrepareUpload(image)); }
 
 cTexture* NewTextureFromSurface(SDL_Surface* image)
 {
-    const unsigned name = CreateTextureFromSurface(image);
+    const UploadPixels pixels = PrepareUpload(image);
+    const unsigned name = CreateTexture(pixels);
     cTexture* texture = New<cTexture>();
-    *texture = cTexture{name, image->w, image->h};
+    *texture = cTexture{name, image->w, image->h,
+                        MeasureCover(pixels.bytes, pixels.width, pixels.height, pixels.format == GL_RGB ? 3 : 4)};
     return texture;
 }
 

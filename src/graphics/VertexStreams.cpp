@@ -9,17 +9,14 @@ namespace
 using Attr = ShaderProgram::Attribute;
 constexpr std::size_t QuadVertices = ShaderProgram::VerticesPerQuad;
 
-// Two triangles of a unit square centred on the origin, as (x, y, 1) and the
-// texture coordinate of each corner (image row 0 at v = 0, the top).
-constexpr float Corners[QuadVertices][3] = {{-0.5f, 0.5f, 1.0f}, {-0.5f, -0.5f, 1.0f},
-                                            {0.5f, -0.5f, 1.0f}, {0.5f, 0.5f, 1.0f},
-                                            {-0.5f, 0.5f, 1.0f}, {0.5f, -0.5f, 1.0f}};
-constexpr float TexCoords[QuadVertices][2] = {{0.0f, 0.0f}, {0.0f, 1.0f}, {1.0f, 1.0f},
-                                              {1.0f, 0.0f}, {0.0f, 0.0f}, {1.0f, 1.0f}};
+// Two triangles of a unit square centred on the origin, as the share of the
+// image's width and height each corner lies at: (0, 0) is the image's top left.
+constexpr float Corners[QuadVertices][2] = {{0.0f, 0.0f}, {0.0f, 1.0f}, {1.0f, 1.0f},
+                                            {1.0f, 0.0f}, {0.0f, 0.0f}, {1.0f, 1.0f}};
 
 // The attributes an object's own streams carry.
-constexpr Attr ObjectAttributes[] = {Attr::TexCoord, Attr::Colour,  Attr::Position,
-                                     Attr::Rotation, Attr::Scale,   Attr::Offset};
+constexpr Attr ObjectAttributes[] = {Attr::Colour, Attr::Position, Attr::Rotation,
+                                     Attr::Scale,  Attr::Offset};
 } // namespace
 
 void VertexStreams::Clear()
@@ -47,8 +44,6 @@ template <Attr A> void VertexStreams::Repeat(const float* values, std::size_t ve
 
 void VertexStreams::AppendQuad(const QuadValues& quad)
 {
-    Stream& texCoords = streams[Attr::TexCoord];
-    texCoords.insert(texCoords.end(), &TexCoords[0][0], &TexCoords[0][0] + 2 * QuadVertices);
     Repeat<Attr::Colour>(&quad.colour.x, QuadVertices);
     Repeat<Attr::Position>(&quad.position.x, QuadVertices);
     Repeat<Attr::Rotation>(&quad.rotation, QuadVertices);
@@ -67,11 +62,39 @@ void VertexStreams::AppendWithView(const VertexStreams& object, const tmat3& vie
     Repeat<Attr::View2>(&view[2].x, vertices);
 }
 
-void VertexStreams::FillCorners()
+void VertexStreams::FillCorners(const ImageCover& cover)
 {
-    Stream& corners = streams[Attr::Corner];
-    corners.clear();
+    // A texture coordinate (u, v) lies at (u - 0.5, 0.5 - v) on the unit quad, so
+    // the trimmed quad keeps every point where it was on the whole one.
+    float corners[QuadVertices][3];
+    float texCoords[QuadVertices][2];
+    for (std::size_t vertex = 0; vertex < QuadVertices; ++vertex)
+    {
+        const tvec2 uv = glm::mix(cover.low, cover.high, tvec2(Corners[vertex][0], Corners[vertex][1]));
+        texCoords[vertex][0] = uv.x;
+        texCoords[vertex][1] = uv.y;
+        corners[vertex][0] = uv.x - 0.5f;
+        corners[vertex][1] = 0.5f - uv.y;
+        corners[vertex][2] = 1.0f;
+    }
+    Stream& cornerStream = streams[Attr::Corner];
+    Stream& texCoordStream = streams[Attr::TexCoord];
+    cornerStream.clear();
+    texCoordStream.clear();
     for (std::size_t quad = 0; quad < QuadCount(); ++quad)
-        corners.insert(corners.end(), &Corners[0][0], &Corners[0][0] + 3 * QuadVertices);
+    {
+        cornerStream.insert(cornerStream.end(), &corners[0][0], &corners[0][0] + 3 * QuadVertices);
+        texCoordStream.insert(texCoordStream.end(), &texCoords[0][0], &texCoords[0][0] + 2 * QuadVertices);
+    }
+}
+
+bool VertexStreams::Opaque() const
+{
+    const Stream& colours = streams[Attr::Colour];
+    constexpr std::size_t quadFloats = ShaderProgram::Components[Attr::Colour] * QuadVertices;
+    for (std::size_t alpha = 3; alpha < colours.size(); alpha += quadFloats)
+        if (colours[alpha] < 1.0f)
+            return false;
+    return true;
 }
 } // namespace Orvex

@@ -2,10 +2,11 @@
 // The CPU side of the sprite vertex format: one float stream per attribute of
 // ShaderProgram (the layout lives there alone), six vertices a quad.
 //
-// An object writes its quads into its own streams (no corner, no view columns:
-// the corners are the same for every quad and the view depends on where the
-// object is drawn); the batch of a run appends the objects' streams, adds the
-// view columns per object and generates the corners once before the upload.
+// An object writes its quads into its own streams (no corner, texture coordinate
+// or view columns: corners and texture coordinates are the same for every quad of
+// a texture, trimmed to its cover, and the view depends on where the object is
+// drawn); the batch of a run appends the objects' streams, adds the view columns
+// per object and generates corners and texture coordinates once before the upload.
 // Streams are emptied, not freed, so their storage is reused frame after frame.
 // Rejected: one interleaved vertex array, which would make every append a
 // strided copy and the batch concatenation no longer a plain insert.
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "engine/Math.h"
+#include "graphics/ImageCover.h"
 #include "graphics/ShaderProgram.h"
 
 namespace Orvex
@@ -40,13 +42,16 @@ public:
     std::size_t VertexCount() const;
     std::size_t QuadCount() const { return VertexCount() / ShaderProgram::VerticesPerQuad; }
 
-    // Appends one quad: texture coordinates and the per-object attributes.
+    // Appends one quad's per-object attributes.
     void AppendQuad(const QuadValues& quad);
     // Appends the per-object attributes of every vertex of object, and the view
     // matrix columns for each of them.
     void AppendWithView(const VertexStreams& object, const tmat3& view);
-    // Fills the corner stream for the vertices held (batches only).
-    void FillCorners();
+    // Fills the corner and texture-coordinate streams for the quads held, each
+    // quad trimmed to the cover of the texture they are drawn with (batches only).
+    void FillCorners(const ImageCover& cover);
+    // Every quad's tint has alpha 1 (so has an empty stream).
+    bool Opaque() const;
 
     const Stream& operator[](ShaderProgram::Attribute attribute) const { return streams[attribute]; }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "GlWindow.h"
 #include "TestScene.h"
 #include "data/LevelSettings.h"
@@ -11,6 +13,7 @@
 #include "physics/RigidBody.h"
 #include "graphics/SceneView.h"
 #include "graphics/Screenshot.h"
+#include "graphics/SurfacePtr.h"
 #include "graphics/SpriteText.h"
 #include "graphics/Textures.h"
 
@@ -172,6 +175,65 @@ TEST_F(SceneRendering, CameraPlacesTheWorldAndHudStaysOnScreen)
     graphics.DrawFrame(scene);
     EXPECT_TRUE(Near(PixelX(0.5f / (4.0f / 3.0f)), PixelY(0.5f), {255, 0, 0}));
     EXPECT_TRUE(Near(PixelX(-0.5f), PixelY(-0.5f), {0, 255, 0}));
+}
+
+// A 16 x 16 image, clear but for a soft-edged block (full in its middle, half at
+// its rim) at columns 5 to 10 and rows 4 to 9.
+SurfacePtr BlockImage()
+{
+    SurfacePtr image(SDL_CreateRGBSurfaceWithFormat(0, 16, 16, 32, SDL_PIXELFORMAT_RGBA32));
+    SDL_FillRect(image.get(), nullptr, SDL_MapRGBA(image->format, 0, 0, 0, 0));
+    SDL_Rect rim{5, 4, 6, 6}, middle{6, 5, 4, 4};
+    SDL_FillRect(image.get(), &rim, SDL_MapRGBA(image->format, 255, 200, 0, 128));
+    SDL_FillRect(image.get(), &middle, SDL_MapRGBA(image->format, 255, 200, 0, 255));
+    return image;
+}
+
+TEST_F(SceneRendering, QuadTrimmedToItsImageDrawsTheSamePixelsAsTheWholeQuad)
+{
+    const SurfacePtr image = BlockImage();
+    cTexture* block = NewTextureFromSurface(image.get());
+    EXPECT_EQ(block->cover.low, tvec2(4 / 16.0f, 3 / 16.0f));
+    EXPECT_EQ(block->cover.high, tvec2(12 / 16.0f, 11 / 16.0f));
+    EXPECT_FALSE(block->cover.opaque);
+    // Magnified and turned, so filtering reaches well beyond the block's texels.
+    Sprite* sprite = Add({0.1f, -0.05f}, {1.0f, 1.0f, 1.0f, 1.0f});
+    sprite->texture = block;
+    sprite->owner->Get<Transform>()->scale = {1.6f, 1.6f};
+    sprite->owner->Get<Transform>()->rotation = 0.4f;
+    const auto draw = [&](const ImageCover& cover)
+    {
+        block->cover = cover;
+        graphics.DrawFrame(scene);
+        return ReadBack(0, 0, Width, Height);
+    };
+    const std::vector<std::uint8_t> trimmed = draw(block->cover);
+    const std::vector<std::uint8_t> whole = draw(ImageCover{});
+    int differing = 0, block_pixels = 0;
+    for (std::size_t i = 0; i < whole.size(); i += 4)
+    {
+        bool differs = false;
+        for (std::size_t c = 0; c < 3; ++c)
+            differs = differs || std::abs(int(whole[i + c]) - int(trimmed[i + c])) > 1;
+        differing += differs ? 1 : 0;
+        block_pixels += whole[i] > 200 && whole[i + 2] < 100 ? 1 : 0;
+    }
+    EXPECT_EQ(differing, 0);
+    EXPECT_GT(block_pixels, 2000); // the block shows, large
+    ReleaseTexture(block);
+}
+
+// The white default texture is opaque: only a tint with alpha 1 draws it unblended.
+TEST_F(SceneRendering, OpaqueImageWithATranslucentTintStillBlends)
+{
+    ASSERT_TRUE(GetTexture("Default")->cover.opaque);
+    Sprite* sprite = Add({0.0f, 0.0f}, {1.0f, 0.0f, 0.0f, 0.5f});
+    graphics.DrawFrame(scene);
+    EXPECT_TRUE(Near(PixelX(0.0f), PixelY(0.0f), {153, 38, 102}));
+    sprite->owner->Get<Color>()->color.a = 1.0f;
+    graphics.DrawFrame(scene);
+    EXPECT_TRUE(Near(PixelX(0.0f), PixelY(0.0f), {255, 0, 0}));
+    EXPECT_TRUE(glIsEnabled(GL_BLEND)); // for what is drawn after the run
 }
 
 // Pixels of that colour within a few pixels of the device point.

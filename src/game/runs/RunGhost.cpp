@@ -64,6 +64,6 @@ void RunGhost::Draw(bool drawn)
     }
     const QuadValues quad{tvec4(1.0f, 1.0f, 1.0f, alpha), shown->position, shown->rotation,
                           shown->scale, tvec2(0.0f)};
-    DrawQuadNow(texture->name, false, quad);
+    DrawQuadNow(*texture, false, quad);
 }
 } // namespace Orvex
