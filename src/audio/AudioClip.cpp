@@ -7,59 +7,19 @@ namespace Orvex
 namespace
 {
 constexpr std::size_t kChunkFrames = 16384;
-
-// Decoded a chunk at a time until the file ends: the header's count may be more
-// than decodes (a truncated file) or far more than memory holds.
-std::shared_ptr<DecodedFrames> ReadAll(SoundFile& file, std::filesystem::file_time_type written)
-{
-    auto decoded = std::make_shared<DecodedFrames>();
-    decoded->written = written;
-    decoded->rate = file.Rate();
-    std::vector<float>& samples = decoded->frames;
-    std::size_t read = 0;
-    for (std::size_t got = kChunkFrames; got == kChunkFrames; read += got)
-    {
-        samples.resize(2 * (read + kChunkFrames));
-        got = file.Read(samples.data() + 2 * read, kChunkFrames);
-    }
-    samples.resize(2 * read);
-    samples.shrink_to_fit();
-    return decoded;
-}
-} // namespace
-
-FramesPtr DecodeWhole(const std::string& path)
-{
-    std::error_code unknown;
-    const auto written = std::filesystem::last_write_time(path, unknown);
-    SoundFile file;
-    if (unknown || file.Open(path) != AUDIO_OK)
-        return nullptr;
-    std::shared_ptr<DecodedFrames> decoded = ReadAll(file, written);
-    return decoded->frames.empty() ? nullptr : decoded;
 }
 
-FramesPtr DecodedFiles::Find(const std::string& path, std::filesystem::file_time_type written)
+std::shared_ptr<const DecodedFrames> DecodedFiles::Find(const std::string& path,
+                                                        std::filesystem::file_time_type written)
 {
     const auto found = known.find(path);
-    FramesPtr decoded = found == known.end() ? nullptr : found->second.lock();
-    const auto ahead = expected.find(path);
-    if (!decoded && ahead != expected.end())
-    {
-        decoded = ahead->second.get();
-        expected.erase(ahead);
-        if (decoded)
-            Keep(path, decoded);
-    }
+    if (found == known.end())
+        return nullptr;
+    std::shared_ptr<const DecodedFrames> decoded = found->second.lock();
     return decoded && decoded->written == written ? decoded : nullptr;
 }
 
-void DecodedFiles::Expect(const std::string& path, std::future<FramesPtr> decoding)
-{
-    expected[path] = std::move(decoding);
-}
-
-void DecodedFiles::Keep(const std::string& path, const FramesPtr& decoded)
+void DecodedFiles::Keep(const std::string& path, const std::shared_ptr<const DecodedFrames>& decoded)
 {
     known[path] = decoded;
 }
@@ -68,7 +28,7 @@ AudioResult AudioClip::Load(const std::string& filePath, ClipKind clipKind, Deco
 {
     std::error_code unknown;
     const auto written = std::filesystem::last_write_time(filePath, unknown);
-    FramesPtr known =
+    std::shared_ptr<const DecodedFrames> known =
         shared && clipKind == ClipKind::Loaded && !unknown ? shared->Find(filePath, written) : nullptr;
     if (known)
     {
@@ -97,8 +57,22 @@ AudioResult AudioClip::Decode(const std::string& filePath, std::filesystem::file
     frameCount = file.FrameCount();
     if (kind == ClipKind::Stream)
         return AUDIO_OK;
-    decoded = ReadAll(file, written);
-    frameCount = decoded->frames.size() / 2;
+    auto frames = std::make_shared<DecodedFrames>();
+    frames->written = written;
+    frames->rate = rate;
+    // Decoded a chunk at a time until the file ends: the header's count may be
+    // more than decodes (a truncated file) or far more than memory holds.
+    std::vector<float>& samples = frames->frames;
+    std::size_t read = 0;
+    for (std::size_t got = kChunkFrames; got == kChunkFrames; read += got)
+    {
+        samples.resize(2 * (read + kChunkFrames));
+        got = file.Read(samples.data() + 2 * read, kChunkFrames);
+    }
+    samples.resize(2 * read);
+    samples.shrink_to_fit();
+    frameCount = read;
+    decoded = std::move(frames);
     return frameCount > 0 ? AUDIO_OK : AUDIO_BAD_FILE;
 }
 

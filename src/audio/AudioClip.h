@@ -10,7 +10,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <future>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -34,31 +33,17 @@ struct DecodedFrames
     std::vector<float> frames;               // interleaved stereo
 };
 
-using FramesPtr = std::shared_ptr<const DecodedFrames>;
-
-// Decodes the whole file at path; null when it is missing, does not decode or
-// holds no frames. Touches nothing shared: any thread may call it.
-FramesPtr DecodeWhole(const std::string& path);
-
 // The decodings that clips still hold, by path; forgets one when its last clip goes.
-// Also the decodings another thread is making ahead of the clips that will want
-// them. Used from the game thread only; the futures carry the hand-over.
 class DecodedFiles
 {
 public:
-    // The decoding of path if a clip holds it, or else the one expected for path
-    // (waited for, and taken), when the file has not changed since it was decoded.
-    FramesPtr Find(const std::string& path, std::filesystem::file_time_type written);
-    void Keep(const std::string& path, const FramesPtr& decoded);
-    // A later Find of path takes this decoding. A null one finds nothing, so the
-    // clip decodes the file itself and fails as it would have.
-    void Expect(const std::string& path, std::future<FramesPtr> decoding);
-    // Forgets every expected decoding not taken yet.
-    void DropExpected() { expected.clear(); }
+    // The decoding of path if a clip holds it and the file has not changed since.
+    std::shared_ptr<const DecodedFrames> Find(const std::string& path,
+                                              std::filesystem::file_time_type written);
+    void Keep(const std::string& path, const std::shared_ptr<const DecodedFrames>& decoded);
 
 private:
     std::unordered_map<std::string, std::weak_ptr<const DecodedFrames>> known;
-    std::unordered_map<std::string, std::future<FramesPtr>> expected;
 };
 
 // Names one clip for the whole process run. Unlike the clip's address it is never

@@ -93,11 +93,6 @@ AudioResult Mixer::CreateClip(const std::string& path, ClipKind kind, AudioClip*
     return AUDIO_OK;
 }
 
-void Mixer::ExpectDecoding(const std::string& path, std::future<FramesPtr> decoding)
-{
-    decodedFiles.Expect(path, std::move(decoding));
-}
-
 AudioClip* Mixer::FindClip(ClipHandle handle) const
 {
     const auto found = std::find_if(clips.begin(), clips.end(), [handle](const auto& owned) {

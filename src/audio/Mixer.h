@@ -74,10 +74,6 @@ public:
     AudioResult CreateGroup(const std::string& name, ChannelGroup** group);
     // Missing file: AUDIO_FILE_NOT_FOUND and *clip = null.
     AudioResult CreateClip(const std::string& path, ClipKind kind, AudioClip** clip);
-    // The next loaded clip of path takes this decoding, made on another thread,
-    // instead of decoding the file (DecodedFiles::Expect). Game thread.
-    void ExpectDecoding(const std::string& path, std::future<FramesPtr> decoding);
-    void DropExpectedDecodings() { decodedFiles.DropExpected(); }
     // The clip with that handle while this mixer holds it and it is not released;
     // null otherwise, also for handles of clips freed by a Stop.
     AudioClip* FindClip(ClipHandle handle) const;

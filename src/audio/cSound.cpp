@@ -86,15 +86,13 @@ cSound& cSound::operator=(cSound&& other) noexcept
     return *this;
 }
 
-bool cSound::Streamed(const std::string& name) { return name.rfind(kMusicPrefix, 0) == 0; }
-
 void cSound::SetName(const std::string& newName)
 {
     SoundManager::Init();
     if (newName.empty() || newName == name)
         return;
     Release();
-    const bool music = Streamed(newName);
+    const bool music = newName.rfind(kMusicPrefix, 0) == 0;
     kind = music ? kMusic : kEffect;
     const std::string path = AssetPath("Sounds", newName);
     AudioClip* clip = nullptr;

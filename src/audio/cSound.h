@@ -26,8 +26,6 @@ struct cSound
     cSound(cSound&& other) noexcept;
     cSound& operator=(cSound&& other) noexcept;
 
-    // Whether a sound of that name streams (music) rather than loading whole.
-    static bool Streamed(const std::string& name);
     // Loads the sound file of that name (starting the sound manager when needed).
     // Empty or the current name: nothing. A missing file leaves the name without a
     // sound; a file that does not decode throws.

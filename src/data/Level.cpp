@@ -100,6 +100,17 @@ int VersionPart(const Deserializer& levelData, const std::string& key, int absen
     return part;
 }
 
+// Two characters "0" or "1", bit 1 first; absent or empty is "00".
+std::bitset<2> ReadFlags(const Deserializer& entry, const DataPlace& place)
+{
+    const std::string& text = entry.GetString("Flags");
+    if (text.empty())
+        return {};
+    if (text.size() != 2 || text.find_first_not_of("01") != std::string::npos)
+        place.Fail("Flags", Text::Quoted(text) + " is not two binary digits");
+    return std::bitset<2>(text);
+}
+
 // "entity 3 (Crate)": the entry's object name, and its Name when that differs.
 DataPlace EntityPlace(const std::string& path, const std::string& objectName, const std::string& name)
 {
@@ -232,16 +243,6 @@ private:
     const std::string& levelName;
 };
 } // namespace
-
-std::bitset<2> ReadFlags(const Deserializer& entry, const DataPlace& place)
-{
-    const std::string& text = entry.GetString("Flags");
-    if (text.empty())
-        return {};
-    if (text.size() != 2 || text.find_first_not_of("01") != std::string::npos)
-        place.Fail("Flags", Text::Quoted(text) + " is not two binary digits");
-    return std::bitset<2>(text);
-}
 
 Entity* CreateFromArchetype(const std::string& entityName, const std::string& archetypeName)
 {

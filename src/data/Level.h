@@ -7,7 +7,6 @@
 // as std::string; a value that does not read names the file, the entity or
 // component and the key (see data/DataError.h).
 
-#include <bitset>
 #include <string>
 
 namespace Orvex
@@ -17,9 +16,6 @@ class Deserializer;
 class Entity;
 class IGamestate;
 
-// An entry's "Flags": two characters "0" or "1", bit 1 first; absent or empty is
-// "00". Other texts fail naming place and the key.
-std::bitset<2> ReadFlags(const Deserializer& entry, const DataPlace& place);
 // An entity (not in any state) with every component of the archetype file; an
 // empty archetype name means "Default". Components are initialised last. (Entries
 // of 1.0 and 1.1 levels are such entities, each component's fields then read

@@ -28,9 +28,6 @@ public:
     IGamestate& operator=(const IGamestate&) = delete;
 
     virtual void Init() = 0;
-    // The level Init requests; empty when it requests none. Read before Init, so
-    // that the level's images and sounds can be decoded ahead.
-    virtual std::string InitLevel() const { return {}; }
     virtual void Update(float dt) = 0;
     virtual void Shutdown() = 0;
     // The state is the top again after the states above it were popped.

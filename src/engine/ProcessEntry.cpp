@@ -8,7 +8,6 @@
 #include <SDL.h>
 
 #include "engine/DataFolder.h"
-#include "engine/DecodeAhead.h"
 #include "engine/Engine.h"
 #include "engine/IGamestate.h"
 #include "engine/PlayerSettings.h"
@@ -74,8 +73,6 @@ int Run(const RunOptions& options, StartHook hook, FrameHook frameHook)
     if (!options.startLevel.empty())
         start->SetCurrentLevel(options.startLevel);
     PlayerSettings::ApplyVolumes();
-    // Decoding overlaps the start of the video driver, the longest wait of a start.
-    const DecodeAhead ahead(start->InitLevel());
     SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_GAMECONTROLLER);
     Window::InitWindow(PlayerSettings::OverWindow(Window::DefaultSettings()));
     InitGraphics();

@@ -19,30 +19,21 @@ namespace Orvex
 namespace
 {
 std::unordered_map<std::string, cTexture*> cache;
-std::unordered_map<std::string, std::future<SurfacePtr>> expected;
 
 bool CanOpen(const std::string& path)
 {
     return std::ifstream(path).is_open();
 }
 
-const std::string& TextureFile(const TextureFiles& files)
+std::string TextureFile(const std::string& name)
 {
-    if (CanOpen(files.configured))
-        return files.configured;
-    if (CanOpen(files.jpeg))
-        return files.jpeg;
-    throw "GraphicsManager: given texture does not exist: " + files.name;
-}
-
-SurfacePtr TakeExpected(const std::string& name)
-{
-    const auto found = expected.find(name);
-    if (found == expected.end())
-        return nullptr;
-    SurfacePtr image = found->second.get();
-    expected.erase(found);
-    return image;
+    const std::string configured = AssetPath("Textures", name);
+    if (CanOpen(configured))
+        return configured;
+    const std::string jpeg = AssetFolder("Textures") + name + ".jpg";
+    if (CanOpen(jpeg))
+        return jpeg;
+    throw "GraphicsManager: given texture does not exist: " + name;
 }
 
 // GL_RGB or GL_RGBA when the bytes are already in GL's order, 0 otherwise.
@@ -139,26 +130,6 @@ GLuint CreateTexture(const UploadPixels& pixels)
 }
 } // namespace
 
-TextureFiles TextureFilesOf(const std::string& name)
-{
-    return {name, AssetPath("Textures", name), AssetFolder("Textures") + name + ".jpg"};
-}
-
-SurfacePtr DecodeTexture(const TextureFiles& files)
-{
-    SurfacePtr image(DecodeImage(SDL_RWFromFile(TextureFile(files).c_str(), "rb")));
-    if (!image)
-        throw "GraphicsManager: Given image could not be loaded: " + files.name;
-    return image;
-}
-
-void ExpectDecodedImage(const std::string& name, std::future<SurfacePtr> image)
-{
-    expected[name] = std::move(image);
-}
-
-void DropExpectedImages() { expected.clear(); }
-
 SDL_Surface* DecodeImage(SDL_RWops* file)
 {
     if (!file)
@@ -203,9 +174,9 @@ cTexture* GetTexture(const std::string& name)
     const auto found = cache.find(name);
     if (found != cache.end())
         return found->second;
-    SurfacePtr image = TakeExpected(name);
+    const SurfacePtr image(DecodeImage(SDL_RWFromFile(TextureFile(name).c_str(), "rb")));
     if (!image)
-        image = DecodeTexture(TextureFilesOf(name));
+        throw "GraphicsManager: Given image could not be loaded: " + name;
     cTexture* texture = NewTextureFromSurface(image.get());
     cache.emplace(name, texture);
     return texture;

@@ -10,7 +10,6 @@
 // packed, whatever padding the image's rows carry.
 
 #include <cstddef>
-#include <future>
 #include <string>
 #include <vector>
 
@@ -26,24 +25,6 @@ namespace Orvex
 //   "GraphicsManager: Given image could not be loaded: " + name    (not a PNG or JPEG image)
 // and CreateTextureFromSurface's errors; nothing is cached then.
 cTexture* GetTexture(const std::string& name);
-// Where the image of a name may lie, in the order GetTexture looks. Made on the
-// game thread: the asset paths' cache is not for other threads.
-struct TextureFiles
-{
-    std::string name;
-    std::string configured; // AssetPath("Textures", name)
-    std::string jpeg;       // the textures folder + name + ".jpg"
-};
-TextureFiles TextureFilesOf(const std::string& name);
-// The image decoded, with GetTexture's two errors. Needs no OpenGL, no pool and
-// no asset path: any thread may call it.
-SurfacePtr DecodeTexture(const TextureFiles& files);
-// A later GetTexture of name takes this image (decoded on another thread) instead
-// of decoding the file, waiting for it when it is not ready. A null image is
-// taken as none: GetTexture decodes the file itself and fails as it would have.
-void ExpectDecodedImage(const std::string& name, std::future<SurfacePtr> image);
-// Forgets every expected image not taken yet.
-void DropExpectedImages();
 // GetTexture("Default"): plain white, so that a colour tint shows as it is.
 cTexture* GetDefaultTexture();
 // The name a texture was loaded under; empty for one not in the cache (texts).

@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <filesystem>
-#include <future>
 #include <cstdlib>
 #include <thread>
-#include <utility>
 
 #include "TestSounds.h"
 #include "audio/Mixer.h"
@@ -172,68 +169,6 @@ TEST_F(MixerTest, ClipsDecodeOnceForAnUnchangedFileAndTellMissingFromCorrupt)
     EXPECT_EQ(mixer.CreateClip(folder.Garbage("bad.wav"), ClipKind::Loaded, &clip), AUDIO_BAD_FILE);
     EXPECT_EQ(mixer.CreateClip(folder.Garbage("Music/bad.ogg"), ClipKind::Stream, &clip), AUDIO_BAD_FILE);
     EXPECT_EQ(mixer.CreateClip(folder.Path("Music"), ClipKind::Stream, &clip), AUDIO_FILE_NOT_FOUND);
-}
-
-// A decoding made on another thread is what the clip plays, whether it is ready
-// before the clip asks or only while it waits; one that failed ahead leaves the
-// clip to decode, and fail, as it would have. An expectation not taken is dropped.
-TEST_F(MixerTest, ClipTakesADecodingMadeOnAnotherThreadEarlyOrLateAndFailsAsBeforeWithout)
-{
-    const auto ramp = [](int i, int c) { return 0.001f * static_cast<float>(i) - 0.5f * c; };
-    const auto write = [&](const std::string& name) {
-        return folder.Write(name, 3000, 22050, 2, ramp, SF_FORMAT_OGG | SF_FORMAT_VORBIS);
-    };
-    const std::string first = write("ramp.ogg");
-    const FramesPtr ahead = DecodeWhole(first);
-    ASSERT_NE(ahead, nullptr);
-    AudioClip inlineClip;
-    ASSERT_EQ(inlineClip.Load(first, ClipKind::Loaded), AUDIO_OK);
-    EXPECT_EQ(ahead->frames, inlineClip.Frames()) << "the same frames on either thread";
-    EXPECT_EQ(ahead->rate, 22050);
-
-    // Files of their own: a clip still holding a decoding would be found first.
-    for (const int waitMs : {0, 50})
-    {
-        const std::string path = write("ramp" + std::to_string(waitMs) + ".ogg");
-        std::promise<FramesPtr> decoding;
-        mixer.ExpectDecoding(path, decoding.get_future());
-        std::thread worker([&] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(waitMs));
-            decoding.set_value(DecodeWhole(path));
-        });
-        if (waitMs == 0)
-            worker.join(); // ready before the clip asks
-        AudioClip* clip = Clip(path);
-        if (worker.joinable())
-            worker.join();
-        ASSERT_NE(clip, nullptr);
-        EXPECT_EQ(clip->Frames(), ahead->frames) << waitMs;
-        EXPECT_EQ(clip->Rate(), 22050);
-        EXPECT_EQ(clip->FrameCount(), 3000u);
-    }
-
-    const std::string bad = folder.Garbage("bad.wav");
-    const std::string gone = folder.Path("gone.wav");
-    EXPECT_EQ(DecodeWhole(bad), nullptr);
-    EXPECT_EQ(DecodeWhole(gone), nullptr);
-    for (const auto& [file, result] : {std::pair{bad, AUDIO_BAD_FILE}, std::pair{gone, AUDIO_FILE_NOT_FOUND}})
-    {
-        std::promise<FramesPtr> failed;
-        failed.set_value(nullptr);
-        mixer.ExpectDecoding(file, failed.get_future());
-        AudioClip* clip = nullptr;
-        EXPECT_EQ(mixer.CreateClip(file, ClipKind::Loaded, &clip), result) << file;
-    }
-
-    const std::string last = write("dropped.ogg");
-    auto silent = std::make_shared<DecodedFrames>(*ahead);
-    silent->written = std::filesystem::last_write_time(last);
-    std::fill(silent->frames.begin(), silent->frames.end(), 0.0f);
-    std::promise<FramesPtr> dropped;
-    dropped.set_value(silent);
-    mixer.ExpectDecoding(last, dropped.get_future());
-    mixer.DropExpectedDecodings();
-    EXPECT_EQ(Clip(last)->Frames(), ahead->frames) << "a dropped decoding is not taken";
 }
 
 // A frequency factor changes the length; a sound at half the output rate is

@@ -3,11 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <functional>
-#include <future>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -19,7 +16,6 @@
 #include "GlWindow.h"
 #include "data/Deserializer.h"
 #include "engine/AssetPaths.h"
-#include "graphics/Textures.h"
 #include "graphics/SurfacePtr.h"
 #include "support/ErrorOf.h"
 
@@ -163,46 +159,6 @@ TEST_F(GraphicsResources, MissingOrUnreadableImagesAndFontsThrow)
 }
 
 // An outline widens the text by twice its width and shows black around the glyphs.
-// An image decoded on another thread becomes the texture, also when GetTexture
-// has to wait for it; one that failed there leaves GetTexture to decode the file
-// and fail with its own text.
-TEST_F(GraphicsResources, TextureTakesAnImageDecodedOnAnotherThreadAndFailsAsBeforeWithout)
-{
-    const SurfacePtr image(SDL_CreateRGBSurfaceWithFormat(0, 3, 2, 32, SDL_PIXELFORMAT_RGBA32));
-    auto* bytes = static_cast<unsigned char*>(image->pixels);
-    for (int i = 0; i < image->pitch * image->h; ++i)
-        bytes[i] = static_cast<unsigned char>(40 * i + 7);
-    SaveImage(image.get(), "__gl_ahead", ".png");
-    std::promise<SurfacePtr> decoded;
-    ExpectDecodedImage("__gl_ahead", decoded.get_future());
-    std::thread worker([&decoded, files = TextureFilesOf("__gl_ahead")] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        decoded.set_value(DecodeTexture(files));
-    });
-    const cTexture* texture = GetTexture("__gl_ahead");
-    worker.join();
-    const std::vector<Rgba> pixels = Pixels(*texture);
-    ASSERT_EQ(pixels.size(), 6u);
-    for (std::size_t i = 0; i < pixels.size(); ++i)
-        EXPECT_EQ(std::memcmp(&pixels[i], bytes + 4 * i, 4), 0) << i;
-
-    const std::string broken = AssetFolder("Textures") + "__gl_broken.png";
-    written.push_back(broken);
-    std::ofstream(broken) << "not an image";
-    const std::pair<std::string, std::string> cases[] = {
-        {"__gl_absent", "GraphicsManager: given texture does not exist: __gl_absent"},
-        {"__gl_broken", "GraphicsManager: Given image could not be loaded: __gl_broken"},
-    };
-    for (const auto& [name, error] : cases)
-    {
-        EXPECT_EQ(ErrorOf([&name = name] { DecodeTexture(TextureFilesOf(name)); }), error);
-        std::promise<SurfacePtr> failed;
-        failed.set_value(nullptr);
-        ExpectDecodedImage(name, failed.get_future());
-        EXPECT_EQ(ErrorOf([&name = name] { GetTexture(name); }), error);
-    }
-}
-
 TEST_F(GraphicsResources, TextRendersWhiteGlyphsOnClearGroundAndAnOutlineAroundThem)
 {
     TTF_Font* font = GetFont("DejaVuSans");

@@ -22,7 +22,6 @@ class Gameplay : public IGamestate
 
     Gameplay();
     void Init() override;
-    std::string InitLevel() const override { return currentLevel; }
     void Update(float dt) override;
     void Shutdown() override;
     void OnLevelLoad() override;

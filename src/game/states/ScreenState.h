@@ -14,7 +14,6 @@ class ScreenState : public IGamestate
 {
 public:
     void Init() override;
-    std::string InitLevel() const override { return level; }
     // Every component, the focus, then the screen's own keys.
     void Update(float dt) override;
     void Shutdown() override {}
