@@ -3,12 +3,13 @@
 // and step it came in: the soak's check on error lines, but quick and
 // repeatable, so a line it finds can be replayed and looked at.
 //
-//     autopilot_probe [--seeds N] [--steps S] LEVEL...
+//     autopilot_probe [--seeds N | --seed K] [--steps S] LEVEL...
 //
-// Seeds 1 to N (default 30), S fixed steps each (default 3600), or until the
-// level ends. Under each error line: where the dog was and the colliders it
-// still crosses in more than two points. The last line counts the error lines;
-// the exit code is 1 when there were any.
+// Seeds 1 to N (default 30), or seed K alone to replay one a line names; S
+// fixed steps each (default 3600), or until the level ends. Under each error
+// line: where the dog was and the colliders it still crosses in more than two
+// points. The last line counts the error lines; the exit code is 1 when there
+// were any.
 //
 // Runs in the folder beside the data tree (it changes there on start).
 
@@ -39,6 +40,7 @@ using namespace Orvex;
 struct Options
 {
     int seeds = 30;
+    int onlySeed = 0; // when above 0, the one seed played
     long steps = 3600;
     std::vector<std::string> levels;
 };
@@ -196,13 +198,15 @@ Options ParseOptions(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
     {
         const std::string argument = argv[i];
-        if ((argument == "--seeds" || argument == "--steps") && i + 1 < argc)
+        if ((argument == "--seeds" || argument == "--seed" || argument == "--steps") && i + 1 < argc)
         {
             const long value = std::atol(argv[++i]);
             if (value <= 0)
                 throw argument + " needs a whole number above 0, not \"" + argv[i] + "\"";
             if (argument == "--seeds")
                 options.seeds = static_cast<int>(value);
+            else if (argument == "--seed")
+                options.onlySeed = static_cast<int>(value);
             else
                 options.steps = value;
         }
@@ -212,7 +216,7 @@ Options ParseOptions(int argc, char** argv)
             options.levels.push_back(argument);
     }
     if (options.levels.empty())
-        throw std::string("usage: autopilot_probe [--seeds N] [--steps S] LEVEL...");
+        throw std::string("usage: autopilot_probe [--seeds N | --seed K] [--steps S] LEVEL...");
     return options;
 }
 } // namespace
@@ -228,10 +232,12 @@ int main(int argc, char** argv)
         for (const std::string& level : options.levels)
         {
             int inLevel = 0;
-            for (int seed = 1; seed <= options.seeds; ++seed)
+            const int first = options.onlySeed > 0 ? options.onlySeed : 1;
+            const int last = options.onlySeed > 0 ? options.onlySeed : options.seeds;
+            for (int seed = first; seed <= last; ++seed)
                 inLevel += InFreshProcess(options, level, seed, watch);
             std::fprintf(stderr, "%s: %d error lines in %d seeds of %ld steps\n", level.c_str(), inLevel,
-                         options.seeds, options.steps);
+                         last - first + 1, options.steps);
             total += inLevel;
         }
         std::fprintf(stderr, "%d error lines in all\n", total);
