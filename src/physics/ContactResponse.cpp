@@ -1,10 +1,14 @@
 #include "physics/ContactResponse.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <string>
 #include <utility>
 
 #include <glm/geometric.hpp>
 
+#include "graphics/Mesh.h"
 #include "object/Entity.h"
 #include "physics/BaseCollider.h"
 #include "physics/ColliderQueries.h"
@@ -57,19 +61,80 @@ tvec2 LongestPush(const ContactLine& line, const Entity& a, const Entity& b,
     return longest;
 }
 
-// How far A moves to leave B, by where the inside vertices are.
-tvec2 Correction(const ContactLine& line, const Entity& a, const Entity& b,
-                 const ContactRecord& record)
+// Where A's and B's placed points reach along axis.
+std::pair<float, float> Extent(const Entity& entity, tvec2 axis)
 {
+    const tmat3 model = ModelMatrixOf(entity);
+    float low = std::numeric_limits<float>::infinity();
+    float high = -low;
+    for (const tvec2& point : ShapeOf(entity).points)
+    {
+        const float reach = glm::dot(ToWorld(model, point), axis);
+        low = std::min(low, reach);
+        high = std::max(high, reach);
+    }
+    return {low, high};
+}
+
+// How far A moves to leave B, and the surface it leaves (what it bounces off).
+struct Correction
+{
+    tvec2 shift;
+    tvec2 surface; // never zero
+};
+
+// Tries the normals of owner's placed edges as ways out for A, keeping the
+// shortest push; an edge of zero length after placing has no normal.
+void ShortestWayOut(const Entity& owner, const Entity& a, const Entity& b, Correction& best, float& depth)
+{
+    const cMesh& mesh = ShapeOf(owner);
+    const tmat3 model = ModelMatrixOf(owner);
+    for (const cMesh::Edge& edge : mesh.edges)
+    {
+        const tvec2 along = ToWorld(model, mesh.points[edge[1]]) - ToWorld(model, mesh.points[edge[0]]);
+        if (glm::dot(along, along) == 0.0f)
+            continue;
+        const tvec2 axis = glm::normalize(tvec2{-along.y, along.x});
+        const auto [lowA, highA] = Extent(a, axis);
+        const auto [lowB, highB] = Extent(b, axis);
+        for (const float push : {highB - lowA, lowB - highA})
+            if (std::abs(push) < depth)
+            {
+                depth = std::abs(push);
+                best = {push * axis, along};
+            }
+    }
+}
+
+// No vertex of either inside, yet the outlines cross more than twice: a thin
+// body, or a pointed one such as the dog's foot, has cut through the other
+// between two frames, often across a corner. Skipped, it stays cut through, so
+// A is pushed out along the edge normal, of either outline, that asks the
+// least: for convex outlines the shortest push that parts them.
+Correction Separation(const Entity& a, const Entity& b, const ContactLine& line)
+{
+    Correction best{{0.0f, 0.0f}, line.direction};
+    float depth = std::numeric_limits<float>::infinity();
+    ShortestWayOut(a, a, b, best, depth);
+    ShortestWayOut(b, a, b, best, depth);
+    return best;
+}
+
+// How far A moves to leave B, by where the inside vertices are.
+Correction CorrectionOf(const ContactLine& line, const Entity& a, const Entity& b,
+                        const ContactRecord& record)
+{
+    if (record.countA + record.countB == 0)
+        return Separation(a, b, line);
     if (record.countA == 1 && record.countB == 0)
-        return Push(line, InsideVertex(a, record.insideA[0]));
+        return {Push(line, InsideVertex(a, record.insideA[0])), line.direction};
     if (record.countA == 0 && record.countB == 1)
-        return -Push(line, InsideVertex(b, record.insideB[0]));
+        return {-Push(line, InsideVertex(b, record.insideB[0])), line.direction};
     if (record.countA == 1 && record.countB == 1)
-        return InsideVertex(b, record.insideB[0]) - InsideVertex(a, record.insideA[0]);
+        return {InsideVertex(b, record.insideB[0]) - InsideVertex(a, record.insideA[0]), line.direction};
     // Two vertices of one side, or three and more: a leaning body sunk into a
     // corner, a fast one into a wall. The deepest vertex decides.
-    return LongestPush(line, a, b, record);
+    return {LongestPush(line, a, b, record), line.direction};
 }
 
 // The two crossings spanning the overlap: the only two, or of more the two
@@ -95,19 +160,18 @@ std::pair<int, int> SpanningCrossings(const ContactRecord& record)
 // More than two crossings with a vertex inside: a body come down across a
 // corner, its tip in the other shape and the corner in it. Skipping it each
 // frame let a leaning dog sink through a floor, so the line spanning the
-// overlap resolves it. With no vertex inside, a thin body is pushed through
-// another, and that pair is skipped.
+// overlap resolves it. Two crossings with no vertex inside can only come of a
+// shape without faces.
 ContactLine CheckedLine(const ContactRecord& record)
 {
-    const bool inside = record.countA + record.countB > 0;
-    if (record.crossingCount < 2 || (record.crossingCount > 2 && !inside))
+    if (record.crossingCount < 2)
         throw std::string("Collision System found more or less than 2 collision points");
     const auto [i, j] = SpanningCrossings(record);
     const tvec2 first = record.crossings[static_cast<std::size_t>(i)];
     const tvec2 second = record.crossings[static_cast<std::size_t>(j)];
     if (first == second)
         throw std::string("Tried constructing a line of the same points.");
-    if (!inside)
+    if (record.crossingCount == 2 && record.countA + record.countB == 0)
         throw std::string("No Mesh point was found during collision check. Might be due to data corruption");
     return {first, second, second - first};
 }
@@ -148,15 +212,15 @@ tvec2 ResolveContact(Entity& a, Entity& b, ContactRecord& record)
         return {0.0f, 0.0f};
     }
     const ContactLine line = CheckedLine(record);
-    const tvec2 correction = Correction(line, a, b, record);
-    Shift(a, correction);
+    const Correction correction = CorrectionOf(line, a, b, record);
+    Shift(a, correction.shift);
     if (IsStatic(b))
     {
         if (RigidBody* body = a.Get<RigidBody>())
-            body->velocity = Bounce(body->velocity, line.direction);
+            body->velocity = Bounce(body->velocity, correction.surface);
     }
     else
-        Shift(b, -correction);
+        Shift(b, -correction.shift);
     return 0.5f * (line.origin + line.end);
 }
 } // namespace Orvex

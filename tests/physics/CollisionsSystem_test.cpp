@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include <glm/geometric.hpp>
+
 #include "PhysicsWorld.h"
 #include "physics/ColliderQueries.h"
 #include "physics/CollisionsSystem.h"
@@ -376,6 +378,45 @@ TEST_F(CollisionPass, LeaningBodyAcrossACornerIsPushedOutInsteadOfSkipped)
     EXPECT_EQ(after.crossingCount, 2);
 }
 
+// No vertex of either is inside, yet the outlines cross four times: the pair
+// is pushed apart the shortest way an edge normal offers, not skipped.
+TEST_F(CollisionPass, ThinBodyThroughAnotherIsPushedOutTheShortWay)
+{
+    // A 3 × 0.2 bar from y = 0 to 0.2 through a unit box: up by 0.5 to its top
+    // edge, not down by 0.7 or sideways by 2.
+    Entity* block = Still("Block", {});
+    Entity* bar = Moving("Bar", {{0.0f, 0.1f}, {3.0f, 0.2f}, false, {0.0f, -1.0f}});
+    EXPECT_EQ(Step(), "");
+    ExpectNear(TransformOf(bar).position, {0.0f, 0.6f});
+    ExpectNear(BodyOf(bar).velocity, {0.0f, 0.805f});
+    ExpectContact(bar, block, {0.0f, 0.1f}, -1, -1);
+}
+
+TEST_F(CollisionPass, DogFootCutAcrossAPlatformCornerIsPushedOut)
+{
+    // A dog falling fast, leaning, its pointed foot carried across the top
+    // right corner in one step: four crossings, neither shape's vertex inside
+    // the other. It was logged and skipped, left cut into the corner.
+    Entity* ledge = Still("Ledge", {{24.0f, 2.9f}, {5.0f, 1.0f}});
+    const cMesh dog = Polygon({{-0.3f, 0.5f}, {-0.3f, -0.15f}, {0.0f, -0.5f}, {0.3f, -0.15f}, {0.3f, 0.5f}});
+    Entity* falling =
+        MovingShape("Dog", dog, {{25.965f, 3.9719f}, {1.2f, 1.6f}, false, {-5.8904f, -1.2358f}, 0.7335f});
+    ContactRecord before;
+    ASSERT_TRUE(FindContact(*falling, *ledge, before));
+    ASSERT_EQ(before.crossingCount, 4);
+    ASSERT_EQ(before.countA + before.countB, 0);
+    EXPECT_EQ(Step(), "");
+    EXPECT_EQ(Heard().size(), 2u);
+    // Lifted off the corner by a hair, bouncing up, no longer cut through.
+    const tvec2 moved = TransformOf(falling).position - tvec2(25.965f, 3.9719f);
+    EXPECT_GT(moved.y, 0.0f);
+    EXPECT_LT(glm::length(moved), 0.1f);
+    EXPECT_GT(BodyOf(falling).velocity.y, 0.0f);
+    ContactRecord after;
+    FindContact(*falling, *ledge, after);
+    EXPECT_LE(after.crossingCount, 2);
+}
+
 TEST_F(CollisionPass, EdgeToEdgeContactRestsWithoutAPush)
 {
     Entity* shelf = Moving("Shelf", {{0.0f, 1.0f}, {4.0f, 1.0f}});
@@ -464,14 +505,6 @@ TEST_P(UnresolvablePair, IsLoggedAndSkippedWhileOtherPairsResolve)
 }
 
 const LoggedPair loggedPairs[] = {
-    // A 3 × 0.2 bar through a unit box: top and bottom each cross both sides,
-    // and no vertex of either is inside the other.
-    {"FourCrossings",
-     [](CollisionPass& pass) {
-         pass.Still("Block", {});
-         return pass.Moving("Bar", {{0.0f, 0.0f}, {3.0f, 0.2f}});
-     },
-     "Collision System found more or less than 2 collision points"},
     // A stick has no faces: it crosses the box twice, yet no point is inside.
     {"NoPointInside",
      [](CollisionPass& pass) {
@@ -571,7 +604,6 @@ TEST_P(BroadPhaseAgreement, TreeAndEveryPairPassesEndAlike)
     Scatter(random);
     PhysicsSystem physics;
     std::size_t contacts = 0;
-    std::size_t errors = 0;
     for (int frame = 0; frame < 30; ++frame)
     {
         const auto start = Places();
@@ -580,13 +612,10 @@ TEST_P(BroadPhaseAgreement, TreeAndEveryPairPassesEndAlike)
         const std::string asked = Pass(BroadPhase::Tree);
         ASSERT_EQ(asked, walked) << "frame " << frame;
         contacts += Heard().size();
-        for (std::size_t at = asked.find("ERROR"); at != std::string::npos; at = asked.find("ERROR", at + 1))
-            ++errors;
         physics.Update(1.0f / 60.0f);
     }
-    // The scenes are crowded enough to test something: many contacts, some unresolvable.
+    // The scenes are crowded enough to test something.
     EXPECT_GT(contacts, 100u);
-    EXPECT_GT(errors, 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(CollisionPass, BroadPhaseAgreement, ::testing::Range(1u, 7u));
