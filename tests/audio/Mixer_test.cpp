@@ -124,11 +124,13 @@ TEST_F(MixerTest, SoundsPlayEveryFrameOnceThenEndUnlessLooped)
     EXPECT_TRUE(Playing(refilled));
 }
 
-TEST_F(MixerTest, StreamInFileOrderWithoutGaps)
+// A stream plays in file order without gaps; a decoder that lags (no update
+// since the stream was primed) holds its place, and the frames go on from there.
+TEST_F(MixerTest, StreamsPlayInFileOrderAndALaggingDecoderHoldsTheirPlace)
 {
     const int frames = 100000;
-    const std::string path =
-        folder.Write("Music/ramp.wav", frames, 44100, 1, [](int i, int) { return (i % 1000) / 1000.0f * 0.5f; });
+    const auto ramp = [](int i, int) { return (i % 1000) / 1000.0f * 0.5f; };
+    const std::string path = folder.Write("Music/ramp.wav", frames, 44100, 1, ramp);
     Play(Clip(path, ClipKind::Stream));
     for (int block = 0; block < frames / 1000; ++block)
     {
@@ -137,6 +139,16 @@ TEST_F(MixerTest, StreamInFileOrderWithoutGaps)
         ASSERT_NEAR(out[2 * 999], 0.4995f, 1e-6f) << "block " << block;
         ASSERT_EQ(out[0], 0.0f) << "block " << block;
     }
+    const int primed = static_cast<int>(StreamReader::kRefillFrames);
+    Channel lagging = Play(Clip(path, ClipKind::Stream));
+    const auto starved = Pull(primed + 100);
+    EXPECT_EQ(starved[2 * (primed - 2)], ramp(primed - 2, 0));
+    EXPECT_EQ(starved[2 * primed], 0.0f) << "nothing decoded past the primed frames";
+    EXPECT_TRUE(Playing(lagging));
+    mixer.Update();
+    const auto resumed = Pull(4);
+    EXPECT_EQ(resumed[0], ramp(primed - 1, 0)) << "the first frame not yet played";
+    EXPECT_GT(resumed[6], resumed[0]);
 }
 
 // Ogg Vorbis and FLAC decode; loaded clips of one unchanged file share one
@@ -240,24 +252,9 @@ TEST_F(MixerTest, ChannelsAreSharedOutAndAnEndedOneLeavesItsGroupWhenTaken)
     EXPECT_TRUE(Playing(reused));
 }
 
-TEST_F(MixerTest, StoppedHandleGoesStaleAndLeavesTheNextPlayAloneAndAStoppedMixerRefusesWork)
-{
-    AudioClip* clip = Clip(folder.Constant("tone.wav", 44100, 0.5f));
-    Channel first = Play(clip);
-    EXPECT_EQ(first.Stop(), AUDIO_OK);
-    Channel second = Play(clip);
-    EXPECT_NE(first, second);
-    EXPECT_EQ(first.SetVolume(0.0f), AUDIO_INVALID_HANDLE);
-    EXPECT_EQ(first.Stop(), AUDIO_INVALID_HANDLE);
-    EXPECT_FLOAT_EQ(Pull(1)[0], 0.5f);
-    mixer.Stop();
-    EXPECT_EQ(second.SetVolume(1.0f), AUDIO_INVALID_HANDLE);
-    ChannelGroup* group = nullptr;
-    EXPECT_EQ(mixer.CreateGroup("late", &group), AUDIO_NOT_STARTED);
-    EXPECT_EQ(mixer.Play(clip, nullptr, &second), AUDIO_NOT_STARTED);
-}
-
-TEST_F(MixerTest, GroupCyclesAndBadValuesAreRefused)
+// Bad values and group cycles are refused, a stopped handle goes stale without
+// touching the next play, and a stopped mixer refuses work.
+TEST_F(MixerTest, BadValuesCyclesStaleHandlesAndAStoppedMixerAreRefused)
 {
     ChannelGroup* top = Group("top");
     ChannelGroup* below = Group("below");
@@ -270,6 +267,20 @@ TEST_F(MixerTest, GroupCyclesAndBadValuesAreRefused)
     EXPECT_EQ(channel.SetFrequency(0.0f), AUDIO_INVALID_PARAM);
     EXPECT_EQ(channel.SetFrequency(INFINITY), AUDIO_INVALID_PARAM);
     EXPECT_EQ(channel.SetVolume(-0.1f), AUDIO_INVALID_PARAM);
+    channel.Stop();
+    AudioClip* clip = Clip(folder.Constant("long.wav", 44100, 0.5f));
+    Channel first = Play(clip);
+    EXPECT_EQ(first.Stop(), AUDIO_OK);
+    Channel second = Play(clip);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(first.SetVolume(0.0f), AUDIO_INVALID_HANDLE);
+    EXPECT_EQ(first.Stop(), AUDIO_INVALID_HANDLE);
+    EXPECT_FLOAT_EQ(Pull(1)[0], 0.5f);
+    mixer.Stop();
+    EXPECT_EQ(second.SetVolume(1.0f), AUDIO_INVALID_HANDLE);
+    ChannelGroup* group = nullptr;
+    EXPECT_EQ(mixer.CreateGroup("late", &group), AUDIO_NOT_STARTED);
+    EXPECT_EQ(mixer.Play(clip, nullptr, &second), AUDIO_NOT_STARTED);
 }
 
 TEST_F(MixerTest, LoudSumBendsAboveTheKneeAndNeverPassesFullScale)
