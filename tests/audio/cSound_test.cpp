@@ -56,7 +56,9 @@ TEST_F(cSoundTest, SameNameKeepsItsSoundAndANewNameLoadsAnother)
     EXPECT_EQ(sound.Clip()->FrameCount(), 100u);
 }
 
-TEST_F(cSoundTest, MissingFileKeepsTheNameAndPlaysNothing)
+// A missing file is logged and the name kept, silent; a corrupt one throws and
+// leaves the sound empty.
+TEST_F(cSoundTest, MissingFileKeepsTheNameSilentAndACorruptOneThrows)
 {
     cSound sound;
     testing::internal::CaptureStdout();
@@ -69,16 +71,12 @@ TEST_F(cSoundTest, MissingFileKeepsTheNameAndPlaysNothing)
     EXPECT_EQ(ChannelCount(SoundManager::EffectsGroup()), 0);
     cSound empty;
     EXPECT_FALSE(empty.Play(true, 1.0f, 0.0f));
-}
 
-TEST_F(cSoundTest, CorruptFileThrowsAndLeavesTheSoundEmpty)
-{
     folder.Garbage("Broken.ogg");
-    cSound sound;
-    EXPECT_EQ(ErrorOf([&] { sound.SetName("Broken"); }),
+    EXPECT_EQ(ErrorOf([&] { empty.SetName("Broken"); }),
               "Unknown audio error number: 2 (sound file " + folder.Path("Broken.ogg") + ")");
-    EXPECT_EQ(sound.name, "");
-    EXPECT_EQ(sound.Clip(), nullptr);
+    EXPECT_EQ(empty.name, "");
+    EXPECT_EQ(empty.Clip(), nullptr);
 }
 
 // Without an engine effects and music play in the master groups, looped or not,
@@ -203,7 +201,8 @@ protected:
     cSound theme;
 };
 
-TEST_F(cSoundInStates, PlayJoinsTheActiveStatesGroupsAndACoveredStateIsPausedUntilUncovered)
+// A covered state is paused until uncovered; an inactive window pauses the masters.
+TEST_F(cSoundInStates, PlayJoinsTheActiveStatesGroupsWhichPauseWhenCoveredOrTheWindowIsInactive)
 {
     TraceState* below = Start("below");
     ChannelGroup* group = nullptr;
@@ -218,11 +217,7 @@ TEST_F(cSoundInStates, PlayJoinsTheActiveStatesGroupsAndACoveredStateIsPausedUnt
     engine->RunFrame();
     EXPECT_FALSE(Paused(below->SoundGroups().music));
     EXPECT_FALSE(Paused(below->SoundGroups().effects));
-}
 
-TEST_F(cSoundInStates, InactiveWindowPausesTheMastersAndActivationResumesThem)
-{
-    Start("play");
     engine->SendMessage(ENGINE_DEACTIVATE, nullptr);
     engine->RunFrame();
     EXPECT_TRUE(Paused(SoundManager::MusicGroup()));
