@@ -80,9 +80,12 @@ struct FinalLevel : DogLevel
     EndParticles* explosions = nullptr;
 };
 
+// Space leaves only once the ending has begun.
 TEST(EndingTrigger, ThePlayersTouchStopsTheWorldAndGlidesTheCameraToTheFinalObject)
 {
     FinalLevel level;
+    level.KeyDown(keySpace);
+    EXPECT_EQ(level.play.engine.Gamestates().size(), 1u);
     level.Touch(*level.ending->owner, &level.play.Spawn("Rock"));
     EXPECT_FALSE(level.ending->done);
     EXPECT_EQ(level.level->gravitySpeed, 10.0f);
@@ -110,14 +113,6 @@ TEST(EndingTrigger, ThePlayersTouchStopsTheWorldAndGlidesTheCameraToTheFinalObje
     level.Touch(*level.ending->owner, level.player); // once only
     level.play.Frames(10);
     EXPECT_EQ(view->position, tvec2(0.0f));
-}
-
-TEST(EndingPop, SpaceLeavesOnlyOnceTheEndingHasBegun)
-{
-    FinalLevel level;
-    level.KeyDown(keySpace);
-    EXPECT_EQ(level.play.engine.Gamestates().size(), 1u);
-    level.pop->active = true;
     level.KeyDown(keyEnter);
     EXPECT_EQ(level.play.engine.Gamestates().size(), 1u);
     level.KeyDown(keySpace);

@@ -128,7 +128,8 @@ protected:
     Timer* timer = nullptr;
 };
 
-TEST_F(Buttons, PushActsOnlyOnClicksInsideItsColliderGhostsIncludedAndOnlyForARegisteredState)
+// Pop counts cover several states.
+TEST_F(Buttons, PushAndPopActOnlyOnClicksInsideTheirCollidersGhostsIncludedAndPushOnlyForARegisteredState)
 {
     MakeButton<PushGSOnClick>({-0.5f, 0.5f}).gamestate = "NoSuchGS";
     ClickAt({-0.5f, 0.5f});
@@ -141,23 +142,13 @@ TEST_F(Buttons, PushActsOnlyOnClicksInsideItsColliderGhostsIncludedAndOnlyForARe
     ASSERT_EQ(Depth(), 2u);
     EXPECT_EQ(play.engine.GetActiveGamestate().TypeName(), "ButtonTargetGS");
 
-    auto& ghost = MakeButton<PopGSOnClick>({0.0f, 0.0f}, true);
-    ghost.popCount = 1;
-    ClickAt({0.1f, -0.1f});
-    EXPECT_EQ(Depth(), 1u);
-}
-
-TEST_F(Buttons, PopCountsCoverSeveralStatesAndZeroPopsNone)
-{
-    play.engine.PushGamestate("ButtonTargetGS");
     play.engine.PushGamestate("ButtonTargetGS");
     play.Frame();
-    ASSERT_EQ(Depth(), 3u);
-    auto& pop = MakeButton<PopGSOnClick>({0.0f, 0.0f});
-    ClickAt({0.0f, 0.0f});
-    EXPECT_EQ(Depth(), 3u);
-    pop.popCount = 2;
-    ClickAt({0.0f, 0.0f});
+    auto& ghost = MakeButton<PopGSOnClick>({0.0f, 0.0f}, true);
+    ClickAt({0.1f, -0.1f});
+    EXPECT_EQ(Depth(), 3u) << "a pop count of zero pops none";
+    ghost.popCount = 2;
+    ClickAt({0.1f, -0.1f});
     EXPECT_EQ(Depth(), 1u);
 }
 

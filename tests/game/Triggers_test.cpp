@@ -114,22 +114,6 @@ TEST(Activators, ANameThatMatchesNothingSendsNothing)
     EXPECT_EQ(state.Messages()->QueuedCount(), 0u);
 }
 
-TEST(Triggers, TeleportMovesThePlayerAndKeepsItsVelocity)
-{
-    BarePlay play;
-    Entity& player = MakePlayer(play, tvec2(1.0f, 1.0f));
-    player.Get<RigidBody>()->velocity = tvec2(3.0f, -2.0f);
-    Entity& portal = MakeBox(play, "Portal");
-    portal.Add<CollideTeleport>()->newPos = tvec2(-5.0f, 7.0f);
-    PlayHarness::Start(portal);
-    Entity& crate = MakeBox(play, "Crate", tvec2(2.0f, 2.0f));
-    Touch(play, portal, &crate);
-    EXPECT_EQ(crate.Get<Transform>()->position, tvec2(2.0f, 2.0f));
-    Touch(play, portal, &player);
-    EXPECT_EQ(player.Get<Transform>()->position, tvec2(-5.0f, 7.0f));
-    EXPECT_EQ(player.Get<RigidBody>()->velocity, tvec2(3.0f, -2.0f));
-}
-
 TEST(Triggers, KillBelowYRemovesTheEntityFromYDown)
 {
     for (const float y : {-9.99f, -10.0f, -11.0f})
@@ -175,11 +159,13 @@ TEST(Triggers, CollideFadeMovesTheAlphaByTheTouchAndStaysWithinZeroAndOne)
     }
 }
 
-TEST(Triggers, ColourInvertAndResizeAnswerToThePlayerOnly)
+// The teleport keeps the player's velocity.
+TEST(Triggers, ColourInvertResizeAndTeleportAnswerToThePlayerOnly)
 {
     BarePlay play;
     Entity& player = MakePlayer(play);
-    Entity& crate = MakeBox(play, "Crate");
+    player.Get<RigidBody>()->velocity = tvec2(3.0f, -2.0f);
+    Entity& crate = MakeBox(play, "Crate", tvec2(2.0f, 2.0f));
     Camera* view = &MakeCamera(play);
 
     Entity& block = MakeBox(play, "Block");
@@ -188,12 +174,16 @@ TEST(Triggers, ColourInvertAndResizeAnswerToThePlayerOnly)
     colour->red = 0.5f;
     block.Add<CollideInvert>();
     block.Add<ResizeOnCollide>()->size = tvec2(0.5f, 0.25f);
+    block.Add<CollideTeleport>()->newPos = tvec2(-5.0f, 7.0f);
     PlayHarness::Start(block);
 
     Touch(play, block, &crate);
     EXPECT_EQ(view->size, 10.0f);
     EXPECT_EQ(block.Get<Transform>()->scale, tvec2(1.0f));
+    EXPECT_EQ(crate.Get<Transform>()->position, tvec2(2.0f, 2.0f));
     Touch(play, block, &player); // the colour is not Active yet
+    EXPECT_EQ(player.Get<Transform>()->position, tvec2(-5.0f, 7.0f));
+    EXPECT_EQ(player.Get<RigidBody>()->velocity, tvec2(3.0f, -2.0f));
     EXPECT_EQ(block.Get<Color>()->color, tvec4(1.0f));
     EXPECT_EQ(view->size, -10.0f);
     EXPECT_EQ(block.Get<Transform>()->scale, tvec2(1.5f, 1.25f));
