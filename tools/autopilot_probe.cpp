@@ -39,8 +39,8 @@ using namespace Orvex;
 
 struct Options
 {
-    int seeds = 30;
-    int onlySeed = 0; // when above 0, the one seed played
+    int firstSeed = 1; // the seeds played, both included
+    int lastSeed = 30;
     long steps = 3600;
     std::vector<std::string> levels;
 };
@@ -204,9 +204,9 @@ Options ParseOptions(int argc, char** argv)
             if (value <= 0)
                 throw argument + " needs a whole number above 0, not \"" + argv[i] + "\"";
             if (argument == "--seeds")
-                options.seeds = static_cast<int>(value);
+                options.lastSeed = static_cast<int>(value);
             else if (argument == "--seed")
-                options.onlySeed = static_cast<int>(value);
+                options.firstSeed = options.lastSeed = static_cast<int>(value);
             else
                 options.steps = value;
         }
@@ -232,12 +232,10 @@ int main(int argc, char** argv)
         for (const std::string& level : options.levels)
         {
             int inLevel = 0;
-            const int first = options.onlySeed > 0 ? options.onlySeed : 1;
-            const int last = options.onlySeed > 0 ? options.onlySeed : options.seeds;
-            for (int seed = first; seed <= last; ++seed)
+            for (int seed = options.firstSeed; seed <= options.lastSeed; ++seed)
                 inLevel += InFreshProcess(options, level, seed, watch);
             std::fprintf(stderr, "%s: %d error lines in %d seeds of %ld steps\n", level.c_str(), inLevel,
-                         last - first + 1, options.steps);
+                         options.lastSeed - options.firstSeed + 1, options.steps);
             total += inLevel;
         }
         std::fprintf(stderr, "%d error lines in all\n", total);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <utility>
@@ -61,15 +62,24 @@ tvec2 LongestPush(const ContactLine& line, const Entity& a, const Entity& b,
     return longest;
 }
 
-// Where A's and B's placed points reach along axis.
-std::pair<float, float> Extent(const Entity& entity, tvec2 axis)
+// A shape with its entity's model matrix, made once for the many axes tried.
+struct Placed
 {
-    const tmat3 model = ModelMatrixOf(entity);
+    explicit Placed(const Entity& entity) : mesh(ShapeOf(entity)), model(ModelMatrixOf(entity)) {}
+    tvec2 Point(std::uint32_t index) const { return ToWorld(model, mesh.points[index]); }
+
+    const cMesh& mesh;
+    const tmat3 model;
+};
+
+// Where the placed points reach along axis.
+std::pair<float, float> Extent(const Placed& shape, tvec2 axis)
+{
     float low = std::numeric_limits<float>::infinity();
     float high = -low;
-    for (const tvec2& point : ShapeOf(entity).points)
+    for (std::uint32_t i = 0; i < shape.mesh.points.size(); ++i)
     {
-        const float reach = glm::dot(ToWorld(model, point), axis);
+        const float reach = glm::dot(shape.Point(i), axis);
         low = std::min(low, reach);
         high = std::max(high, reach);
     }
@@ -83,40 +93,34 @@ struct Correction
     tvec2 surface; // never zero
 };
 
-// Tries the normals of owner's placed edges as ways out for A, keeping the
-// shortest push; an edge of zero length after placing has no normal.
-void ShortestWayOut(const Entity& owner, const Entity& a, const Entity& b, Correction& best, float& depth)
-{
-    const cMesh& mesh = ShapeOf(owner);
-    const tmat3 model = ModelMatrixOf(owner);
-    for (const cMesh::Edge& edge : mesh.edges)
-    {
-        const tvec2 along = ToWorld(model, mesh.points[edge[1]]) - ToWorld(model, mesh.points[edge[0]]);
-        if (glm::dot(along, along) == 0.0f)
-            continue;
-        const tvec2 axis = glm::normalize(tvec2{-along.y, along.x});
-        const auto [lowA, highA] = Extent(a, axis);
-        const auto [lowB, highB] = Extent(b, axis);
-        for (const float push : {highB - lowA, lowB - highA})
-            if (std::abs(push) < depth)
-            {
-                depth = std::abs(push);
-                best = {push * axis, along};
-            }
-    }
-}
-
 // No vertex of either inside, yet the outlines cross more than twice: a thin
 // body, or a pointed one such as the dog's foot, has cut through the other
 // between two frames, often across a corner. Skipped, it stays cut through, so
 // A is pushed out along the edge normal, of either outline, that asks the
-// least: for convex outlines the shortest push that parts them.
+// least: for convex outlines the shortest push that parts them. An edge of zero
+// length once placed has no normal.
 Correction Separation(const Entity& a, const Entity& b, const ContactLine& line)
 {
+    const Placed shapeA(a);
+    const Placed shapeB(b);
     Correction best{{0.0f, 0.0f}, line.direction};
     float depth = std::numeric_limits<float>::infinity();
-    ShortestWayOut(a, a, b, best, depth);
-    ShortestWayOut(b, a, b, best, depth);
+    for (const Placed* owner : {&shapeA, &shapeB})
+        for (const cMesh::Edge& edge : owner->mesh.edges)
+        {
+            const tvec2 along = owner->Point(edge[1]) - owner->Point(edge[0]);
+            if (glm::dot(along, along) == 0.0f)
+                continue;
+            const tvec2 axis = glm::normalize(tvec2{-along.y, along.x});
+            const auto [lowA, highA] = Extent(shapeA, axis);
+            const auto [lowB, highB] = Extent(shapeB, axis);
+            for (const float push : {highB - lowA, lowB - highA})
+                if (std::abs(push) < depth)
+                {
+                    depth = std::abs(push);
+                    best = {push * axis, along};
+                }
+        }
     return best;
 }
 
