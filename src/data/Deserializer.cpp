@@ -186,19 +186,19 @@ void ReadFloats(const std::string& text, Vector& target, const char* expected)
 {
     std::istringstream in(text);
     in.imbue(std::locale::classic());
+    Vector read = target;
     for (int i = 0; i < Vector::length(); ++i)
     {
         if (i > 0)
-            in.ignore(1);
-        float component = 0.0f;
-        if (!(in >> component))
         {
-            if (i == 0)
-                throw ValueError(Text::Quoted(text) + " is not " + expected);
-            return;
+            in.ignore(1);
+            if ((in >> std::ws).eof())
+                break;
         }
-        target[i] = component;
+        if (!(in >> read[i]))
+            throw ValueError(Text::Quoted(text) + " is not " + expected);
     }
+    target = read;
 }
 
 // Runs a standard conversion, naming the text in its failures.

@@ -58,9 +58,10 @@ public:
     // Each leaves the target unchanged when HasKey does not hold.
     void GetBool(const std::string& key, bool& target) const;
     // Reads "float, skip exactly one character, float, ..." as a stream does, so
-    // "3 4" gives (3, 4). Once a later float cannot be read (bad text, out of
-    // range, end of the value) that component and all after it keep their
-    // previous values; a text that does not begin with a number throws ValueError.
+    // "3 4" gives (3, 4). A value that ends early ("7,8" for four) leaves the
+    // components after it as they were; a component that is there but does not
+    // read as a float ("0,zero", "3,,4", "1,1e50") throws ValueError and leaves
+    // the whole target as it was.
     void GetVec2(const std::string& key, tvec2& target) const;
     void GetVec4(const std::string& key, tvec4& target) const;
 

@@ -62,6 +62,8 @@ TEST(PodDeserialize, TextsThatDoNotReadAreRefusedAndTheValueKept)
     EXPECT_EQ(refusal(3u, "99999999999999999999"),
               "'99999999999999999999' is out of range for a whole number of 0 or more");
     EXPECT_EQ(refusal(tvec2(1.0f), "x,2"), "'x,2' is not two numbers");
+    // Read up to a component that is there but not a number, and refused whole.
+    EXPECT_EQ(refusal(tvec4(1.0f), "1,2,zero"), "'1,2,zero' is not four numbers");
     for (const auto& empty : {refusal(tvec4(1.0f), ""), refusal(tvec2(4.0f, 5.0f), ""), refusal(2.5f, ""),
                               refusal(std::string("kept"), "")})
         EXPECT_EQ(empty, "");
