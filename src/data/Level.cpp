@@ -30,6 +30,12 @@ IComponent* CreateComponentFrom(const META_COMPONENT_BASE& record, const Deseria
     return component.release();
 }
 
+// " (in ./levels/x.txt: entity 3 (Crate))": where a text of its own arose.
+std::string In(const DataPlace& place)
+{
+    return " (in " + place.path + (place.object.empty() ? "" : ": " + place.object) + ")";
+}
+
 // An object of a level and where it lies, for error texts.
 struct PlacedObject
 {
@@ -56,13 +62,13 @@ Pooled<Entity> BuildFromArchetype(const std::string& entityName, const std::stri
     {
         const META_COMPONENT_BASE* record = TypeRegistry::FindComponent(object.first);
         if (!record)
-            throw "Component not registered: " + object.first;
+            throw "Component not registered: " + object.first + In(place);
         Pooled<IComponent> component(CreateComponentFrom(*record, object.second, place));
         // A component without fields has nothing to take from the override.
         if (override && !record->fields.empty())
         {
             if (!override->object.HasChild(object.first))
-                throw "Deserializer doesn't have sub object: " + object.first;
+                throw "Deserializer doesn't have sub object: " + object.first + In(override->place);
             record->ReadFields(*component, override->object.GetChild(object.first), override->place);
         }
         entity->Attach(record->id, component.release());
@@ -79,7 +85,7 @@ Pooled<Entity> BuildFromDescription(const std::string& entityName, const Deseria
         const META_COMPONENT_BASE* record = TypeRegistry::FindComponent(object.first);
         if (!record)
         {
-            LogError("Component not registered: " + object.first);
+            LogError("Component not registered: " + object.first + In(place));
             continue;
         }
         entity->Attach(record->id, CreateComponentFrom(*record, object.second, place));
@@ -261,7 +267,7 @@ Entity* CreateFromEntry(const std::string& entityName, const Deserializer& entry
     // Before Init, so components that remember their start see the placed one.
     const META_COMPONENT_BASE* transform = TypeRegistry::FindComponent("Transform");
     if (!entry.HasChild("Transform"))
-        throw std::string("Deserializer doesn't have sub object: Transform");
+        throw "Deserializer doesn't have sub object: Transform" + In(place);
     if (transform && entity->Get(transform->id))
         transform->ReadFields(*entity->Get(transform->id), entry.GetChild("Transform"), place);
     return Initialised(std::move(entity));

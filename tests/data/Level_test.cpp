@@ -318,7 +318,8 @@ TEST_F(LevelLoading, UnregisteredComponentOfAFullEntryIsReportedAndSkipped)
     LevelTestState state;
     testing::internal::CaptureStdout();
     Load(state, "__lt_level");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "ERROR: Component not registered: Bogus\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "ERROR: Component not registered: Bogus (in ./levels/__lt_level.txt: entity 0 (Box))\n");
     EXPECT_NE(state.FindEntity("Box")->Get<LevelProbe>(), nullptr);
 }
 
@@ -339,12 +340,13 @@ TEST_F(LevelLoading, FailuresThrowTheirTexts)
         {"missing archetype", kPlacedInstance, {{"0", {"Flags=10", "Archetype=__lt_none"}, {{"Transform", ""}}}},
          "Could not find file: ./archetypes/__lt_none.txt"},
         {"unregistered in archetype", kPlacedInstance,
-         {{"0", {"Flags=10", "Archetype=__lt_bogus"}, {{"Transform", ""}}}}, "Component not registered: Bogus"},
+         {{"0", {"Flags=10", "Archetype=__lt_bogus"}, {{"Transform", ""}}}},
+         "Component not registered: Bogus (in ./archetypes/__lt_bogus.txt)"},
         {"instance without Transform", kPlacedInstance, {{"0", {"Flags=10", "Archetype=__lt_probe"}, {}}},
-         "Deserializer doesn't have sub object: Transform"},
+         "Deserializer doesn't have sub object: Transform (in ./levels/__lt_failing.txt: entity 0)"},
         {"override without component", "VersionMinor=1",
          {{"0", {"Archetype=__lt_probe"}, {{"Transform", ""}, {"Color", ""}}}},
-         "Deserializer doesn't have sub object: LevelProbe"},
+         "Deserializer doesn't have sub object: LevelProbe (in ./levels/__lt_failing.txt: entity 0)"},
         {"settings without component", "VersionMinor=3\nLevelSettings=Box",
          {{"0", {"Name=Box", "Flags=00"}, {{"LevelProbe", ""}}}},
          "Tried setting Entity without LevelSettings component as the LevelSettings: Box"},
