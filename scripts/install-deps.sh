@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake pkg-config clang libclang-rt-14-dev python3
+  build-essential cmake pkg-config clang libclang-rt-14-dev lld python3
   libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libglew-dev libglm-dev libimgui-dev
   libsndfile1-dev fonts-dejavu-core
