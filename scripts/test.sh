@@ -51,21 +51,28 @@ run_suite build-asan -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-g -O1" \
   "-DCMAKE_C_FLAGS_DEBUG=-g -O1" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DORVEX_SANITIZE=ON -DORVEX_FUZZ=ON -DORVEX_BENCH=OFF
 
-for fuzzer in build-asan/bin/fuzz_*; do
-  name=${fuzzer##*/fuzz_}
-  corpus=build-asan/corpus/$name
+# One fuzz target is one busy process: as many run at once as there are cores.
+# Each prints its lines in one piece when it ends, so results do not interleave.
+fuzz_one() {
+  local name=$1 corpus=build-asan/corpus/$1 report
   mkdir -p "$corpus"
   [ -d "fuzz/corpus/$name" ] && cp -r "fuzz/corpus/$name/." "$corpus/"
-  echo "== fuzzing $name for ${FUZZ_SECONDS:-10} s"
   if (cd build-asan/bin && "./fuzz_$name" -max_total_time="${FUZZ_SECONDS:-10}" \
         -print_final_stats=1 "$root/$corpus" > "$root/build-asan/fuzz_$name.log" 2>&1); then
-    grep -E "stat::number_of_executed_units" "build-asan/fuzz_$name.log" || true
+    report=$(grep -E "stat::number_of_executed_units" "build-asan/fuzz_$name.log" || true)
+    printf "== fuzzed %s for %s s\n%s\n" "$name" "${FUZZ_SECONDS:-10}" "$report"
   else
-    tail -40 "build-asan/fuzz_$name.log"
-    echo "fuzz target $name failed"
-    status=1
+    report=$(tail -40 "build-asan/fuzz_$name.log")
+    printf "== fuzzed %s for %s s\n%s\nfuzz target %s failed\n" "$name" "${FUZZ_SECONDS:-10}" \
+      "$report" "$name"
+    return 1
   fi
-done
+}
+export -f fuzz_one
+export root
+for fuzzer in build-asan/bin/fuzz_*; do
+  echo "${fuzzer##*/fuzz_}"
+done | xargs -P "$(nproc)" -I{} bash -c 'fuzz_one "$1"' _ {} || status=1
 
 printf "%s" "$summary"
 [ $status -eq 0 ] && echo "All test suites passed." || echo "Some tests FAILED."
