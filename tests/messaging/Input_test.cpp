@@ -37,7 +37,8 @@ TEST_F(EngineTest, AKeyWentDownOnlyInItsFirstFrameAndIsHeldUntilReleased)
     EXPECT_FALSE(Input::KeyHeld(Input::KeyCount));
     EXPECT_FALSE(Input::KeyWentDown(100000));
     state->Messages()->DeliverAll();
-    EXPECT_EQ(downs->heard.size(), 3u);
+    ASSERT_EQ(downs->heard.size(), 3u);
+    EXPECT_EQ(downs->heard[0].As<KeyMessage>().scancode, static_cast<unsigned>(SDL_SCANCODE_A));
 }
 
 // Presses and the left release compare with the previous frame; the device

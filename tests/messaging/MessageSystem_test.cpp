@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "engine/TestEngine.h"
+#include "messaging/MessageNames.h"
 
 namespace Orvex::Testing
 {
@@ -169,6 +170,15 @@ TEST_F(MessageSystemTest, CollisionsReachOnlySelfsComponentsInTypeOrder)
     EXPECT_EQ(heard.Other, other);
     EXPECT_EQ(heard.VertexIndex, 3);
     EXPECT_EQ(messages->QueuedCount(), 0u);
+}
+
+// A level names the message a component waits for; a name that is no type, or
+// the type of one no level may send, reads as none.
+TEST(MessageNames, KnownNamesGiveTheirTypeAndAllOthersZero)
+{
+    EXPECT_EQ(LookupMessageType("MSG_BOUNCE"), MSG_BOUNCE);
+    for (const char* name : {"MSG_ADD_SCORE", "msg_bounce", "", "MSG_NEVER_HEARD_OF"})
+        EXPECT_EQ(LookupMessageType(name), 0u) << name;
 }
 } // namespace
 } // namespace Orvex::Testing
