@@ -27,7 +27,6 @@ TEST_F(EngineTest, ThereIsOneEngineAndItReadsItsAssetPathsFromTheCoreConfigurati
     EXPECT_EQ(engine->GetExtension("Meshes"), ".txt");
     EXPECT_EQ(engine->GetPath("Debug"), "");
     EXPECT_EQ(ErrorOf([this] { engine->GetPath("Nowhere"); }), "Nowhere not found in deserializer.");
-    EXPECT_EQ(Engine::Get(), engine.get());
     EXPECT_EQ(ErrorOf([] { Engine second; }), "Tried to create multiple Engines.");
     EXPECT_EQ(Engine::Get(), engine.get());
     engine.reset();
@@ -82,16 +81,17 @@ TEST_F(EngineTest, PopRequestedMidFrameTakesEffectAtThisFrameEndAfterDelivery)
     EXPECT_FALSE(engine->HasFlag(Engine::QUIT));
 }
 
-TEST_F(EngineTest, ResumeRestoresTheCursorOfTheNewTop)
+// A state applies its cursor as soon as it is made, before its first frame, and
+// again when it is resumed.
+TEST_F(EngineTest, ANewStateAndAResumedOneApplyTheirCursor)
 {
-    TraceState* menu = Queue("menu");
-    menu->SetShowCursor(true);
+    Window::SetCursorVisible(false);
+    Queue("menu");
+    EXPECT_TRUE(Window::CursorVisible());
     engine->RunFrame();
-    TraceState* play = New<TraceState>();
-    play->label = "play";
+    TraceState* play = Queue("play");
     play->SetShowCursor(false);
     play->ApplyCursor();
-    engine->PushGamestate(play);
     engine->RunFrame();
     EXPECT_FALSE(Window::CursorVisible());
     engine->PopGamestates(1);
@@ -100,8 +100,8 @@ TEST_F(EngineTest, ResumeRestoresTheCursorOfTheNewTop)
 }
 
 // A pop of zero resumes the top again, a later request replaces the count, and
-// popping more than the stack holds destroys all and quits.
-TEST_F(EngineTest, PopCountsResumeReplaceOrEmptyTheStack)
+// popping more than the stack holds destroys all and quits, which ends Run.
+TEST_F(EngineTest, PopCountsResumeReplaceOrEmptyTheStackAndRunEndsWithIt)
 {
     Start("one");
     TraceState* top = Start("two");
@@ -116,60 +116,22 @@ TEST_F(EngineTest, PopCountsResumeReplaceOrEmptyTheStack)
     engine->RunFrame();
     EXPECT_EQ(engine->Gamestates().size(), 1u);
     EXPECT_FALSE(engine->HasFlag(Engine::QUIT));
-    Start("three");
-    engine->PopGamestates(3);
-    engine->RunFrame();
+    int frames = 0;
+    Queue("three")->onUpdate = [&](TraceState&) {
+        if (++frames == 3)
+            engine->PopGamestates(3);
+    };
+    engine->Run();
+    EXPECT_EQ(frames, 3);
     EXPECT_TRUE(engine->Gamestates().empty());
     EXPECT_TRUE(engine->HasFlag(Engine::QUIT));
     EXPECT_NE(std::find(Trace().begin(), Trace().end(), "one destroyed"), Trace().end());
 }
 
-TEST_F(EngineTest, RunEndsWhenTheLastStatePopsItself)
-{
-    int frames = 0;
-    Queue("only")->onUpdate = [&](TraceState&) {
-        if (++frames == 3)
-            engine->PopGamestates(1);
-    };
-    engine->Run();
-    EXPECT_EQ(frames, 3);
-    EXPECT_TRUE(engine->HasFlag(Engine::QUIT));
-}
-
-TEST_F(EngineTest, SystemsRunInListOrderWithTheFramesDtThenTheStatesUpdate)
-{
-    TraceState* state = Queue("state");
-    TraceSystem* last = nullptr;
-    state->onInit = [&last](TraceState& self) {
-        for (const char* label : {"physics", "collision"})
-        {
-            last = New<TraceSystem>();
-            last->label = label;
-            self.AddSystem(last);
-        }
-    };
-    engine->RunFrame();
-    EXPECT_EQ(Trace(), (Lines{"state Init", "physics Update", "collision Update", "state Update"}));
-    EXPECT_EQ(last->lastDt, static_cast<float>(Engine::maxDt)); // the first frame's dt
-}
-
-TEST_F(EngineTest, InactiveWindowUpdatesNothingButStillAppliesRequests)
-{
-    Start("top");
-    engine->SendMessage(ENGINE_DEACTIVATE);
-    EXPECT_FALSE(engine->HasFlag(Engine::ACTIVE));
-    Queue("waiting");
-    const std::size_t mark = Trace().size();
-    engine->RunFrame();
-    EXPECT_EQ(Since(mark), (Lines{"waiting Init"}));
-    engine->SendMessage(ENGINE_ACTIVATE);
-    engine->RunFrame();
-    EXPECT_EQ(Trace().back(), "waiting Update");
-}
-
 // Presses keys from inside the frame, as the event polling would.
 void PressDuringFrame(TraceState& state, std::vector<SDL_Scancode> keys)
 {
+    Input::Current() = Input::State{};
     state.onUpdate = [keys](TraceState&) {
         for (SDL_Scancode key : keys)
             Input::Current().keys.set(key);
@@ -183,15 +145,11 @@ TEST_F(EngineTest, CtrlF2PopsTheTopStateOnceWhileHeldAndPoppingTheOnlyOneQuits)
     PressDuringFrame(*top, {SDL_SCANCODE_F2}); // without Ctrl: nothing
     engine->RunFrame();
     EXPECT_EQ(engine->Gamestates().size(), 2u);
-    Input::Current() = Input::State{};
     PressDuringFrame(*top, {SDL_SCANCODE_RCTRL, SDL_SCANCODE_F2});
     engine->RunFrame();
-    EXPECT_EQ(engine->Gamestates().size(), 1u);
-    // Still held in the next frame: not a new press.
-    engine->RunFrame();
+    engine->RunFrame(); // still held: not a new press
     EXPECT_EQ(engine->Gamestates().size(), 1u);
     EXPECT_FALSE(engine->HasFlag(Engine::QUIT));
-    Input::Current() = Input::State{}; // released
     PressDuringFrame(*below, {SDL_SCANCODE_LCTRL, SDL_SCANCODE_F2});
     engine->RunFrame();
     EXPECT_TRUE(engine->HasFlag(Engine::QUIT));
@@ -244,7 +202,6 @@ TEST_F(EngineTest, EngineMessagesActAtOnceAndTheLevelsEndIsDeliveredToo)
     EarComponent* ear = AddEar(*state, "ear", MSG_END_LEVEL);
     engine->Send(ENGINE_RESIZE, SizeMessage{1000, 300});
     EXPECT_EQ(Window::Width(), 1000);
-    EXPECT_EQ(Window::Height(), Window::MinHeight);
     // The resize itself posts MSG_WINDOW_RESIZED; the engine message is not queued.
     EXPECT_EQ(state->Messages()->QueuedCount(), 1u);
     const std::size_t mark = Trace().size();
@@ -257,6 +214,8 @@ TEST_F(EngineTest, EngineMessagesActAtOnceAndTheLevelsEndIsDeliveredToo)
     EXPECT_EQ(state->Messages()->QueuedCount(), 0u);
 }
 
+// The limiter runs right after a short frame, so a limited frame that kept the
+// last measured dt would show.
 TEST_F(EngineTest, VariableStepMeasuresShortFramesAndClampsLongOnesAndTheLimiterGivesExactlyMaxDt)
 {
     TraceState* state = Start("top");
@@ -264,11 +223,7 @@ TEST_F(EngineTest, VariableStepMeasuresShortFramesAndClampsLongOnesAndTheLimiter
     engine->RunFrame();
     EXPECT_GT(engine->Dt(), 0.0);
     EXPECT_LT(engine->Dt(), Engine::maxDt);
-    state->onUpdate = [](TraceState&) { std::this_thread::sleep_for(std::chrono::milliseconds(50)); };
-    engine->RunFrame();
-    EXPECT_EQ(engine->Dt(), Engine::maxDt);
 
-    state->onUpdate = nullptr;
     engine->SetFrameLimiter(true);
     EXPECT_TRUE(Window::VSync());
     const auto start = std::chrono::steady_clock::now();
@@ -279,25 +234,40 @@ TEST_F(EngineTest, VariableStepMeasuresShortFramesAndClampsLongOnesAndTheLimiter
     }
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     EXPECT_GE(took.count(), 3 * Engine::maxDt);
+
+    engine->SetFrameLimiter(false);
+    state->onUpdate = [](TraceState&) { std::this_thread::sleep_for(std::chrono::milliseconds(50)); };
+    engine->RunFrame();
+    EXPECT_EQ(engine->Dt(), Engine::maxDt);
 }
 
+// An inactive window updates nothing but still applies requests, and is limited.
 // Minimising sends two deactivations; the window's first "shown" event comes while
 // it is active. Either way the active window's setting comes back.
-TEST_F(EngineTest, InactiveWindowIsLimitedAndActivationGivesBackTheActiveSetting)
+TEST_F(EngineTest, InactiveWindowUpdatesNothingIsLimitedAndActivationGivesBackTheActiveSetting)
 {
+    Start("top");
     for (const bool limited : {false, true})
     {
         engine->SetFrameLimiter(limited);
         engine->SendMessage(ENGINE_ACTIVATE);
         EXPECT_EQ(engine->FrameLimiter(), limited);
         engine->SendMessage(ENGINE_DEACTIVATE);
+        EXPECT_FALSE(engine->HasFlag(Engine::ACTIVE));
         EXPECT_TRUE(engine->FrameLimiter());
         EXPECT_TRUE(Window::VSync());
+        const std::size_t mark = Trace().size();
+        Queue("waiting");
+        engine->RunFrame();
+        EXPECT_EQ(Since(mark), (Lines{"waiting Init"}));
         engine->SendMessage(ENGINE_DEACTIVATE);
         engine->SendMessage(ENGINE_ACTIVATE);
         EXPECT_EQ(engine->FrameLimiter(), limited);
         EXPECT_EQ(Window::VSync(), limited);
         EXPECT_TRUE(engine->HasFlag(Engine::ACTIVE));
+        engine->SetFrameLimiter(false);
+        engine->RunFrame();
+        EXPECT_EQ(Trace().back(), "waiting Update");
     }
 }
 } // namespace

@@ -29,39 +29,34 @@ bool Traced(const std::string& line)
     return std::find(Trace().begin(), Trace().end(), line) != Trace().end();
 }
 
-// A later message system replaces the state's; systems by name must be registered.
-TEST_F(EngineTest, SystemsAreAddedByObjectOrRegisteredNameAndALaterMessageSystemIsTheStates)
+// Systems run in list order with the frame's dt, before the state's update; a
+// later message system replaces the state's; systems by name must be registered.
+TEST_F(EngineTest, SystemsRunInListOrderAndAreAddedByObjectOrRegisteredName)
 {
-    TraceState* state = Start("state");
+    TraceState* state = Queue("state");
+    TraceSystem* last = nullptr;
+    state->onInit = [&last](TraceState& self) {
+        for (const char* label : {"physics", "collision"})
+        {
+            last = New<TraceSystem>();
+            last->label = label;
+            self.AddSystem(last);
+        }
+    };
+    engine->RunFrame();
+    EXPECT_EQ(Trace(), (Lines{"state Init", "physics Update", "collision Update", "state Update"}));
+    EXPECT_EQ(last->lastDt, static_cast<float>(Engine::maxDt)); // the first frame's dt
     MessageSystem* first = state->Messages();
     ASSERT_NE(first, nullptr);
     MessageSystem* second = New<MessageSystem>();
     state->AddSystem(second);
     EXPECT_EQ(state->Messages(), second);
     state->AddSystem("TraceSystem");
-    ASSERT_EQ(state->Systems().size(), 3u);
+    ASSERT_EQ(state->Systems().size(), 5u);
     EXPECT_EQ(state->Systems()[0], first);
-    EXPECT_NE(dynamic_cast<TraceSystem*>(state->Systems()[2]), nullptr);
+    EXPECT_NE(dynamic_cast<TraceSystem*>(state->Systems()[4]), nullptr);
     EXPECT_EQ(ErrorOf([&] { state->AddSystem("NoSuchSystem"); }), "System not registered: NoSuchSystem");
-    EXPECT_EQ(state->Systems().size(), 3u);
-}
-
-// A state that hides the cursor hides it as soon as it is made, before its first frame.
-class CursorlessState : public IGamestate
-{
-public:
-    CursorlessState() : IGamestate(false, true) {}
-    void Init() override {}
-    void Update(float) override {}
-    void Shutdown() override {}
-};
-
-TEST_F(EngineTest, ANewStateAppliesItsCursorAtOnce)
-{
-    Window::SetCursorVisible(true);
-    IGamestate* state = New<CursorlessState>();
-    EXPECT_FALSE(Window::CursorVisible());
-    Delete(state);
+    EXPECT_EQ(state->Systems().size(), 5u);
 }
 
 // Entities are found by exact name or id; the camera and the level settings
@@ -149,13 +144,8 @@ TEST_F(EngineTest, ComponentsUpdateInTypeOrderMayRemoveThemselvesAndEntitiesMade
 
 TEST_F(EngineTest, DestructionTakesEntitiesThenSystemsThenTheMessageSystem)
 {
-    TraceState* state = Queue("state");
-    state->onInit = [](TraceState& self) {
-        TraceSystem* system = New<TraceSystem>();
-        system->label = "system";
-        self.AddSystem(system);
-    };
-    engine->RunFrame();
+    TraceState* state = Start("state");
+    state->AddSystem("TraceSystem");
     AddEar(*state, "ear", MSG_KEYDOWN);
     Trace().clear();
     engine->PopGamestates(1);

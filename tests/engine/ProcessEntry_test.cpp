@@ -10,6 +10,7 @@
 #include "engine/DataFolder.h"
 #include "engine/ProcessEntry.h"
 #include "engine/RunOptions.h"
+#include "support/ErrorOf.h"
 
 namespace Orvex::Testing
 {
@@ -59,6 +60,50 @@ Outcome RunWith(std::vector<std::string> arguments)
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
+TEST(RunOptions, NoArgumentsPlayTheGameAndEveryOptionIsRead)
+{
+    const RunOptions none = ParseRunOptions({}, "IntroGS");
+    EXPECT_EQ(none.startState, "IntroGS");
+    EXPECT_EQ(none.startLevel, "");
+    EXPECT_EQ(none.quitAfterFrames, -1);
+    EXPECT_EQ(none.screenshotFrame, -1);
+    EXPECT_FALSE(none.help);
+    const RunOptions options = ParseRunOptions(
+        {"--frames", "120", "--screenshot", "30", "shot.png", "--state", "Gameplay", "--level",
+         "Level2Bounce", "--replay", "runs/Level2Bounce.run"},
+        "IntroGS");
+    EXPECT_EQ(options.quitAfterFrames, 120);
+    EXPECT_EQ(options.screenshotFrame, 30);
+    EXPECT_EQ(options.screenshotPath, "shot.png");
+    EXPECT_EQ(options.startState, "Gameplay");
+    EXPECT_EQ(options.startLevel, "Level2Bounce");
+    EXPECT_EQ(options.replayPath, "runs/Level2Bounce.run");
+    EXPECT_EQ(ParseRunOptions({"--record", "mine.run"}, "IntroGS").recordPath, "mine.run");
+    EXPECT_TRUE(ParseRunOptions({"-h"}, "IntroGS").help);
+}
+
+TEST(RunOptions, BadOptionsAreNamed)
+{
+    const std::string frames = "--frames needs a whole number of frames above 0, not ";
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--fast"}, "unknown option \"--fast\""},
+        {{"--frames"}, "--frames needs a value"},
+        {{"--screenshot", "3"}, "--screenshot needs a value"},
+        {{"--state"}, "--state needs a value"},
+        {{"--replay"}, "--replay needs a value"},
+        {{"--replay", "a.run", "--record", "b.run"}, "--replay and --record cannot be used together"},
+        {{"--frames", "0"}, frames + "\"0\""},
+        {{"--frames", "12x"}, frames + "\"12x\""},
+        {{"--frames", "-4"}, frames + "\"-4\""},
+        {{"--frames", "99999999999999999999999"}, frames + "\"99999999999999999999999\""},
+    };
+    for (const auto& [arguments, problem] : cases)
+    {
+        const auto parse = [&arguments = arguments] { ParseRunOptions(arguments, "IntroGS"); };
+        EXPECT_EQ(ErrorOf(parse), problem) << arguments[0];
+    }
+}
+
 TEST(ProcessEntry, BadOptionsExitWithTwoAndTheUsage)
 {
     const Outcome outcome = RunWith({"--frames", "soon"});
@@ -68,12 +113,14 @@ TEST(ProcessEntry, BadOptionsExitWithTwoAndTheUsage)
     EXPECT_EQ(Engine::Get(), nullptr);
 }
 
-TEST(ProcessEntry, HelpAndVersionPrintAndExitWithZero)
+TEST(ProcessEntry, HelpNamesEveryOptionAndHelpAndVersionExitWithZero)
 {
     Outcome outcome = RunWith({"--help"});
     EXPECT_EQ(outcome.code, 0);
-    EXPECT_TRUE(Contains(outcome.out, "Usage: ")) << outcome.out;
-    EXPECT_TRUE(Contains(outcome.out, "--version")) << outcome.out;
+    EXPECT_EQ(outcome.out.rfind("Usage: ./orvex_engine_tests [options]", 0), 0u) << outcome.out;
+    for (const char* option :
+         {"--frames", "--screenshot", "--state", "--level", "--help", "--version"})
+        EXPECT_TRUE(Contains(outcome.out, option)) << option;
     outcome = RunWith({"--version"});
     EXPECT_EQ(outcome.code, 0);
     EXPECT_EQ(outcome.out, VersionText());

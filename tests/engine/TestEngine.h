@@ -71,14 +71,11 @@ class TraceSystem : public ISystem
     {
         lastDt = dt;
         Note(label + " Update");
-        if (onUpdate)
-            onUpdate();
     }
     void Shutdown() override { Note(label + " Shutdown"); }
 
     std::string label = "system";
     float lastDt = 0.0f; // seconds
-    std::function<void()> onUpdate;
 };
 
 // A component that traces its updates and keeps every payload it hears.
