@@ -198,23 +198,18 @@ TEST(Fireworks, EverySpaceFiresCountRocketsWithWholeRandomSpeedsAndLives)
         if (entry.second->archetype == "__test_rocket")
             rockets.push_back(entry.second);
     ASSERT_EQ(rockets.size(), 25u);
+    // Speeds and lives are whole numbers in their ranges.
+    const auto whole = [](float value, float low, float high)
+    { return value == std::trunc(value) && value >= low && value <= high; };
     bool sideways = false;
     for (const Entity* rocket : rockets)
     {
         EXPECT_EQ(rocket->name, "");
         EXPECT_EQ(rocket->Get<Transform>()->position, tvec2(3.0f, 4.0f));
         const tvec2 speed = rocket->Get<RigidBody>()->velocity;
-        EXPECT_EQ(speed.x, std::trunc(speed.x));
-        EXPECT_EQ(speed.y, std::trunc(speed.y));
-        EXPECT_GE(speed.x, -2.0f);
-        EXPECT_LE(speed.x, 3.0f);
-        EXPECT_GE(speed.y, 3.0f);
-        EXPECT_LE(speed.y, 8.0f);
+        EXPECT_TRUE(whole(speed.x, -2.0f, 3.0f) && whole(speed.y, 3.0f, 8.0f)) << speed.x << ", " << speed.y;
+        EXPECT_TRUE(whole(rocket->Get<KillAfterTime>()->time, 1.0f, 4.0f)) << rocket->Get<KillAfterTime>()->time;
         sideways |= speed.x != 0.0f;
-        const float life = rocket->Get<KillAfterTime>()->time;
-        EXPECT_EQ(life, std::trunc(life));
-        EXPECT_GE(life, 1.0f);
-        EXPECT_LE(life, 4.0f);
     }
     EXPECT_TRUE(sideways);
 }

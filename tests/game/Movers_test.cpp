@@ -79,7 +79,7 @@ TEST(RocketPad, APlayerRemovedDuringTheDriveIsLetGo)
 
 TEST(RocketPad, ADriveOfTenSecondsOrMoreIsSilent)
 {
-    for (const float timeLength : {5.0f, 9.99f, 10.0f, 30.0f})
+    for (const float timeLength : {9.99f, 10.0f})
     {
         RocketRide ride(timeLength);
         ride.play.Post(MSG_ROCKET_START,
@@ -168,24 +168,22 @@ TEST(Patrol, StartsAtTheTargetAndGlidesBackAndForthOnEachAxisClock)
 
 TEST(Moving, GlidesToItsEndEachTimeItIsActivated)
 {
-    PlayHarness play;
-    IGamestate& state = play.PushBare();
-    state.AddSystem("ActionSystem");
+    BarePlay play;
+    play.engine.GetActiveGamestate().AddSystem("ActionSystem");
     Entity& door = play.Spawn("Door");
-    door.Add<Transform>();
+    Transform* place = door.Add<Transform>();
     Moving* moving = door.Add<Moving>();
     moving->posNew = tvec2(4.0f, -2.0f);
     moving->time = 1.0f;
     PlayHarness::Start(door);
     play.Post(MSG_SET_ACTIVE, SetActiveMessage{nullptr});
     play.Frame(0.5f);
-    EXPECT_EQ(door.Get<Transform>()->position, tvec2(0.0f));
+    EXPECT_EQ(place->position, tvec2(0.0f));
     play.Post(MSG_SET_ACTIVE, SetActiveMessage{&door});
-    play.Frame(0.0f);
-    play.Frame(0.5f);
-    EXPECT_NEAR(door.Get<Transform>()->position.x, 2.0f, 1e-5f); // halfway, easing in and out
     play.Frames(2, 0.5f);
-    EXPECT_EQ(door.Get<Transform>()->position, tvec2(4.0f, -2.0f));
+    EXPECT_NEAR(place->position.x, 2.0f, 1e-5f); // halfway, easing in and out
+    play.Frames(2, 0.5f);
+    EXPECT_EQ(place->position, tvec2(4.0f, -2.0f));
 }
 
 TEST(AirBoost, EachPressPushesOnceByBoost)
