@@ -97,13 +97,4 @@ struct DogLevel
     IGamestate* state;
     Entity* player = nullptr;
 };
-
-// Both messages of a contact between the dog and a surface, the dog's first, as
-// the collision system posts them; vertex is the dog's.
-inline void Contact(PlayHarness& play, Entity& dog, Entity& surface, int vertex)
-{
-    play.Post(MSG_COLLISION, CollisionMessage{&dog, &surface, tvec2(0.0f), vertex, false});
-    play.Post(MSG_COLLISION, CollisionMessage{&surface, &dog, tvec2(0.0f), -1, false});
-    play.Frame(0.0f);
-}
 } // namespace Orvex

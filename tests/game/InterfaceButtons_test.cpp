@@ -2,9 +2,8 @@
 
 #include <SDL.h>
 
-#include "PlayHarness.h"
+#include "Furniture.h"
 #include "actions/Action.h"
-#include "audio/SoundEmitter.h"
 #include "engine/Window.h"
 #include "game/components/ChangeResolutionOnClick.h"
 #include "game/components/DisplayFPS.h"
@@ -15,14 +14,7 @@
 #include "game/components/PushGSOnClick.h"
 #include "game/components/RestartButton.h"
 #include "game/components/SoundOnMouseOver.h"
-#include "game/components/Timer.h"
-#include "graphics/Camera.h"
-#include "graphics/Color.h"
-#include "graphics/Sprite.h"
 #include "graphics/SpriteText.h"
-#include "physics/BoxCollider.h"
-#include "physics/RigidBody.h"
-#include "physics/Transform.h"
 
 namespace Orvex
 {
@@ -54,10 +46,8 @@ protected:
     // A 1 x 1 box at position, solid or ghost, with the component T.
     template <class T> T& MakeButton(tvec2 position, bool ghost = false)
     {
-        Entity& entity = play.Spawn("button");
-        entity.Add<Transform>()->position = position;
-        entity.Add<RigidBody>();
-        entity.Add<BoxCollider>()->ghost = ghost;
+        Entity& entity = MakeBox(play, "button", position);
+        entity.Get<BoxCollider>()->ghost = ghost;
         T* button = entity.Add<T>();
         PlayHarness::Start(entity);
         return *button;
@@ -184,13 +174,11 @@ TEST_F(Buttons, FadeBlackensTheCurtainThenPushesOnTheFirstFrameAfter)
 
 TEST_F(Buttons, HoverGrowsAndRecoloursOnlySolidDrawnButtonsAndRestoresAtOnce)
 {
-    Entity& entity = play.Spawn("hover");
-    Transform* transform = entity.Add<Transform>();
+    Entity& entity = MakeBox(play, "hover");
+    Transform* transform = entity.Get<Transform>();
     transform->scale = {0.5f, 0.25f}; // as it was when it started
     entity.Add<Color>();
     entity.Add<Sprite>();
-    entity.Add<RigidBody>();
-    entity.Add<BoxCollider>();
     entity.Add<ExpandOnMouseOver>()->newColor = {1.0f, 0.0f, 0.0f, 1.0f};
     PlayHarness::Start(entity);
     PointAt({0.1f, 0.05f});
@@ -221,17 +209,10 @@ protected:
     void SetUp() override
     {
         Buttons::SetUp();
-        Entity& view = play.Spawn("Camera");
-        eye = view.Add<Transform>();
-        view.Add<Camera>()->size = 2.0f;
-        PlayHarness::Start(view);
-        state->SetCamera(view.id);
-        Entity& button = play.Spawn("Play");
-        button.Add<Transform>();
+        eye = MakeCamera(play, 2.0f).owner->Get<Transform>();
+        Entity& button = MakeBox(play, "Play");
         button.Add<Color>();
         button.Add<Sprite>();
-        button.Add<RigidBody>();
-        button.Add<BoxCollider>();
         button.Add<SoundEmitter>();
         timer = button.Add<Timer>();
         hover = button.Add<SoundOnMouseOver>();

@@ -115,7 +115,10 @@ TEST(Bouncy, ALandingLeavesAtJumpTimesScaleWithSparksByThePad)
             pad.Add<Color>();
         PlayHarness::Start(pad);
         dog.Get<RigidBody>()->velocity = tvec2(0.0f, -4.0f);
-        Contact(play, dog, pad, c.vertex);
+        // Both messages of the contact, the dog's first, as the collision system posts them.
+        play.Post(MSG_COLLISION, CollisionMessage{&dog, &pad, tvec2(0.0f), c.vertex, false});
+        play.Post(MSG_COLLISION, CollisionMessage{&pad, &dog, tvec2(0.0f), -1, false});
+        play.Frame(0.0f);
         EXPECT_FLOAT_EQ(glm::length(dog.Get<RigidBody>()->velocity), c.speed) << c.scale;
         if (c.vertex != TumboController::FootVertex)
         {
