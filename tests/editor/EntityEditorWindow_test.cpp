@@ -52,12 +52,17 @@ public:
     }
 };
 
-TEST_F(EntityEditorWindow, RemoveTakesTheComponentAwayAndDrawsNoneOfItsFields)
+// An unsigned field stops at zero; Remove takes the component away, undone whole.
+TEST_F(EntityEditorWindow, AnUnsignedFieldStopsAtZeroAndRemoveTakesTheWholeComponentAway)
 {
     Entity& probe = play.Spawn("probe");
     probe.Add<EditorProbe>()->label += " at all";
     Edited(probe);
     Press({"0", "EditorProbe"});
+    Press({"0", "count", "-"});
+    EXPECT_EQ(probe.Get<EditorProbe>()->count, 0u);
+    Press({"0", "count", "+"});
+    EXPECT_EQ(probe.Get<EditorProbe>()->count, 1u);
     Press({"0", "Remove"});
     EXPECT_EQ(probe.Get<EditorProbe>(), nullptr);
     Draw();
@@ -65,6 +70,7 @@ TEST_F(EntityEditorWindow, RemoveTakesTheComponentAwayAndDrawsNoneOfItsFields)
     ASSERT_NE(probe.Get<EditorProbe>(), nullptr);
     EXPECT_EQ(probe.Get<EditorProbe>()->label,
               "a label too long to be kept inside the string at all");
+    EXPECT_EQ(probe.Get<EditorProbe>()->count, 1u);
     EXPECT_EQ(probe.Get<EditorProbe>()->owner, &probe);
 }
 
@@ -81,18 +87,6 @@ TEST_F(EntityEditorWindow, AFieldChangedInTheWindowIsOneEditOfTheEntity)
     EXPECT_FALSE(editor->Undo());
 }
 
-TEST_F(EntityEditorWindow, AnUnsignedFieldStopsAtZero)
-{
-    Entity& probe = play.Spawn("probe");
-    probe.Add<EditorProbe>();
-    Edited(probe);
-    Press({"0", "EditorProbe"});
-    Press({"0", "count", "-"});
-    EXPECT_EQ(probe.Get<EditorProbe>()->count, 0u);
-    Press({"0", "count", "+"});
-    EXPECT_EQ(probe.Get<EditorProbe>()->count, 1u);
-}
-
 TEST_F(EntityEditorWindow, TickingLoadFromArchetypeLinksToDefaultAndAnUnlistedNameShowsNoEntry)
 {
     Entity& crate = Edited(Place("crate", {0.0f, 0.0f}));
@@ -104,8 +98,9 @@ TEST_F(EntityEditorWindow, TickingLoadFromArchetypeLinksToDefaultAndAnUnlistedNa
     EXPECT_EQ(crate.archetype, "NoLongerThere");
 }
 
-// A type the entity has is refused; one may come before what it needs.
-TEST_F(EntityEditorWindow, AddingAComponentIsAnEditAndATypeTheEntityHasChangesNothing)
+// A type the entity has is refused, and so is a second collider, with the
+// reason; one may come before what it needs.
+TEST_F(EntityEditorWindow, AddingAComponentIsAnEditButATypeItHasOrASecondColliderIsRefused)
 {
     Entity& crate = Place("crate", {0.0f, 0.0f}, 2);
     ::testing::internal::CaptureStderr();
@@ -114,16 +109,7 @@ TEST_F(EntityEditorWindow, AddingAComponentIsAnEditAndATypeTheEntityHasChangesNo
               "ERROR: Entity already has component: Sprite\n");
     EXPECT_EQ(crate.Get<Sprite>()->layer, 2);
     EXPECT_FALSE(editor->History().CanUndo());
-    Entity& bare = play.Spawn("bare");
-    AddComponentTo(*editor, bare, "Sprite"); // no Transform nor Color yet
-    ASSERT_NE(bare.Get<Sprite>(), nullptr);
-    editor->Undo();
-    EXPECT_EQ(bare.Get<Sprite>(), nullptr);
-}
 
-TEST_F(EntityEditorWindow, ASecondColliderIsTakenAwayAgainWithTheReason)
-{
-    Entity& crate = Place("crate", {0.0f, 0.0f});
     crate.Add<RigidBody>();
     crate.Add<BoxCollider>()->Init();
     ::testing::internal::CaptureStderr();
@@ -133,6 +119,12 @@ TEST_F(EntityEditorWindow, ASecondColliderIsTakenAwayAgainWithTheReason)
     EXPECT_EQ(crate.Get(TypeRegistry::FindComponent("MeshCollider")->id), nullptr);
     EXPECT_EQ(static_cast<void*>(crate.collider), static_cast<void*>(crate.Get<BoxCollider>()));
     EXPECT_NE(editor->NoticeText().find("multiple Colliders"), std::string::npos);
+
+    Entity& bare = play.Spawn("bare");
+    AddComponentTo(*editor, bare, "Sprite"); // no Transform nor Color yet
+    ASSERT_NE(bare.Get<Sprite>(), nullptr);
+    editor->Undo();
+    EXPECT_EQ(bare.Get<Sprite>(), nullptr);
 }
 
 TEST_F(EntityEditorWindow, ALongNameFillsTheRenameFieldOnlyAsFarAsItHolds)

@@ -44,7 +44,7 @@ TEST_F(EditorCamera, EachArrowMovesHalfAViewASecondItsWay)
     }
 }
 
-TEST_F(EditorCamera, CtrlWithTheWheelOrUpAndDownZooms)
+TEST_F(EditorCamera, CtrlWithTheWheelOrUpAndDownZoomsWithinSaneSizes)
 {
     Hold(SDL_SCANCODE_LCTRL);
     Wheel(true);
@@ -61,10 +61,8 @@ TEST_F(EditorCamera, CtrlWithTheWheelOrUpAndDownZooms)
     Let(SDL_SCANCODE_LCTRL);
     Wheel(true);
     EXPECT_FLOAT_EQ(Size(), 12.0f);
-}
 
-TEST_F(EditorCamera, ZoomStaysSaneWhateverTheWheelOrTheFactor)
-{
+    // It stays sane whatever the wheel or the factor.
     Hold(SDL_SCANCODE_LCTRL);
     for (int i = 0; i < 80; ++i)
         Wheel(true);

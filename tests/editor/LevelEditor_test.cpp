@@ -26,19 +26,15 @@ std::string Read(const std::string& level)
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-TEST_F(EditorTest, StartsWithItsCameraOutsideTheTableAndFreshLevelSettings)
+// It starts with its camera outside the table and fresh level settings.
+TEST_F(EditorTest, CreateDeleteUndoAndRedoKeepTheEntityAndItsId)
 {
     ASSERT_EQ(editor->Entities().size(), 1u);
-    const Entity* settings = editor->Entities().begin()->second;
-    EXPECT_EQ(settings->name, "LevelSettings");
-    EXPECT_EQ(editor->LevelSettingsEntity(), settings);
+    EXPECT_EQ(editor->Entities().begin()->second, editor->LevelSettingsEntity());
+    EXPECT_EQ(editor->LevelSettingsEntity()->name, "LevelSettings");
     EXPECT_EQ(editor->CameraEntity(), &editor->EditorCamera());
     EXPECT_EQ(editor->EditorCamera().name, "LevelEditorCamera");
     EXPECT_FALSE(editor->ChecksDependencies());
-}
-
-TEST_F(EditorTest, CreateDeleteUndoAndRedoKeepTheEntityAndItsId)
-{
     editor->EditorCamera().Get<Transform>()->position = {3.0f, -2.0f};
     Entity* made = editor->CreateEntity("Default");
     ASSERT_NE(made, nullptr);
@@ -119,7 +115,7 @@ TEST_F(EditorTest, DeleteKeyRemovesTheChosenEntityButNeverTheLevelSettings)
     EXPECT_EQ(editor->FindById(crate.id), nullptr);
 }
 
-TEST_F(EditorTest, SavedLevelLoadsBackEqualWithItsCamera)
+TEST_F(EditorTest, SavedLevelLoadsBackEqualWithItsCameraAndSavingOverItAsksFirst)
 {
     const std::string level = LevelName("roundtrip");
     PlaceCamera("View");
@@ -147,21 +143,16 @@ TEST_F(EditorTest, SavedLevelLoadsBackEqualWithItsCamera)
     // Saved under another name, the loaded camera is still the level's.
     const std::string copy = LevelName("roundtrip_copy");
     editor->RequestSave(copy);
-    EXPECT_NE(Read(copy).find("Camera=View\n"), std::string::npos);
-}
+    const std::string saved = Read(copy);
+    EXPECT_NE(saved.find("Camera=View\n"), std::string::npos);
 
-TEST_F(EditorTest, SavingOverALevelAsksAndCancelLeavesTheFile)
-{
-    const std::string level = LevelName("overwrite");
-    PlaceCamera();
-    editor->RequestSave(level);
-    const std::string first = Read(level);
-    Place("crate", {0.0f, 0.0f});
-    editor->RequestSave(level);
+    // Over a file, it asks first; cancelled, the file stays as it was.
+    Place("barrel", {0.0f, 0.0f});
+    editor->RequestSave(copy);
     EXPECT_EQ(TakePopups(), std::vector<EditorPopup>{EditorPopup::OverwriteLevel});
-    EXPECT_EQ(Read(level), first);
-    EXPECT_TRUE(editor->Save(level)); // "Overwrite"
-    EXPECT_NE(Read(level).find("Name=crate"), std::string::npos);
+    EXPECT_EQ(Read(copy), saved);
+    EXPECT_TRUE(editor->Save(copy)); // "Overwrite"
+    EXPECT_NE(Read(copy).find("Name=barrel"), std::string::npos);
 }
 
 TEST_F(EditorTest, SavingOrTestingWithoutALevelCameraAsksForOneAndADeletedOneComesBackWithUndo)
@@ -222,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
                     t.PlaceCamera();
                     return t.editor->Save("no_such_folder/level");
                 },
-                "Could not write"},
+                "Could not write the level file: "},
         Refusal{"CameraLostItsCamera",
                 [](EditorTest& t) {
                     return SaveSpoiled(t, [](EditorTest&, Entity& camera) { camera.RemoveComponent("Camera"); });

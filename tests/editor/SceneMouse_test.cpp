@@ -24,7 +24,7 @@ TEST_F(EditorTest, AClickPicksTheHighestLayerAndEmptySpaceClearsTheChoice)
     EXPECT_EQ(editor->Selected(), nullptr);
 }
 
-TEST_F(EditorTest, LockedUnplacedOrHiddenEntitiesAreNotPickedButStayInTheList)
+TEST_F(EditorTest, LockedUnplacedOrHiddenEntitiesAreNotPickedAndHudOnesArePickedWhereTheyShow)
 {
     Entity& locked = Place("locked", {0.0f, 0.0f}, 5);
     locked.flags.set(Entity::Locked);
@@ -36,10 +36,16 @@ TEST_F(EditorTest, LockedUnplacedOrHiddenEntitiesAreNotPickedButStayInTheList)
     EXPECT_EQ(editor->Selected(), &below);
     editor->Select(&locked); // as the entity list does
     EXPECT_EQ(editor->Selected(), &locked);
+    // A HUD object lies where it shows, not where its world position would be.
+    Entity& badge = Place("badge", {0.5f, 0.5f}); // device units
+    badge.Get<Sprite>()->onHud = true;
+    badge.Get<Transform>()->scale = {0.2f, 0.2f};
+    Click({2.5f, 2.5f}); // device (0.5, 0.5)
+    EXPECT_EQ(editor->Selected(), &badge);
 }
 
 // An entity not yet chosen is not dragged; Shift rounds to whole units.
-TEST_F(EditorTest, DraggingTheSelectedEntityMovesItAndUndoAndRedoTheMove)
+TEST_F(EditorTest, DraggingTheSelectedEntityMovesOrScalesItAndUndoAndRedoTheEdit)
 {
     Entity& crate = Place("crate", {1.0f, 1.0f});
     Drag({1.0f, 1.0f}, {2.0f, 2.0f});
@@ -56,6 +62,11 @@ TEST_F(EditorTest, DraggingTheSelectedEntityMovesItAndUndoAndRedoTheMove)
     Drag({2.0f, -1.0f}, {3.4f, -3.6f});
     Let(SDL_SCANCODE_LSHIFT);
     EXPECT_TRUE(Near(PositionOf(crate), tvec2(3.0f, -4.0f)));
+    // The right button scales it, as one edit.
+    Drag({6.0f, 6.0f}, {7.0f, 5.5f}, Input::MouseRight);
+    EXPECT_TRUE(Near(crate.Get<Transform>()->scale, tvec2(2.0f, 0.5f)));
+    editor->Undo();
+    EXPECT_EQ(crate.Get<Transform>()->scale, tvec2(1.0f, 1.0f));
 }
 
 TEST_F(EditorTest, CtrlOnReleasePlacesACopyAndLeavesTheOriginal)
@@ -81,16 +92,6 @@ TEST_F(EditorTest, CtrlOnReleasePlacesACopyAndLeavesTheOriginal)
     EXPECT_TRUE(Near(PositionOf(crate), tvec2(0.0f, 0.0f)));
 }
 
-TEST_F(EditorTest, RightDragScalesTheSelectedEntityAsOneEdit)
-{
-    Entity& crate = Place("crate", {0.0f, 0.0f});
-    Click({0.0f, 0.0f});
-    Drag({3.0f, 3.0f}, {4.0f, 2.5f}, Input::MouseRight);
-    EXPECT_TRUE(Near(crate.Get<Transform>()->scale, tvec2(2.0f, 0.5f)));
-    editor->Undo();
-    EXPECT_EQ(crate.Get<Transform>()->scale, tvec2(1.0f, 1.0f));
-}
-
 // Clicks meant for the editor's windows, or for the state that was above it: a
 // release without a press in the scene, and anything while a popup is open.
 TEST_F(EditorTest, ClicksForTheWindowsOrWhileAPopupIsOpenEditNothing)
@@ -111,14 +112,5 @@ TEST_F(EditorTest, ClicksForTheWindowsOrWhileAPopupIsOpenEditNothing)
     EXPECT_EQ(editor->Selected(), &crate);
 }
 
-// A HUD object lies where it shows, not where its world position would be.
-TEST_F(EditorTest, HudObjectsArePickedWhereTheyShow)
-{
-    Entity& badge = Place("badge", {0.5f, 0.5f}); // device units
-    badge.Get<Sprite>()->onHud = true;
-    badge.Get<Transform>()->scale = {0.2f, 0.2f};
-    Click({2.5f, 2.5f}); // device (0.5, 0.5)
-    EXPECT_EQ(editor->Selected(), &badge);
-}
 } // namespace
 } // namespace Orvex

@@ -48,6 +48,7 @@ TEST_F(SidebarWindow, EscapeAsksBeforeLeavingAndEscapeAgainStays)
     SetKey(SDL_SCANCODE_RETURN, false);
     EXPECT_EQ(play.engine.Gamestates().size(), depth - 1);
 }
+
 TEST_F(SidebarWindow, HidesTheLevelBehindIt)
 {
     Draw();
