@@ -57,12 +57,6 @@ protected:
         }
         return sounding;
     }
-    static bool Playing(const Channel& channel)
-    {
-        bool playing = false;
-        channel.IsPlaying(&playing);
-        return playing;
-    }
 
     SoundFolder folder;
     Mixer mixer;
@@ -85,12 +79,12 @@ TEST_F(MixerTest, GroupsMultiplyVolumesPauseTheirChainAndReleaseOnlyTheirOwnChan
     master->SetPaused(true);
     for (float sample : Pull(2000))
         EXPECT_EQ(sample, 0.0f);
-    EXPECT_TRUE(Playing(inState));
+    EXPECT_TRUE(IsPlaying(inState));
     master->SetPaused(false);
     Channel inMaster = Play(Clip(folder.Constant("a.wav", 44100, 0.2f)), master);
     EXPECT_EQ(master->Release(), AUDIO_OK);
     EXPECT_FALSE(mixer.Owns(master));
-    EXPECT_FALSE(Playing(inMaster));
+    EXPECT_FALSE(IsPlaying(inMaster));
     EXPECT_EQ(state->Parent(), nullptr);
     EXPECT_FLOAT_EQ(Pull(1)[0], 0.8f * 0.25f);
     EXPECT_EQ(SoundingFrames(4096), 599);
@@ -104,11 +98,11 @@ TEST_F(MixerTest, SoundsPlayEveryFrameOnceThenEndUnlessLooped)
         EXPECT_EQ(sample, 0.0f) << "nothing playing";
     Channel once = Play(Clip(folder.Constant("tone.wav", 3000, 0.5f)));
     EXPECT_EQ(SoundingFrames(8192), 3000);
-    EXPECT_FALSE(Playing(once));
+    EXPECT_FALSE(IsPlaying(once));
     const int frames = 3 * static_cast<int>(StreamReader::kRingFrames) + 77;
     Channel stream = Play(Clip(folder.Constant("Music/long.ogg", frames, 0.5f), ClipKind::Stream));
     EXPECT_EQ(SoundingFrames(frames + 44100), frames);
-    EXPECT_FALSE(Playing(stream));
+    EXPECT_FALSE(IsPlaying(stream));
     Channel looped = Play(Clip(folder.Constant("short.wav", 300, 0.5f)));
     looped.SetLoop(true);
     EXPECT_EQ(SoundingFrames(8192), 8192);
@@ -121,7 +115,7 @@ TEST_F(MixerTest, SoundsPlayEveryFrameOnceThenEndUnlessLooped)
     Channel refilled = Play(Clip(folder.Constant("Music/short.wav", 5000, 0.5f), ClipKind::Stream));
     refilled.SetLoop(true);
     EXPECT_EQ(SoundingFrames(44544), 44544);
-    EXPECT_TRUE(Playing(refilled));
+    EXPECT_TRUE(IsPlaying(refilled));
 }
 
 // A stream plays in file order without gaps; a decoder that lags (no update
@@ -144,7 +138,7 @@ TEST_F(MixerTest, StreamsPlayInFileOrderAndALaggingDecoderHoldsTheirPlace)
     const auto starved = Pull(primed + 100);
     EXPECT_EQ(starved[2 * (primed - 2)], ramp(primed - 2, 0));
     EXPECT_EQ(starved[2 * primed], 0.0f) << "nothing decoded past the primed frames";
-    EXPECT_TRUE(Playing(lagging));
+    EXPECT_TRUE(IsPlaying(lagging));
     mixer.Update();
     const auto resumed = Pull(4);
     EXPECT_EQ(resumed[0], ramp(primed - 1, 0)) << "the first frame not yet played";
@@ -204,52 +198,40 @@ TEST_F(MixerTest, FrequencyAndSourceRateSetHowLongASoundLasts)
 }
 
 // With every channel taken a new sound gets none; an ended channel stays in its
-// group until taken or stopped, and taken for a new sound it leaves its old
-// group (whose release then leaves the new sound alone).
+// group until taken or stopped; a new sound takes a stopped channel before an
+// ended one, which then leaves its old group (whose release leaves the new sound alone).
 TEST_F(MixerTest, ChannelsAreSharedOutAndAnEndedOneLeavesItsGroupWhenTaken)
 {
-    AudioClip* tone = Clip(folder.Constant("tone.wav", 44100, 0.01f));
+    ChannelGroup* old = Group("old");
+    ChannelGroup* fresh = Group("fresh");
+    AudioClip* blip = Clip(folder.Constant("blip.wav", 10, 0.01f));
     std::vector<Channel> channels;
     for (int i = 0; i < 36; ++i)
-        channels.push_back(Play(tone));
+        channels.push_back(Play(blip, old));
     Channel extra;
-    EXPECT_EQ(mixer.Play(tone, nullptr, &extra), AUDIO_NO_FREE_CHANNEL);
+    EXPECT_EQ(mixer.Play(blip, nullptr, &extra), AUDIO_NO_FREE_CHANNEL);
     EXPECT_FALSE(extra);
     EXPECT_EQ(extra.SetVolume(1.0f), AUDIO_INVALID_HANDLE);
     EXPECT_NEAR(Pull(1)[0], 0.36f, 1e-5f);
-    channels[5].Stop();
-    EXPECT_EQ(mixer.Play(tone, nullptr, &extra), AUDIO_OK);
-    for (const Channel& channel : channels)
-        EXPECT_EQ(Playing(channel), channel != channels[5]);
-    for (Channel& channel : channels)
-        channel.Stop();
-    extra.Stop();
-
-    ChannelGroup* old = Group("old");
-    ChannelGroup* fresh = Group("fresh");
-    AudioClip* blip = Clip(folder.Constant("blip.wav", 10, 0.5f));
-    Channel ended = Play(blip, old);
-    for (int i = 1; i < 36; ++i)
-        Play(blip, old);
     Pull(100);
-    int count = 0;
-    old->GetNumChannels(&count);
-    EXPECT_EQ(count, 36);
+    EXPECT_EQ(ChannelCount(old), 36);
     Channel listed;
     ASSERT_EQ(old->GetChannel(0, &listed), AUDIO_OK);
-    EXPECT_EQ(listed, ended);
-    EXPECT_FALSE(Playing(listed));
-    Channel reused = Play(Clip(folder.Constant("long.wav", 44100, 0.5f)), fresh);
-    old->GetNumChannels(&count);
-    EXPECT_EQ(count, 35);
-    fresh->GetNumChannels(&count);
-    EXPECT_EQ(count, 1);
+    EXPECT_EQ(listed, channels[0]);
+    EXPECT_FALSE(IsPlaying(listed));
+    channels[5].Stop();
+    AudioClip* tone = Clip(folder.Constant("long.wav", 44100, 0.5f));
+    const Channel intoStopped = Play(tone, fresh);
+    EXPECT_EQ(ChannelCount(old), 35);
+    const Channel intoEnded = Play(tone, fresh);
+    EXPECT_EQ(ChannelCount(old), 34);
+    EXPECT_EQ(ChannelCount(fresh), 2);
     EXPECT_EQ(old->Stop(), AUDIO_OK);
-    old->GetNumChannels(&count);
-    EXPECT_EQ(count, 0);
+    EXPECT_EQ(ChannelCount(old), 0);
     EXPECT_EQ(old->GetChannel(0, &listed), AUDIO_INVALID_PARAM);
     EXPECT_EQ(old->Release(), AUDIO_OK);
-    EXPECT_TRUE(Playing(reused));
+    EXPECT_TRUE(IsPlaying(intoStopped));
+    EXPECT_TRUE(IsPlaying(intoEnded));
 }
 
 // Bad values and group cycles are refused, a stopped handle goes stale without
@@ -309,7 +291,7 @@ TEST_F(MixerTest, ReleasedClipPlaysOutUnlessItLoops)
     EXPECT_EQ(mixer.ReleaseClip(looped), AUDIO_OK);
     EXPECT_EQ(mixer.ReleaseClip(once), AUDIO_OK);
     EXPECT_EQ(mixer.ReleaseClip(once), AUDIO_INVALID_HANDLE);
-    EXPECT_FALSE(Playing(looping));
+    EXPECT_FALSE(IsPlaying(looping));
     EXPECT_EQ(mixer.Play(once, nullptr, &looping), AUDIO_INVALID_PARAM);
     EXPECT_EQ(SoundingFrames(4096), 2000);
 }

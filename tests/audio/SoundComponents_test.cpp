@@ -42,13 +42,6 @@ protected:
         emitter->owner->InitComponents();
         return emitter;
     }
-    static bool IsPlaying(const Channel& channel)
-    {
-        bool playing = false;
-        channel.IsPlaying(&playing);
-        return playing;
-    }
-
     TraceState* state = nullptr;
 };
 

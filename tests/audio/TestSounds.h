@@ -22,6 +22,20 @@
 
 namespace Orvex::Testing
 {
+inline bool IsPlaying(const Channel& channel)
+{
+    bool playing = false;
+    channel.IsPlaying(&playing);
+    return playing;
+}
+
+inline int ChannelCount(ChannelGroup* group)
+{
+    int count = -1;
+    group->GetNumChannels(&count);
+    return count;
+}
+
 // A fresh folder per test process, removed when the object goes.
 class SoundFolder
 {
@@ -118,12 +132,6 @@ protected:
     {
         SoundManager::Shutdown();
         SetAssetConfig(nullptr);
-    }
-    static int ChannelCount(ChannelGroup* group)
-    {
-        int count = -1;
-        group->GetNumChannels(&count);
-        return count;
     }
 };
 } // namespace Orvex::Testing
