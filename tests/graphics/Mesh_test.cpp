@@ -8,8 +8,14 @@
 
 #include <unistd.h>
 
+#include "TestScene.h"
 #include "data/Deserializer.h"
 #include "engine/AssetPaths.h"
+#include "graphics/MeshChanger.h"
+#include "physics/BoxCollider.h"
+#include "physics/ColliderQueries.h"
+#include "physics/MeshCollider.h"
+#include "physics/RigidBody.h"
 #include "support/ErrorOf.h"
 
 namespace Orvex
@@ -85,50 +91,43 @@ TEST_F(MeshLibrary, ReadsCenterPointsEdgesAndFaces)
     EXPECT_EQ(odd.faces[0], (cMesh::Face{0, 1, 2}));
 }
 
-TEST_F(MeshLibrary, MissingFileAndBlocksRaiseTheirTexts)
+// A missing block is named alone; a bad entry names the file, the block, the key
+// and the text.
+TEST_F(MeshLibrary, MissingFilesBlocksAndBadEntriesRaiseTheirTexts)
 {
     EXPECT_EQ(ErrorOf([] { GetMesh("Nowhere"); }),
               "Could not find file: " + (folder / "Nowhere.txt").string());
-    const std::pair<const char*, const char*> missing[] = {
+    const std::string points = "Points:\n{\n  0=0,0\n  1=1,0\n  2=0,1\n  3=1,0\n}\n";
+    const std::string inFile = "Error in a file: " + (folder / "Bad.txt").string() + ": ";
+    const std::pair<std::string, std::string> bad[] = {
         {"Edges:\n{\n}\nFaces:\n{\n}\n", "Points not found in deserializer."},
         {"Points:\n{\n  0=0,0\n}\nFaces:\n{\n}\n", "Edges not found in deserializer."},
         {"Points:\n{\n  0=0,0\n}\nEdges:\n{\n}\n", "Faces not found in deserializer."},
-    };
-    for (const auto& [text, error] : missing)
-    {
-        Write("Missing", text);
-        EXPECT_EQ(ErrorOf([] { GetMesh("Missing"); }), error);
-    }
-}
-
-TEST_F(MeshLibrary, BadEntriesAreAnErrorInTheFileNamingBlockKeyAndText)
-{
-    const std::string points = "Points:\n{\n  0=0,0\n  1=1,0\n  2=0,1\n  3=1,0\n}\n";
-    const std::pair<std::string, std::string> bad[] = {
         {points + "Edges:\n{\n  0=0,4\n}\nFaces:\n{\n}\n",
-         "Edges, key 0: '0,4' names point 4, but the mesh has 4 points"},
+         inFile + "Edges, key 0: '0,4' names point 4, but the mesh has 4 points"},
         {points + "Edges:\n{\n}\nFaces:\n{\n  0=0,1,2\n  1=0,1,7\n}\n",
-         "Faces, key 1: '0,1,7' names point 7, but the mesh has 4 points"},
-        {points + "Edges:\n{\n  0=-1,0\n}\nFaces:\n{\n}\n", "Edges, key 0: '-1,0' is not 2 point numbers"},
-        {points + "Edges:\n{\n  0=a,b\n}\nFaces:\n{\n}\n", "Edges, key 0: 'a,b' is not 2 point numbers"},
-        {points + "Edges:\n{\n  0=1\n}\nFaces:\n{\n}\n", "Edges, key 0: '1' is not 2 point numbers"},
+         inFile + "Faces, key 1: '0,1,7' names point 7, but the mesh has 4 points"},
+        {points + "Edges:\n{\n  0=-1,0\n}\nFaces:\n{\n}\n", inFile + "Edges, key 0: '-1,0' is not 2 point numbers"},
+        {points + "Edges:\n{\n  0=a,b\n}\nFaces:\n{\n}\n", inFile + "Edges, key 0: 'a,b' is not 2 point numbers"},
+        {points + "Edges:\n{\n  0=1\n}\nFaces:\n{\n}\n", inFile + "Edges, key 0: '1' is not 2 point numbers"},
         {points + "Edges:\n{\n}\nFaces:\n{\n  0=0,1,99999999999\n}\n",
-         "Faces, key 0: '0,1,99999999999' names point 99999999999, but the mesh has 4 points"},
+         inFile + "Faces, key 0: '0,1,99999999999' names point 99999999999, but the mesh has 4 points"},
         {"Points:\n{\n}\nEdges:\n{\n  0=0,0\n}\nFaces:\n{\n}\n",
-         "Edges, key 0: '0,0' names point 0, but the mesh has 0 points"},
-        {"Points:\n{\n  0=zero,0\n}\nEdges:\n{\n}\nFaces:\n{\n}\n", "Points, key 0: 'zero,0' is not two numbers"},
+         inFile + "Edges, key 0: '0,0' names point 0, but the mesh has 0 points"},
+        {"Points:\n{\n  0=zero,0\n}\nEdges:\n{\n}\nFaces:\n{\n}\n",
+         inFile + "Points, key 0: 'zero,0' is not two numbers"},
         {"Points:\n{\n  Center=middle\n}\nEdges:\n{\n}\nFaces:\n{\n}\n",
-         "Points, key Center: 'middle' is not two numbers"},
+         inFile + "Points, key Center: 'middle' is not two numbers"},
         // An edge of no length, by one point named twice or two points at one place.
         {points + "Edges:\n{\n  0=0,1\n  1=2,2\n}\nFaces:\n{\n}\n",
-         "Edges, key 1: '2,2' is an edge of no length: both its ends are at 0,1"},
+         inFile + "Edges, key 1: '2,2' is an edge of no length: both its ends are at 0,1"},
         {points + "Edges:\n{\n  0=3,1\n}\nFaces:\n{\n}\n",
-         "Edges, key 0: '3,1' is an edge of no length: both its ends are at 1,0"},
+         inFile + "Edges, key 0: '3,1' is an edge of no length: both its ends are at 1,0"},
     };
-    for (const auto& [text, detail] : bad)
+    for (const auto& [text, error] : bad)
     {
-        const std::string path = Write("Bad", text);
-        EXPECT_EQ(ErrorOf([] { GetMesh("Bad"); }), "Error in a file: " + path + ": " + detail) << text;
+        Write("Bad", text);
+        EXPECT_EQ(ErrorOf([] { GetMesh("Bad"); }), error) << text;
     }
 }
 
@@ -198,6 +197,60 @@ TEST(ShippedMeshes, AreConvexUnitShapesWhoseFacesFillTheOutline)
         EXPECT_EQ(high, tvec2(0.5f, 0.5f));
     }
     ShutdownMeshes();
+}
+
+// Keys 1, 2 and 3 (SDL scancodes 30 to 32) give the sprite and a mesh collider
+// their mesh; a box collider stays the square, and other keys do nothing.
+TEST(MeshChanger, KeysOneToThreeSwapTheSpriteAndTheMeshColliderTogether)
+{
+    EngineScene scene;
+    const auto shape = [&scene](const char* name)
+    {
+        Entity* entity = scene.Add(name);
+        entity->Add<Sprite>();
+        entity->Add<MeshChanger>();
+        entity->Add<RigidBody>();
+        return entity;
+    };
+    Entity* ball = shape("Ball");
+    MeshCollider* collider = ball->Add<MeshCollider>();
+    ball->InitComponents();
+    Entity* crate = shape("Crate");
+    BoxCollider* box = crate->Add<BoxCollider>();
+    crate->InitComponents();
+    const Sprite& sprite = *ball->Get<Sprite>();
+    const auto press = [&scene](unsigned scancode) { scene.Send(MSG_KEYDOWN, KeyMessage{scancode}); };
+    const tvec2 squareCorner(0.45f, 0.45f); // inside the square, beyond the octagon's cut corner
+    ASSERT_TRUE(PointInCollider(squareCorner, *ball));
+    for (unsigned key : {29u, 33u, 89u /* keypad 1 */, 0u})
+        press(key);
+    EXPECT_EQ(sprite.mesh, GetMesh("Square"));
+
+    press(31);
+    EXPECT_EQ(sprite.DrawnMesh(), GetMesh("Octagon")) << "the filled mesh drawn changes too";
+    EXPECT_EQ(collider->mesh, GetMesh("Octagon"));
+    EXPECT_FALSE(PointInCollider(squareCorner, *ball));
+    EXPECT_TRUE(PointInCollider(tvec2(0.0f, 0.45f), *ball));
+    EXPECT_EQ(crate->Get<Sprite>()->mesh, GetMesh("Octagon"));
+    EXPECT_EQ(box->mesh, GetMesh("Square"));
+    for (const auto& [key, name] : {std::pair{32u, "Triangle"}, std::pair{30u, "Square"}})
+    {
+        press(key);
+        EXPECT_EQ(sprite.mesh, GetMesh(name));
+        EXPECT_EQ(collider->mesh, GetMesh(name));
+    }
+}
+
+TEST(MeshChanger, WithoutASpriteInTheEditorAKeyDoesNothing)
+{
+    EngineScene scene(false);
+    Entity* entity = scene.Add("Bare");
+    entity->Add<RigidBody>();
+    MeshCollider* collider = entity->Add<MeshCollider>();
+    entity->Add<MeshChanger>();
+    entity->InitComponents();
+    scene.Send(MSG_KEYDOWN, KeyMessage{31});
+    EXPECT_EQ(collider->mesh, GetMesh("Square"));
 }
 } // namespace
 } // namespace Orvex

@@ -3,11 +3,13 @@
 #include <set>
 
 #include "GlWindow.h"
-#include "ParticleScene.h"
-#include "data/Deserializer.h"
+#include "TestScene.h"
 #include "data/Serialization.h"
 #include "engine/Random.h"
+#include "graphics/ActivatorParticles.h"
+#include "graphics/EmitOnMessage.h"
 #include "graphics/Textures.h"
+#include "graphics/UpdateParticleSystem.h"
 #include "object/TypeRegistry.h"
 
 namespace Orvex
@@ -30,8 +32,15 @@ struct Emitting
         emitter->EmitOne();
         return *emitter->Particles().begin();
     }
+    std::vector<float> Lives() const
+    {
+        std::vector<float> lives;
+        for (const Particle& particle : emitter->Particles())
+            lives.push_back(particle.life);
+        return lives;
+    }
 
-    ParticleScene scene;
+    EngineScene scene;
     ParticleEmitter* emitter;
 };
 
@@ -42,8 +51,7 @@ TEST(ParticleBursts, ActiveEmitterBurstsOnceTheTimerExceedsThePeriod)
     emitter.active = true;
     emitter.emitCount = 25;
     emitter.emitRate = 0.5f;
-    const unsigned expected[] = {0, 0, 25, 25, 25, 50}; // 0.5 is not past the period
-    for (unsigned count : expected)
+    for (unsigned count : {0, 0, 25, 25, 25, 50}) // 0.5 is not past the period
     {
         emitter.Update(0.25f);
         EXPECT_EQ(emitter.Particles().Size(), count);
@@ -83,6 +91,8 @@ TEST(ParticleBursts, SizeSpreadsAroundEmitCountAndIsCutAtTheLargestBurst)
     EXPECT_LE(*sizes.rbegin(), 29);
 }
 
+// Its life, fade, colour change, velocity, acceleration and growth show in the
+// tests of what the particle does with them.
 TEST(ParticleSpawn, TakesTheEmitterValuesAtTheEntityPosition)
 {
     Emitting emitting;
@@ -90,23 +100,13 @@ TEST(ParticleSpawn, TakesTheEmitterValuesAtTheEntityPosition)
     emitter.owner->Get<Transform>()->position = {3.0f, 4.0f};
     emitter.spawnOffset = {1.0f, -1.0f};
     emitter.color = {0.5f, 0.25f, 1.0f, 0.75f};
-    emitter.colorChange = cColorChanger{0.1f, 0.2f, 0.3f, 0.4f};
-    emitter.velocity = {2.0f, 3.0f};
-    emitter.acceleration = {0.0f, -9.0f};
     emitter.scale = {0.5f, 0.25f};
-    emitter.growthRate = {1.0f, 2.0f};
     emitter.rotation = 0.5f;
     emitter.rotationRate = 2.0f;
     const Particle& particle = emitting.One();
-    EXPECT_EQ(particle.life, 100.0f);
-    EXPECT_EQ(particle.fade, 0.5f);
-    EXPECT_EQ(particle.colour, emitter.color);
-    EXPECT_EQ(particle.colourChange, (tvec4{0.1f, 0.2f, 0.3f, 0.4f}));
     EXPECT_EQ(particle.position, (tvec2{4.0f, 3.0f}));
-    EXPECT_EQ(particle.velocity, emitter.velocity);
-    EXPECT_EQ(particle.acceleration, emitter.acceleration);
+    EXPECT_EQ(particle.colour, emitter.color);
     EXPECT_EQ(particle.scale, emitter.scale);
-    EXPECT_EQ(particle.growth, emitter.growthRate);
     EXPECT_EQ(particle.rotation, 0.5f);
     EXPECT_EQ(particle.rotationRate, 2.0f);
 }
@@ -125,8 +125,7 @@ TEST(ParticleSpawn, SpreadsStayWithinTheirHalfWidthsAndEvenScalingKeepsTheAspect
     emitter.randomGrowthRate = {2.0f, 1.0f};
     Random::Seed(5);
     emitter.Emit(500);
-    float lowest = 0.0f;
-    float highest = 0.0f;
+    float lowest = 0.0f, highest = 0.0f;
     for (const Particle& particle : emitter.Particles())
     {
         EXPECT_LE(std::abs(particle.velocity.y), 0.5f);
@@ -142,21 +141,33 @@ TEST(ParticleSpawn, SpreadsStayWithinTheirHalfWidthsAndEvenScalingKeepsTheAspect
     EXPECT_GT(highest, 1.8f);
 }
 
-TEST(ParticleLife, WithoutFadeVanishesTheFrameItsLifeRunsOut)
+// Removal at either end or in the middle keeps the others in order, and the
+// list appends after the last one left, or starts again once emptied.
+TEST(ParticleLife, WithoutFadeAParticleVanishesTheFrameItsLifeRunsOut)
 {
     Emitting emitting;
-    emitting.emitter->particleDuration = 1.0f;
-    emitting.emitter->fadeDuration = 0.0f;
-    emitting.emitter->EmitOne();
-    for (int frame = 0; frame < 3; ++frame)
-        emitting.emitter->Update(0.25f);
-    EXPECT_EQ(emitting.emitter->Particles().Size(), 1u);
-    EXPECT_EQ(emitting.emitter->streams.QuadCount(), 1u);
-    emitting.emitter->Update(0.25f);
-    EXPECT_TRUE(emitting.emitter->Particles().Empty());
-    EXPECT_EQ(emitting.emitter->streams.QuadCount(), 0u);
-    emitting.emitter->EmitOne(); // an emptied list starts again
-    EXPECT_EQ(emitting.emitter->Particles().Size(), 1u);
+    ParticleEmitter& emitter = *emitting.emitter;
+    emitter.fadeDuration = 0.0f;
+    for (float life : {0.1f, 5.0f, 0.1f, 6.0f, 0.1f})
+    {
+        emitter.EmitOne();
+        Particle* last = nullptr;
+        for (Particle& particle : emitter.Particles())
+            last = &particle;
+        last->life = life;
+    }
+    emitter.Update(0.5f);
+    EXPECT_EQ(emitting.Lives(), (std::vector<float>{4.5f, 5.5f}));
+    EXPECT_EQ(emitter.streams.QuadCount(), 2u);
+    emitter.EmitOne();
+    EXPECT_EQ(emitting.Lives(), (std::vector<float>{4.5f, 5.5f, 100.0f}));
+    emitter.Update(5.5f);
+    EXPECT_EQ(emitting.Lives(), (std::vector<float>{94.5f}));
+    emitter.Update(100.0f);
+    EXPECT_TRUE(emitter.Particles().Empty());
+    EXPECT_EQ(emitter.streams.QuadCount(), 0u);
+    emitter.EmitOne();
+    EXPECT_EQ(emitter.Particles().Size(), 1u);
 }
 
 TEST(ParticleLife, FadingKeepsMovingAndLosesAlphaAtOneOverFade)
@@ -200,32 +211,6 @@ TEST(ParticleLife, FadeSpreadToZeroOrBelowVanishesInsteadOfLivingOn)
     EXPECT_TRUE(emitter.Particles().Empty());
 }
 
-TEST(ParticleLife, RemovalAtEitherEndOrInTheMiddleKeepsTheOthersInOrder)
-{
-    Emitting emitting;
-    ParticleEmitter& emitter = *emitting.emitter;
-    for (float life : {0.1f, 5.0f, 0.1f, 6.0f, 0.1f})
-    {
-        emitter.EmitOne();
-        Particle* last = nullptr;
-        for (Particle& particle : emitter.Particles())
-            last = &particle;
-        last->life = life;
-        last->fade = 0.0f;
-    }
-    emitter.fadeDuration = 0.0f;
-    emitter.Update(0.5f);
-    std::vector<float> lives;
-    for (const Particle& particle : emitter.Particles())
-        lives.push_back(particle.life);
-    EXPECT_EQ(lives, (std::vector<float>{4.5f, 5.5f}));
-    emitter.EmitOne(); // appends after the last one left
-    lives.clear();
-    for (const Particle& particle : emitter.Particles())
-        lives.push_back(particle.life);
-    EXPECT_EQ(lives, (std::vector<float>{4.5f, 5.5f, 100.0f}));
-}
-
 // Velocity after one second of pull from the origin on a particle at distance.
 float PulledVelocity(float distance, float range)
 {
@@ -243,10 +228,10 @@ float PulledVelocity(float distance, float range)
 
 TEST(ParticleGravity, PullIsASpringWeakenedTowardTheRange)
 {
-    EXPECT_FLOAT_EQ(PulledVelocity(1.0f, 0.0f), -0.5f);        // half the distance
-    EXPECT_FLOAT_EQ(PulledVelocity(3.0f, 0.0f), -1.5f);        // no range: any distance
+    EXPECT_FLOAT_EQ(PulledVelocity(1.0f, 0.0f), -0.5f);         // half the distance
+    EXPECT_FLOAT_EQ(PulledVelocity(3.0f, 0.0f), -1.5f);         // no range: any distance
     EXPECT_FLOAT_EQ(PulledVelocity(1.0f, 2.0f), -0.5f * 0.55f); // 0.1 * 0.5 + 0.5
-    EXPECT_EQ(PulledVelocity(3.0f, 2.0f), 0.0f);               // out of range
+    EXPECT_EQ(PulledVelocity(3.0f, 2.0f), 0.0f);                // out of range
     // Acceleration adds to it.
     Emitting emitting;
     emitting.emitter->acceleration = {0.0f, -2.0f};
@@ -265,58 +250,38 @@ TEST(ParticleDrawing, OneQuadPerParticleCulledByTheCamera)
     emitting.One().position = {100.0f, 0.0f}; // off screen
     emitter.Update(0.0f);
     EXPECT_EQ(emitter.streams.QuadCount(), 3u);
-    emitter.onHud = true; // screen space is never culled
-    emitter.Update(0.0f);
-    EXPECT_EQ(emitter.streams.QuadCount(), 4u);
     emitter.PrepareFrame(nullptr, 1.0f); // collecting keeps the quads the update built
-    EXPECT_EQ(emitter.streams.QuadCount(), 4u);
+    EXPECT_EQ(emitter.streams.QuadCount(), 3u);
     emitter.visible = false;
     emitter.Update(0.0f);
     EXPECT_EQ(emitter.streams.QuadCount(), 0u);
     EXPECT_EQ(emitter.Particles().Size(), 4u);
 }
 
-TEST(ParticleEmitterData, ColourChangeIsWrittenLikeAVector)
+// Blocks handed out by all pools together.
+unsigned BlocksInUse()
 {
-    ParticleEmitter emitter;
-    emitter.colorChange = cColorChanger{0.5f, 0.0f, -1.0f, 0.25f};
-    std::string text;
-    {
-        SerialOutput output;
-        TypeRegistry::FindComponent("ParticleEmitter")->WriteFields(emitter);
-        text = output.Text();
-    }
-    EXPECT_NE(text.find("colorChange=" + Text::FormatVec4({0.5f, 0.0f, -1.0f, 0.25f}) + "\n"),
-              std::string::npos)
-        << text;
+    unsigned inUse = 0;
+    for (unsigned pool = 0; pool < MemoryManager::PoolCount; ++pool)
+        inUse += MemoryManager::Get().Pool(pool).Stats().inUse;
+    return inUse;
 }
 
-using ParticleTexture = GlWindow;
-
-TEST_F(ParticleTexture, NoneOrDefaultFallsBackToSquare)
+// The colour change is written like a vector, and a destroyed entity frees its
+// live particles.
+TEST(ParticleEmitterData, ColourChangeIsWrittenLikeAVectorAndTheParticlesAreFreed)
 {
-    cTexture* const square = GetTexture("Square");
-    for (cTexture* given : {static_cast<cTexture*>(nullptr), GetDefaultTexture(), square})
-    {
-        Pooled<Entity> entity(New<Entity>("Sparks"));
-        entity->Add<Transform>();
-        entity->Add<ParticleEmitter>()->texture = given;
-        entity->InitComponents();
-        EXPECT_EQ(entity->Get<ParticleEmitter>()->texture, square);
-    }
-    Pooled<Entity> entity(New<Entity>("Sparks"));
-    entity->Add<Transform>();
-    cTexture own{99, 4, 4};
-    entity->Add<ParticleEmitter>()->texture = &own;
-    entity->InitComponents();
-    EXPECT_EQ(entity->Get<ParticleEmitter>()->texture, &own);
-}
-
-TEST(ParticleEmitterData, DestroyedEntityFreesItsLiveParticles)
-{
-    ParticleScene scene;
+    EngineScene scene;
     const unsigned before = BlocksInUse();
     ParticleEmitter* emitter = scene.AddEmitter("Sparks");
+    emitter->colorChange = cColorChanger{0.5f, 0.0f, -1.0f, 0.25f};
+    {
+        SerialOutput output;
+        TypeRegistry::FindComponent("ParticleEmitter")->WriteFields(*emitter);
+        EXPECT_NE(output.Text().find("colorChange=" + Text::FormatVec4({0.5f, 0.0f, -1.0f, 0.25f}) + "\n"),
+                  std::string::npos)
+            << output.Text();
+    }
     emitter->owner->InitComponents();
     emitter->Emit(300);
     emitter->Update(0.1f);
@@ -324,6 +289,107 @@ TEST(ParticleEmitterData, DestroyedEntityFreesItsLiveParticles)
     scene.state->RemoveEntity(emitter->owner->id);
     scene.state->Housekeeping();
     EXPECT_EQ(BlocksInUse(), before);
+}
+
+using ParticleTexture = GlWindow;
+
+TEST_F(ParticleTexture, NoneOrDefaultFallsBackToSquare)
+{
+    cTexture own{99, 4, 4};
+    cTexture* const square = GetTexture("Square");
+    for (cTexture* given : {static_cast<cTexture*>(nullptr), GetDefaultTexture(), square, &own})
+    {
+        Pooled<Entity> entity(New<Entity>("Sparks"));
+        entity->Add<Transform>();
+        entity->Add<ParticleEmitter>()->texture = given;
+        entity->InitComponents();
+        EXPECT_EQ(entity->Get<ParticleEmitter>()->texture, given == &own ? &own : square);
+    }
+}
+
+TEST(UpdateParticleSystem, AnimatesMarkedEmittersAndEmptiesTheOthers)
+{
+    UpdateParticleSystem().Update(0.25f); // no engine, no state: nothing to walk
+    EngineScene scene;
+    ParticleEmitter* animated = scene.AddEmitter("Animated");
+    ParticleEmitter* still = scene.AddEmitter("Still");
+    for (ParticleEmitter* emitter : {animated, still})
+    {
+        emitter->emitCount = 3;
+        emitter->emitRate = 0.1f;
+        emitter->owner->InitComponents();
+        emitter->EmitOne();
+        emitter->Update(0.0f); // one quad each
+    }
+    animated->updateInEditor = true;
+    UpdateParticleSystem().Update(0.25f);
+    EXPECT_EQ(animated->Particles().Size(), 4u); // its burst came
+    EXPECT_EQ(animated->streams.QuadCount(), 1u);
+    EXPECT_EQ(still->Particles().Size(), 1u);
+    EXPECT_EQ(still->streams.QuadCount(), 0u);
+}
+
+// The hint starts at once and stops at its pad's first firing: only once an
+// update has found the pad, never for another target, and not again once
+// someone restarts it.
+TEST(ActivatorParticles, OnlyTheFirstFiringOfTheFoundPadStopsTheEmitter)
+{
+    EngineScene scene;
+    ParticleEmitter* emitter = scene.AddEmitter("Flames");
+    emitter->active = false;
+    ActivatorParticles* activator = emitter->owner->Add<ActivatorParticles>();
+    activator->rocketPad = "Pad";
+    emitter->owner->InitComponents();
+    EXPECT_TRUE(emitter->active);
+    activator->Update(0.1f); // no pad yet
+    Entity* pad = scene.Add("Pad");
+    const auto fire = [&scene](Entity* target) { scene.Send(MSG_SET_ACTIVE, SetActiveMessage{target}); };
+    fire(pad);
+    EXPECT_TRUE(emitter->active);
+    activator->Update(0.1f);
+    fire(scene.Add("Other"));
+    fire(nullptr);
+    EXPECT_TRUE(emitter->active);
+    fire(pad);
+    EXPECT_FALSE(emitter->active);
+    emitter->active = true;
+    fire(pad);
+    EXPECT_TRUE(emitter->active);
+    // Destroyed after it was found, the pad is not read again.
+    scene.state->RemoveEntity(pad->id);
+    scene.state->Housekeeping();
+    activator->Update(0.1f);
+    fire(scene.Add("Later"));
+    EXPECT_TRUE(emitter->active);
+}
+
+// Either key bursts once on the level end; other messages never.
+TEST(EmitOnMessage, EitherKeyBurstsOnceOnTheLevelEnd)
+{
+    const struct
+    {
+        bool onLevelEnd, onCollision;
+        std::size_t burst;
+    } cases[] = {{true, false, 12}, {true, true, 12}, {false, true, 12}, {false, false, 0}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.onLevelEnd << c.onCollision);
+        EngineScene scene;
+        ParticleEmitter* emitter = scene.AddEmitter("Burst");
+        emitter->active = false;
+        emitter->emitCount = 12;
+        EmitOnMessage* trigger = emitter->owner->Add<EmitOnMessage>();
+        trigger->onLevelEnd = c.onLevelEnd;
+        trigger->onCollision = c.onCollision;
+        emitter->owner->InitComponents();
+        scene.engine.SendMessage(MSG_SET_ACTIVE);
+        scene.Deliver();
+        EXPECT_TRUE(emitter->Particles().Empty());
+        for (int i = 0; i < 4; ++i)
+            scene.engine.SendMessage(MSG_END_LEVEL);
+        scene.Deliver();
+        EXPECT_EQ(emitter->Particles().Size(), c.burst);
+    }
 }
 } // namespace
 } // namespace Orvex
