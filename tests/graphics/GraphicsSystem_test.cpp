@@ -34,6 +34,9 @@ TEST(GraphicsFrame, BackgroundIsTheLevelSettingsColourOrTheDefault)
     EXPECT_EQ(BackgroundColour(scene), GraphicsSystem::DefaultBackground);
     settings->Add<Color>()->color = {0.2f, 0.4f, 0.6f, 1.0f};
     EXPECT_EQ(BackgroundColour(scene), tvec4(0.2f, 0.4f, 0.6f, 1.0f));
+    GraphicsSystem graphics;
+    graphics.DrawFrame(scene); // without a window nothing is cleared, nor drawn
+    EXPECT_EQ(graphics.DrawCalls(), 0u);
 }
 
 // One entity may contribute several drawables; a culled one keeps its place in
