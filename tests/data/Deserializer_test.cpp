@@ -4,38 +4,32 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <sstream>
+#include <unistd.h>
 
 #include "data/DataError.h"
+#include "data/Serialization.h"
 #include "support/ErrorOf.h"
 
-using Orvex::Deserializer;
-using Orvex::ErrorOf;
-using Orvex::tvec2;
-using Orvex::tvec4;
-
+namespace Orvex
+{
 namespace
 {
-const std::string kPath = "memory.txt";
+namespace fs = std::filesystem;
 
-Deserializer ParseObjects(const std::string& text)
+Deserializer Parse(const std::string& text, Deserializer::Flavour flavour = Deserializer::ObjectFile)
 {
     std::istringstream in(text);
-    return Deserializer(in, kPath, Deserializer::ObjectFile);
-}
-
-Deserializer ParseSections(const std::string& text)
-{
-    std::istringstream in(text);
-    return Deserializer(in, kPath, Deserializer::SectionFile);
+    return Deserializer(in, "memory.txt", flavour);
 }
 
 // A nest of objects named "n", depth deep counting the top-level one.
 std::string Nest(int depth)
 {
-    std::string text = "n:\n{\n";
-    for (int i = 1; i < depth; ++i)
+    std::string text;
+    for (int i = 0; i < depth; ++i)
         text += "n:\n{\n";
     return text + "k=v\n";
 }
@@ -44,7 +38,7 @@ std::string Nest(int depth)
 // carriage returns are shown as _, \t and \r.
 std::string Dump(const Deserializer& node)
 {
-    const auto shown = [](std::string text) {
+    const auto shown = [](const std::string& text) {
         std::string out;
         for (char c : text)
             out += c == ' ' ? std::string("_") : c == '\t' ? std::string("\\t") : c == '\r' ? std::string("\\r") : std::string(1, c);
@@ -60,7 +54,28 @@ std::string Dump(const Deserializer& node)
         text += (text.empty() ? "" : ";") + part.second;
     return text;
 }
-} // namespace
+
+// An object holding text as the value of key "V".
+Deserializer Value(const std::string& text)
+{
+    Deserializer object;
+    object.SetValue("V", text);
+    return object;
+}
+
+// The reason a read gave for refusing its text, or "" when it read.
+std::string Refusal(const std::function<void()>& read)
+{
+    try
+    {
+        read();
+    }
+    catch (const ValueError& error)
+    {
+        return error.what();
+    }
+    return "";
+}
 
 TEST(ObjectFile, ReadsTheTreeAsTheFormatSays)
 {
@@ -80,19 +95,13 @@ TEST(ObjectFile, ReadsTheTreeAsTheFormatSays)
         {"A:\n{\n  Text=a=b\n  Empty=\n}\n", "A{Empty=;Text=a=b}"},
         {"A:\n{\n\n  K=1\n\n  } trailing words\nB:\n{\n}\n", "A{K=1};B{}"},
         {"A:\n{\n  K=1\n  C:\n  {\n    D=2", "A{C{D=2};K=1}"},           // no final brace
-        {"", ""},
         {" \n\n\t\n", ""},
         {"A:\r\n{\r\n  K=1\r\n  C:\r\n  {\r\n    D=2\r\n  }\r\n  E=\r\n}\r\n", "A{C{D=2};E=;K=1}"},
         {"A:\n{\n  K=1\r2\n  L=3\r", "A{K=1\\r2;L=3\\r}"},              // a lone CR stays
     };
     for (const auto& [text, tree] : cases)
-        EXPECT_EQ(Dump(ParseObjects(text)), tree) << text;
-    EXPECT_TRUE(ParseObjects(Nest(Deserializer::MaxDepth)).HasChild("n"));
-    // An empty value counts as absent.
-    const Deserializer a = ParseObjects("A:\n{\n  Name=\n}\n").GetChild("A");
-    EXPECT_FALSE(a.HasKey("Name"));
-    EXPECT_EQ(a.GetString("Name"), "");
-    EXPECT_EQ(a.GetString("Missing"), "");
+        EXPECT_EQ(Dump(Parse(text)), tree) << text;
+    EXPECT_TRUE(Parse(Nest(Deserializer::MaxDepth)).HasChild("n"));
 }
 
 TEST(ObjectFile, MalformedLinesAndTooDeepNestingAreErrorsNamingTheFileAndLine)
@@ -108,7 +117,7 @@ TEST(ObjectFile, MalformedLinesAndTooDeepNestingAreErrorsNamingTheFileAndLine)
         {Nest(Deserializer::MaxDepth + 1), "line 129: objects nested more than 64 deep"},
     };
     for (const auto& [text, error] : cases)
-        EXPECT_EQ(ErrorOf([&text = text] { ParseObjects(text); }), "Error in a file: memory.txt: " + error) << text;
+        EXPECT_EQ(ErrorOf([&text = text] { Parse(text); }), "Error in a file: memory.txt: " + error) << text;
 }
 
 TEST(SectionFile, ReadsSectionsWithoutTouchingBlanksAndRefusesMalformedLines)
@@ -121,7 +130,7 @@ TEST(SectionFile, ReadsSectionsWithoutTouchingBlanksAndRefusesMalformedLines)
         {"", ""},
     };
     for (const auto& [text, tree] : cases)
-        EXPECT_EQ(Dump(ParseSections(text)), tree) << text;
+        EXPECT_EQ(Dump(Parse(text, Deserializer::SectionFile)), tree) << text;
     const std::pair<const char*, const char*> errors[] = {
         {"\n[A]\nk=v\n", "line 1: '' is not a section header such as [Name]"},
         {"[A]\nk=v\n[\n", "line 3: '[' is not a section header such as [Name]"},
@@ -129,70 +138,142 @@ TEST(SectionFile, ReadsSectionsWithoutTouchingBlanksAndRefusesMalformedLines)
         {"[A]\n   \n", "line 2: a line of blanks only"},
     };
     for (const auto& [text, error] : errors)
-        EXPECT_EQ(ErrorOf([&text = text] { ParseSections(text); }), std::string("Error in a file: memory.txt: ") + error)
+        EXPECT_EQ(ErrorOf([&text = text] { Parse(text, Deserializer::SectionFile); }),
+                  std::string("Error in a file: memory.txt: ") + error)
             << text;
 }
 
-TEST(DeserializerLookups, BoolsReadFalseOnlyForLeadingZeroOrFalse)
-{
-    const Deserializer object = ParseObjects("A:\n{\n  a=false\n  b=0\n  c=0.5\n  d=true\n"
-                                             "  e=yes\n  f=1\n  g=False\n  h=\n}\n")
-                                    .GetChild("A");
-    const auto read = [&](const std::string& key, bool start) {
-        bool value = start;
-        object.GetBool(key, value);
-        return value;
-    };
-    for (const char* key : {"a", "b", "c"})
-        EXPECT_FALSE(read(key, true)) << key;
-    for (const char* key : {"d", "e", "f", "g"})
-        EXPECT_TRUE(read(key, false)) << key;
-    EXPECT_TRUE(read("h", true)) << "an empty value leaves the target";
-    EXPECT_FALSE(read("missing", false));
-}
-
-TEST(DeserializerLookups, VectorsSkipExactlyOneCharacterBetweenFloats)
-{
-    const Deserializer object = ParseObjects("A:\n{\n  comma=1.5,-2\n  blank=3 4\n"
-                                             "  spaced=5, 6\n  colour=1,0.5,0.25,0\n  short=7,8\n"
-                                             "  junk=abc\n  huge=1e99,2\n  empty=\n}\n")
-                                    .GetChild("A");
-    const auto vec2 = [&](const std::string& key) {
-        tvec2 value(-9.0f, -9.0f);
-        object.GetVec2(key, value);
-        return value;
-    };
-    EXPECT_EQ(vec2("comma"), tvec2(1.5f, -2.0f));
-    EXPECT_EQ(vec2("blank"), tvec2(3.0f, 4.0f));
-    EXPECT_EQ(vec2("spaced"), tvec2(5.0f, 6.0f));
-    EXPECT_THROW(vec2("junk"), Orvex::ValueError) << "a text that does not begin with a number";
-    EXPECT_THROW(vec2("huge"), Orvex::ValueError);
-    EXPECT_EQ(vec2("empty"), tvec2(-9.0f, -9.0f));
-    EXPECT_EQ(vec2("missing"), tvec2(-9.0f, -9.0f));
-
-    tvec4 colour(-9.0f);
-    object.GetVec4("colour", colour);
-    EXPECT_EQ(colour, tvec4(1.0f, 0.5f, 0.25f, 0.0f));
-    tvec4 partial(-9.0f);
-    object.GetVec4("short", partial);
-    EXPECT_EQ(partial, tvec4(7.0f, 8.0f, -9.0f, -9.0f));
-}
-
-// A file is parsed and named in its errors; a missing file or a folder cannot be found.
+// A file is parsed and named in its errors; a missing file or a folder cannot be
+// found, nor can a child that is not there.
 TEST(DeserializerFiles, ParsesAFileAndNamesItInErrors)
 {
-    const std::string path =
-        (std::filesystem::temp_directory_path() / "orvex_data_test_file.txt").string();
+    const std::string path = (fs::temp_directory_path() / ("orvex_data_" + std::to_string(getpid()))).string();
     std::ofstream(path) << "[Window]\nWidth=640\n";
-    EXPECT_EQ(Deserializer(path, Deserializer::SectionFile).GetChild("Window").GetString("Width"),
-              "640");
+    EXPECT_EQ(Deserializer(path, Deserializer::SectionFile).GetChild("Window").GetString("Width"), "640");
     std::ofstream(path) << "Mesh:\n{\n  Points\n}\n";
     EXPECT_EQ(ErrorOf([&] { Deserializer(path, Deserializer::ObjectFile); }),
               "Error in a file: " + path + ": line 3: 'Points' has no \"=\"");
-    std::filesystem::remove(path);
+    fs::remove(path);
     for (const std::string missing : {"./no_such_file.txt", "."})
         EXPECT_EQ(ErrorOf([&] { Deserializer(missing, Deserializer::ObjectFile); }), "Could not find file: " + missing);
-    const Deserializer file = ParseObjects("A:\n{\n}\n");
+    const Deserializer file = Parse("A:\n{\n}\n");
     EXPECT_EQ(ErrorOf([&] { file.GetChild("Entities"); }), "Entities not found in deserializer.");
     EXPECT_FALSE(file.HasChild("Entities"));
 }
+
+// An empty value counts as absent and leaves every target as it was.
+TEST(ValueText, BoolsReadFalseOnlyForLeadingZeroOrFalse)
+{
+    const std::pair<const char*, bool> cases[] = {{"false", false}, {"0", false},  {"0.5", false}, {"true", true},
+                                                  {"yes", true},    {"1", true},   {"False", true}};
+    for (const auto& [text, value] : cases)
+    {
+        bool read = !value;
+        Value(text).GetBool("V", read);
+        EXPECT_EQ(read, value) << text;
+    }
+    bool kept = false;
+    Value("").GetBool("V", kept);
+    EXPECT_FALSE(kept);
+    EXPECT_FALSE(Value("").HasKey("V"));
+    EXPECT_EQ(Value("").GetString("V"), "");
+    EXPECT_EQ(Value("x").GetString("Missing"), "");
+}
+
+// A vector is read as a stream reads it, skipping one character between
+// components; a text that ends early leaves the later components as they were,
+// and one with a component that does not read is refused whole.
+TEST(ValueText, VectorsReadUpToWhereTheTextEndsOrAreRefusedWhole)
+{
+    const std::pair<const char*, tvec4> read[] = {
+        {"1.5,-2,0.25,0", {1.5f, -2.0f, 0.25f, 0.0f}}, {"3 4", {3.0f, 4.0f, -9.0f, -9.0f}},
+        {"5, 6", {5.0f, 6.0f, -9.0f, -9.0f}},          {"", tvec4(-9.0f)}};
+    for (const auto& [text, value] : read)
+    {
+        tvec4 four(-9.0f);
+        Value(text).GetVec4("V", four);
+        EXPECT_EQ(four, value) << text;
+        tvec2 two(-9.0f);
+        Value(text).GetVec2("V", two);
+        EXPECT_EQ(two, tvec2(value)) << text;
+    }
+    tvec2 two(-9.0f);
+    tvec4 four(-9.0f);
+    EXPECT_EQ(Refusal([&] { Value("1e99,2").GetVec2("V", two); }), "'1e99,2' is not two numbers");
+    EXPECT_EQ(Refusal([&] { Value("1,2,zero").GetVec4("V", four); }), "'1,2,zero' is not four numbers");
+    EXPECT_EQ(Refusal([&] { Value(std::string(100, 'z')).GetVec4("V", four); }),
+              "'" + std::string(60, 'z') + "...' is not four numbers");
+    EXPECT_EQ(two, tvec2(-9.0f));
+    EXPECT_EQ(four, tvec4(-9.0f));
+}
+
+TEST(ValueText, NumbersThatDoNotReadOrFitAreRefusedNamingTheText)
+{
+    const std::pair<std::function<void()>, std::string> cases[] = {
+        {[] { Text::ParseFloat("1e50"); }, "'1e50' is out of range for a number"},
+        {[] { Text::ParseInt("99999999999"); }, "'99999999999' is out of range for a whole number"},
+        {[] { Text::ParseUnsigned("seven"); }, "'seven' is not a whole number of 0 or more"},
+        {[] { Text::ParseUnsigned("-1"); }, "'-1' is not a whole number of 0 or more"},
+        {[] { Text::ParseUnsigned(" -5"); }, "' -5' is not a whole number of 0 or more"},
+        {[] { Text::ParseUnsigned("4294967296"); }, "'4294967296' is out of range for a whole number of 0 or more"},
+        {[] { Text::ParseUnsigned("99999999999999999999"); },
+         "'99999999999999999999' is out of range for a whole number of 0 or more"},
+    };
+    for (const auto& [read, error] : cases)
+        EXPECT_EQ(Refusal(read), error);
+    EXPECT_EQ(Text::ParseUnsigned("4294967295"), 4294967295u);
+    EXPECT_EQ(Text::ParseInt("-2147483648"), -2147483647 - 1);
+}
+
+// Outside a scope writing goes nowhere; a scope's end gives back the stream and
+// indentation it found, which is 0 when no writer runs. A negative indentation writes none.
+TEST(SerialOutput, ScopesRestoreStreamAndIndentationAndLinesAreIndented)
+{
+    Serial::Write("lost\n");
+    {
+        SerialOutput output;
+        Serial::SetIndentation(6);
+    }
+    EXPECT_EQ(Serial::Indentation(), 0);
+    SerialOutput outer;
+    Serial::SetIndentation(2);
+    {
+        SerialOutput inner;
+        Serial::SetIndentation(1);
+        Serial::WriteLine("One", "1");
+        Serial::SetIndentation(-3);
+        Serial::WriteLine("Flat", "2");
+        EXPECT_EQ(inner.Text(), " One=1\nFlat=2\n");
+    }
+    EXPECT_EQ(Serial::Indentation(), 2);
+    Serial::WriteLine("Outer", "");
+    EXPECT_EQ(outer.Text(), "  Outer=\n");
+}
+
+// Files at any depth, sorted; hidden folders and links to folders are not
+// followed, links to files are listed; a missing folder names its path.
+TEST(ListFolder, FilesAtAnyDepthSortedWithoutHiddenOrLinkedFolders)
+{
+    const fs::path root = fs::temp_directory_path() / ("orvex_list_" + std::to_string(getpid()));
+    fs::remove_all(root);
+    fs::create_directories(root / "Empty");
+    EXPECT_TRUE(ListFolder(root.string()).empty());
+    EXPECT_EQ(ListFolder(""), ListFolder("./"));
+    for (const char* file : {"b.txt", "a.txt", ".keep", "Speedrun/Timer.txt", "Speedrun/Deeper/Clock.txt",
+                             ".hidden/Secret.txt"})
+    {
+        fs::create_directories((root / file).parent_path());
+        std::ofstream(root / file) << "x";
+    }
+    fs::create_directory_symlink(root, root / "loop");
+    fs::create_symlink(root / "a.txt", root / "alias.txt");
+    const std::vector<std::string> expected = {".keep", "Speedrun/Deeper/Clock.txt", "Speedrun/Timer.txt",
+                                               "a.txt", "alias.txt", "b.txt"};
+    EXPECT_EQ(ListFolder(root.string()), expected);
+    EXPECT_EQ(ListFolder(root.string() + "/"), expected);
+    const std::string missing = (root / "absent").string();
+    EXPECT_EQ(ErrorOf([&] { ListFolder(missing); }), "Couldn't find directory: " + missing + "/");
+    fs::remove_all(root);
+}
+} // namespace
+} // namespace Orvex
