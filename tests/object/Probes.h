@@ -2,7 +2,6 @@
 // Classes that only the object tests register. Their names are outside the fixed
 // lists, so they take the ids after the list. Registered in Reflection_test.cpp.
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,21 +13,29 @@
 
 namespace Orvex
 {
-// Every reflected plain type, one unreflected member, and a log of Init and
-// destructor calls.
+// What the probes saw: type ids of Init calls and of destructor calls, in order.
+struct ProbeLog
+{
+    static inline std::vector<unsigned> inits;
+    static inline std::vector<unsigned> destroyed;
+    static void Clear()
+    {
+        inits.clear();
+        destroyed.clear();
+    }
+};
+
+// Reflected fields, one unreflected member, and a log of Init and destructor calls.
 class ProbeComponent : public IComponent
 {
     ORVEX_COMPONENT(ProbeComponent)
-    ~ProbeComponent() override;
-    void Init() override;
+    ~ProbeComponent() override { ProbeLog::destroyed.push_back(Id()); }
+    void Init() override { ProbeLog::inits.push_back(Id()); }
 
     std::string label = "none";
     float speed = 1.5f;
     int count = -3;
-    unsigned mask = 7;
-    bool active = true;
     tvec2 position{1.0f, 2.0f};
-    tvec4 color{0.1f, 0.2f, 0.3f, 0.4f};
     int unreflected = 5;
 };
 
@@ -36,7 +43,7 @@ class ProbeComponent : public IComponent
 class ProbeDependent : public IComponent
 {
     ORVEX_COMPONENT(ProbeDependent)
-    ~ProbeDependent() override;
+    ~ProbeDependent() override { ProbeLog::destroyed.push_back(Id()); }
     void Init() override;
 
     bool needsProbe = false;
@@ -55,14 +62,6 @@ class ProbeState : public IGamestate
     void Init() override {}
     void Update(float) override {}
     void Shutdown() override {}
-};
-
-// What the probes saw: type ids of Init calls and of destructor calls, in order.
-struct ProbeLog
-{
-    static std::vector<unsigned>& Inits();
-    static std::vector<unsigned>& Destroyed();
-    static void Clear();
 };
 
 using EntityPtr = Pooled<Entity>;
