@@ -102,10 +102,6 @@ public:
         collider->ghost = ghost;
         return Place(entity);
     }
-    Entity* Shape(const std::string& name, const std::string& mesh, const BodySpec& spec)
-    {
-        return Shape(name, GetMesh(mesh), spec);
-    }
     // A mesh outside the library that lives as long as the world.
     cMesh* Keep(cMesh mesh) { return &meshes.emplace_back(std::move(mesh)); }
     // A level-settings entity with that gravity speed.

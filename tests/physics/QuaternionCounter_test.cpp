@@ -28,20 +28,19 @@ TEST(QuaternionCounter, ACircleIsCountedAndReportedAndTheCounterPrintsEveryFiveS
     world.Place(ball);
     world.Box("Floor", {{0.0f, -0.8f}, {4.0f, 1.0f}});
 
-    CollisionsSystem collisions;
-    ::testing::internal::CaptureStdout();
-    collisions.Update(0.0f);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "ERROR: circles? in MY game?!?\n");
+    const auto printed = [](auto run) {
+        ::testing::internal::CaptureStdout();
+        run();
+        return ::testing::internal::GetCapturedStdout();
+    };
+    EXPECT_EQ(printed([] { CollisionsSystem().Update(0.0f); }), "ERROR: circles? in MY game?!?\n");
     EXPECT_EQ(counter->count, 1);
-
-    ::testing::internal::CaptureStdout();
-    counter->Update(4.5f);
-    counter->Update(0.25f);
-    const std::string early = ::testing::internal::GetCapturedStdout();
-    ::testing::internal::CaptureStdout();
-    counter->Update(0.25f);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Quaternion Counter: 1\n");
-    EXPECT_EQ(early, "");
+    EXPECT_EQ(printed([&] {
+                  counter->Update(4.5f);
+                  counter->Update(0.25f);
+              }),
+              "");
+    EXPECT_EQ(printed([&] { counter->Update(0.25f); }), "Quaternion Counter: 1\n");
     EXPECT_EQ(counter->count, 1);
 }
 } // namespace
