@@ -64,15 +64,12 @@ TEST(Quest, AsksFirstThenKeysTurnThePages)
     EXPECT_EQ(adventure.Lines()[0], "Victory!");
 }
 
-// The lean keys held now: -1 both left keys, 1 both right keys, 0 none.
+// The lean keys held now: -1 left, 1 right, 0 none; a side's two keys go together.
 int Leaning()
 {
-    const bool left = Input::KeyHeld(leftKeys[0]) && Input::KeyHeld(leftKeys[1]);
-    const bool right = Input::KeyHeld(rightKeys[0]) && Input::KeyHeld(rightKeys[1]);
-    const bool anyLeft = Input::KeyHeld(leftKeys[0]) || Input::KeyHeld(leftKeys[1]);
-    const bool anyRight = Input::KeyHeld(rightKeys[0]) || Input::KeyHeld(rightKeys[1]);
-    EXPECT_EQ(left, anyLeft) << "half a left move";
-    EXPECT_EQ(right, anyRight) << "half a right move";
+    const bool left = Input::KeyHeld(leftKeys[0]), right = Input::KeyHeld(rightKeys[0]);
+    EXPECT_EQ(Input::KeyHeld(leftKeys[1]), left) << "half a left move";
+    EXPECT_EQ(Input::KeyHeld(rightKeys[1]), right) << "half a right move";
     EXPECT_FALSE(left && right);
     return left ? -1 : right ? 1 : 0;
 }
