@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <unistd.h>
 
 #include "PlayHarness.h"
@@ -32,9 +33,8 @@ protected:
     void SetUp() override
     {
         folder = fs::temp_directory_path() / ("speedrun-ghost-" + std::to_string(getpid()));
-        const char* old = std::getenv("XDG_DATA_HOME");
-        kept = old ? old : "";
-        hadOld = old != nullptr;
+        if (const char* old = std::getenv("XDG_DATA_HOME"))
+            kept = old;
         setenv("XDG_DATA_HOME", folder.c_str(), 1);
         UseUserFolders(true);
         BestTimes::Player() = BestTimes(SettingsFile());
@@ -42,7 +42,7 @@ protected:
     void TearDown() override
     {
         UseUserFolders(false);
-        hadOld ? setenv("XDG_DATA_HOME", kept.c_str(), 1) : unsetenv("XDG_DATA_HOME");
+        kept ? setenv("XDG_DATA_HOME", kept->c_str(), 1) : unsetenv("XDG_DATA_HOME");
         BestTimes::Player() = BestTimes(SettingsFile());
         PlayerSettings::Close();
         fs::remove_all(folder);
@@ -50,8 +50,7 @@ protected:
     fs::path Kept(const std::string& name) const { return folder / "tumbowuffin" / name; }
 
     fs::path folder;
-    std::string kept;
-    bool hadOld = false;
+    std::optional<std::string> kept;
 };
 
 // A speed run of the forest, replaying the run when it has keys.

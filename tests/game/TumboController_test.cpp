@@ -134,9 +134,9 @@ TEST_F(DogControls, AGamepadPluggedInWhilePlayingLeansTheDogWithItsStick)
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
-// Upright the jump is straight up, lying on the side it is sideways; a slanted
-// landing keeps full speed and mirrors with the lean; at rest, or with a blend
-// that cancels, it is never NaN.
+// Upright the jump is straight up, lying on the side it is sideways; at rest, or
+// with a blend that cancels, it is never NaN. (The shipped runs pin the slanted
+// landings, where the incoming direction counts.)
 TEST(TumboController, ALandingJumpsAtFullSpeedAlongTheBodyAndNeverNaN)
 {
     for (float lean : {0.0f, halfPi, -1.1f, 0.25f})
@@ -145,13 +145,6 @@ TEST(TumboController, ALandingJumpsAtFullSpeedAlongTheBodyAndNeverNaN)
         EXPECT_NEAR(jump.x, -10.0f * std::sin(lean), 1e-5f) << lean;
         EXPECT_NEAR(jump.y, 10.0f * std::cos(lean), 1e-5f) << lean;
     }
-    const tvec2 right = LandingVelocity(tvec2(2.0f, -3.0f), -0.5f, 10.0f);
-    const tvec2 left = LandingVelocity(tvec2(-2.0f, -3.0f), 0.5f, 10.0f);
-    EXPECT_NEAR(glm::length(right), 10.0f, 1e-5f);
-    EXPECT_GT(right.x, 0.0f);
-    EXPECT_NEAR(left.x, -right.x, 1e-5f);
-    EXPECT_NEAR(left.y, right.y, 1e-5f);
-
     EXPECT_EQ(LandingVelocity(tvec2(0.0f), 0.0f, 10.0f), tvec2(0.0f, 10.0f));
     // Upside down and rising: (0, 1) + 2 (0, -1) + (0, 1) = (0, 0).
     const tvec2 cancelled = LandingVelocity(tvec2(0.0f, 5.0f), 3.1415927f, 10.0f);
